@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quillora {
+
+// Windows-1252 is the model's own text encoding; these convert at its edges.
+std::string Utf8DepuisCp1252(std::string_view cp1252);
+// Characters outside Windows-1252 become '?'. Malformed UTF-8 bytes are taken as
+// Windows-1252 bytes, so a name typed in any encoding survives.
+std::string Cp1252DepuisUtf8(std::string_view utf8);
+// Unicode code point of one Windows-1252 byte.
+char32_t UnicodeDeCp1252(unsigned char c);
+
+// For literals of the model, written in UTF-8 in the sources.
+inline std::string cp1252(std::string_view utf8) { return Cp1252DepuisUtf8(utf8); }
+
+} // namespace quillora

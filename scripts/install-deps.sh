@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs every Debian package Quillora needs to build, test and run.
+# Safe to run again: apt-get skips what is already there.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config git
+    clang libclang-rt-14-dev clang-format
+    qt6-base-dev qt6-translations-l10n qt6-qpa-plugins
+    libzip-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-liberation2 fonts-dejavu-core
+    xvfb xauth x11-apps imagemagick
+    xdg-utils shared-mime-info desktop-file-utils
+    hyperfine poppler-utils
+)
+
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo)
+else
+    echo "install-deps.sh : lancez ce script en root ou installez sudo." >&2
+    exit 1
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "Installation de : ${missing[*]}"
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
