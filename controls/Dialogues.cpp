@@ -1,0 +1,85 @@
+#include "Dialogues.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace quillora {
+
+namespace {
+
+// Texts of the model and of the class file end lines with a lone CR; a message box
+// only breaks lines at LF.
+QString lignes(QString t) {
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+
+QMessageBox::StandardButton boite(QWidget* parent, QMessageBox::Icon icone, const QString& titre,
+                                  const QString& texte, QMessageBox::StandardButtons boutons) {
+    QMessageBox box(icone, titre, lignes(texte), boutons, parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace
+
+void DialoguesQt::information(QWidget* parent, const QString& titre, const QString& texte) {
+    boite(parent, QMessageBox::Information, titre, texte, QMessageBox::Ok);
+}
+
+void DialoguesQt::avertissement(QWidget* parent, const QString& titre, const QString& texte) {
+    boite(parent, QMessageBox::Warning, titre, texte, QMessageBox::Ok);
+}
+
+void DialoguesQt::erreur(QWidget* parent, const QString& titre, const QString& texte) {
+    boite(parent, QMessageBox::Critical, titre, texte, QMessageBox::Ok);
+}
+
+QMessageBox::StandardButton DialoguesQt::question(QWidget* parent, const QString& titre,
+                                                  const QString& texte,
+                                                  QMessageBox::StandardButtons boutons) {
+    const auto r = boite(parent, QMessageBox::Question, titre, texte, boutons);
+    return r == QMessageBox::NoButton ? QMessageBox::Cancel : r;
+}
+
+QString DialoguesQt::fichierAOuvrir(QWidget* parent, const QString& titre, const QString& dossier,
+                                    const QString& filtre) {
+    return QFileDialog::getOpenFileName(parent, titre, dossier, filtre);
+}
+
+QString DialoguesQt::fichierAEnregistrer(QWidget* parent, const QString& titre,
+                                         const QString& chemin, const QString& filtre) {
+    return QFileDialog::getSaveFileName(parent, titre, chemin, filtre);
+}
+
+bool DialoguesQt::imprimer(QPrinter* imprimante, QWidget* parent) {
+    QPrintDialog d(imprimante, parent);
+    return d.exec() == QDialog::Accepted;
+}
+
+bool DialoguesQt::configurerImprimante(QPrinter* imprimante, QWidget* parent) {
+    QPageSetupDialog d(imprimante, parent);
+    return d.exec() == QDialog::Accepted;
+}
+
+std::optional<QColor> DialoguesQt::couleur(QWidget* parent, const QColor& initiale) {
+    const QColor c = QColorDialog::getColor(initiale, parent);
+    if (!c.isValid()) return std::nullopt;
+    return c;
+}
+
+namespace {
+Dialogues* installes = nullptr;
+}
+
+Dialogues& dialogues() {
+    static DialoguesQt reels;
+    return installes ? *installes : reels;
+}
+
+void definirDialogues(Dialogues* d) { installes = d; }
+
+} // namespace quillora

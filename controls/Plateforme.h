@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+namespace quillora {
+
+// What the program asks of the desktop and the system: the warning beep, printers, web
+// pages, the text editor and external commands. Tests replace it to run without touching
+// the real desktop.
+class Plateforme {
+public:
+    virtual ~Plateforme() = default;
+
+    virtual void bip();
+
+    struct MesuresImprimante {
+        int resolution = 300; // dots per inch
+        int largeur = 2481;   // physical page size in dots (A4 at 300 dpi)
+        int hauteur = 3507;
+    };
+    virtual bool imprimanteInstallee();
+    // The default printer's measurements; the A4 values when there is no printer.
+    virtual MesuresImprimante mesurerImprimante();
+    // Logical dots per inch of the primary screen.
+    virtual int resolutionEcran();
+
+    virtual bool ouvrirUrl(const QUrl& url);
+    // Opens a text file in the desktop's text editor.
+    virtual bool ouvrirEditeur(const QString& fichier);
+
+    struct ResultatCommande {
+        bool demarree = false;
+        int code = -1;
+        QString sortie;
+    };
+    // Runs an external program to its end (xdg-mime and the like).
+    virtual ResultatCommande executer(const QString& programme, const QStringList& arguments);
+
+    // The running program's full path.
+    virtual QString cheminProgramme();
+};
+
+Plateforme& plateforme();
+// Installs `p` (not owned); null restores the real platform.
+void definirPlateforme(Plateforme* p);
+
+// Fills the model's printer measurements from the platform.
+void MesurerImprimante();
+
+} // namespace quillora

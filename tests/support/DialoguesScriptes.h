@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QStringList>
+#include <deque>
+#include <map>
+#include <vector>
+
+#include "Dialogues.h"
+#include "Plateforme.h"
+
+namespace quillora::test {
+
+// A responder that answers dialogs from a script and records every text shown.
+// Installed for its lifetime.
+class DialoguesScriptes : public Dialogues {
+public:
+    struct Affichage {
+        QString genre; // "information", "avertissement", "erreur", "question", ...
+        QString titre;
+        QString texte;
+    };
+
+    DialoguesScriptes();
+    ~DialoguesScriptes() override;
+
+    // Answers for the next questions, in order; Cancel once the script runs out.
+    std::deque<QMessageBox::StandardButton> reponses;
+    // Paths for the next file dialogs; empty (cancelled) once they run out.
+    std::deque<QString> fichiers;
+    // Whether the print and set-up dialogs are confirmed.
+    bool impressionAcceptee = true;
+    std::deque<std::optional<QColor>> couleurs;
+
+    std::vector<Affichage> affiches;
+    QStringList textes() const;
+    int nombre(const QString& genre) const;
+
+    void information(QWidget*, const QString& titre, const QString& texte) override;
+    void avertissement(QWidget*, const QString& titre, const QString& texte) override;
+    void erreur(QWidget*, const QString& titre, const QString& texte) override;
+    QMessageBox::StandardButton question(QWidget*, const QString& titre, const QString& texte,
+                                         QMessageBox::StandardButtons) override;
+    QString fichierAOuvrir(QWidget*, const QString& titre, const QString&,
+                           const QString&) override;
+    QString fichierAEnregistrer(QWidget*, const QString& titre, const QString&,
+                                const QString&) override;
+    bool imprimer(QPrinter*, QWidget*) override;
+    bool configurerImprimante(QPrinter*, QWidget*) override;
+    std::optional<QColor> couleur(QWidget*, const QColor&) override;
+};
+
+// A platform that counts beeps, has no printer, opens nothing and answers commands
+// from a script. Installed for its lifetime.
+class PlateformeFactice : public Plateforme {
+public:
+    PlateformeFactice();
+    ~PlateformeFactice() override;
+
+    int bips = 0;
+    bool avecImprimante = false;
+    MesuresImprimante mesures;
+    QStringList urlsOuvertes;
+    QStringList fichiersEdites;
+    struct Commande {
+        QString programme;
+        QStringList arguments;
+    };
+    std::vector<Commande> commandes;
+    // Answer of each command, by program name; a command without one fails to start.
+    std::map<QString, ResultatCommande> reponses;
+    QString programme = QStringLiteral("/opt/quillora/bin/quillora");
+
+    void bip() override { ++bips; }
+    bool imprimanteInstallee() override { return avecImprimante; }
+    MesuresImprimante mesurerImprimante() override { return mesures; }
+    int resolutionEcran() override { return 96; }
+    bool ouvrirUrl(const QUrl& url) override;
+    bool ouvrirEditeur(const QString& fichier) override;
+    ResultatCommande executer(const QString& programme, const QStringList& arguments) override;
+    QString cheminProgramme() override { return programme; }
+};
+
+} // namespace quillora::test
