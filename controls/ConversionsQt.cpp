@@ -1,0 +1,18 @@
+#include "ConversionsQt.h"
+
+#include "Cp1252.h"
+
+namespace quillora {
+
+QString texteQt(std::string_view cp1252) {
+    QString r;
+    r.reserve(static_cast<qsizetype>(cp1252.size()));
+    for (unsigned char c : cp1252) r += QChar(static_cast<char16_t>(UnicodeDeCp1252(c)));
+    return r;
+}
+
+std::string texteModele(const QString& texte) {
+    return Cp1252DepuisUtf8(texte.toUtf8().toStdString());
+}
+
+} // namespace quillora
