@@ -1,0 +1,42 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillora {
+
+enum class ModeLancement { Fenetre, Version, Exporter, Pdf, Erreur };
+
+struct Vue {
+    int matiere; // 1..4, 4 = synthesis
+    int periode; // 1..4, 4 = year
+};
+
+// What the command line asks for. Parsing never touches the disk.
+struct Lancement {
+    ModeLancement mode = ModeLancement::Fenetre;
+    std::string fichier;        // the class file of --exporter and --pdf
+    std::string sortie;         // the PDF of --pdf
+    std::optional<Vue> vue;     // --vue S,P
+    std::optional<std::string> config; // --config FICHIER.ini
+    std::vector<std::string> autres;   // arguments left to the window program
+    std::string erreur;         // with ModeLancement::Erreur
+};
+
+Lancement AnalyserLigneCommande(const std::vector<std::string>& arguments);
+
+extern const char* const TexteUsage;
+extern const char* const TexteVersion;
+
+// Reads the settings (never creating the file), loads the class and writes the export
+// text of the view as UTF-8 lines on `sortie`. Returns the process's exit status:
+// 0 done, 1 the class file could not be read, 2 a bad argument.
+int ExecuterExport(const Lancement& l, char separateurDecimal, std::ostream& sortie,
+                   std::ostream& erreurs);
+
+// The settings file a launch reads: --config, else the usual place.
+std::string FichierOptionsDe(const Lancement& l);
+
+} // namespace quillora
