@@ -126,7 +126,7 @@ bool VerifierDomaine(double valeur, double max, std::string& avertissement) {
     if (!Options.verification) return true;
     if (valeur >= 0 && valeur <= max) return true;
     // Written by hand: the C library would follow the user's locale and print a comma.
-    const long double centiemes = std::nearbyint(std::fabs(static_cast<long double>(valeur)) * 100);
+    const long double centiemes = std::round(std::fabs(static_cast<long double>(valeur)) * 100);
     char nombre[64];
     if (centiemes < 1e18L) {
         const auto c = static_cast<unsigned long long>(centiemes);

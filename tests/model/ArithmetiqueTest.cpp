@@ -1,0 +1,216 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "Fabrique.h"
+
+using namespace quillora;
+using namespace quillora::test;
+
+class Arithmetique : public ModeleTest {};
+
+TEST_F(Arithmetique, UnTexteSeLitEntierementCommeNombreOuPasDuTout) {
+    EXPECT_EQ(ValeurNote("12").genre, NoteNombre);
+    EXPECT_DOUBLE_EQ(ValeurNote("12.5").valeur, 12.5);
+    EXPECT_DOUBLE_EQ(ValeurNote("  7").valeur, 7);
+    EXPECT_DOUBLE_EQ(ValeurNote("-3").valeur, -3);
+    EXPECT_DOUBLE_EQ(ValeurNote("1e1").valeur, 10); // upper-cased, then an exponent
+    EXPECT_DOUBLE_EQ(ValeurNote(".5").valeur, 0.5);
+    for (const char* pasUnNombre : {"", "abs", "disp", "excu", "ret", "12,5", "12 ", "1e", "1.2.3",
+                                    "+", ".", "12a", "1E999"}) {
+        const ValeurLue v = ValeurNote(pasUnNombre);
+        EXPECT_EQ(v.genre, PasUneNote) << pasUnNombre;
+        EXPECT_EQ(v.valeur, NonCalculable) << pasUnNombre;
+    }
+}
+
+TEST_F(Arithmetique, LesLettresComptentSeulementAvecLaTableEnService) {
+    EXPECT_EQ(ValeurNote("b+").genre, NoteLettre);
+    EXPECT_DOUBLE_EQ(ValeurNote("b+").valeur, 17.5);
+    EXPECT_DOUBLE_EQ(ValeurNote("E-").valeur, 0);
+    EXPECT_EQ(ValeurNote("F").genre, PasUneNote);
+
+    Options.cores[3].coresL = "a-"; // a key with small letters never matches upper-cased input
+    EXPECT_EQ(ValeurNote("a-").genre, PasUneNote);
+    Options.cores[4].coresL = ""; // an empty key makes empty cells count
+    EXPECT_EQ(ValeurNote("").genre, NoteLettre);
+
+    Options.utiliserL = false;
+    EXPECT_EQ(ValeurNote("B+").genre, PasUneNote);
+    EXPECT_EQ(ValeurNote("").genre, PasUneNote);
+}
+
+TEST_F(Arithmetique, FormatNoteArrondiAuDixiemeLesMoitiesVersLePair) {
+    EXPECT_EQ(FormatNote(12), "12");
+    EXPECT_EQ(FormatNote(12.5), "12.5");
+    EXPECT_EQ(FormatNote(40.0 / 3), "13.3");
+    EXPECT_EQ(FormatNote(9.96), "10");
+    EXPECT_EQ(FormatNote(12.25), "12.2");
+    EXPECT_EQ(FormatNote(12.75), "12.8");
+    EXPECT_EQ(FormatNote(0.25), "0.2");
+    EXPECT_EQ(FormatNote(0.75), "0.8");
+    EXPECT_EQ(FormatNote(7.04), "7");
+    EXPECT_EQ(FormatNote(0), "0");
+    EXPECT_EQ(FormatNote(-0.04), "0");
+    EXPECT_EQ(FormatNote(-2.5), "-2.5");
+}
+
+TEST_F(Arithmetique, LesSeptModesDArrondi) {
+    struct Cas {
+        int mode;
+        double x;
+        const char* texte;
+    };
+    const Cas cas[] = {
+        {0, 12.34, "12.3"}, {1, 12.99, "12"}, {2, 12.49, "12"},   {2, 12.5, "13"},
+        {3, 12, "13"},      {3, 12.01, "13"}, {4, 12.49, "12"},   {4, 12.5, "12.5"},
+        {4, 12.99, "12.5"}, {5, 12.24, "12"}, {5, 12.25, "12.5"}, {5, 12.74, "12.5"},
+        {5, 12.75, "13"},   {6, 12, "12.5"},  {6, 12.49, "12.5"}, {6, 12.7, "13"},
+    };
+    for (const Cas& c : cas) EXPECT_EQ(FormatArrondi(c.mode, c.x), c.texte) << c.mode << " " << c.x;
+    for (int mode = 0; mode <= 6; ++mode) EXPECT_EQ(FormatArrondi(mode, NonCalculable), "?");
+    EXPECT_EQ(NomArrondi(0), "Aucun arrondi");
+    EXPECT_EQ(NomArrondi(5), "Au 1/2 point le plus proche");
+    EXPECT_EQ(Utf8DepuisCp1252(NomArrondi(6)), "Au 1/2 point supérieur");
+}
+
+TEST_F(Arithmetique, MoyenneDUneMatiereAvecCoefficientsEtJoker) {
+    TClasse c = classeAvecNotes({{"12", "abs", "15"}}, {1, 1, 2});
+    EXPECT_DOUBLE_EQ(c.MoyenneMatiere(1, 1, false, 1), 14);
+    EXPECT_DOUBLE_EQ(c.MoyenneMatiere(1, 1, true, 1), 15);
+
+    TClasse deuxHuit = classeAvecNotes({{"8", "8", "14"}});
+    EXPECT_DOUBLE_EQ(deuxHuit.MoyenneJokerPeriode(1, 1, 1), 11);
+
+    TClasse seule = classeAvecNotes({{"abs", "13", ""}});
+    EXPECT_DOUBLE_EQ(seule.MoyenneMatiere(1, 1, true, 1), seule.MoyenneMatiere(1, 1, false, 1));
+
+    // The lowest grade is dropped with its own coefficient.
+    TClasse pondere = classeAvecNotes({{"10", "6", "16"}}, {1, 3, 1});
+    EXPECT_DOUBLE_EQ(pondere.MoyenneMatiere(1, 1, true, 1), 13);
+}
+
+TEST_F(Arithmetique, CeQuiNePeutPasSeCalculer) {
+    TClasse rien = classeAvecNotes({{"abs", "disp", ""}});
+    EXPECT_EQ(rien.MoyenneMatiere(1, 1, false, 1), NonCalculable);
+    EXPECT_EQ(rien.MoyenneMatiere(1, 1, true, 1), NonCalculable);
+
+    TClasse sansDevoir = classeAvecNotes({{}});
+    EXPECT_EQ(sansDevoir.MoyenneMatiere(1, 1, false, 1), NonCalculable);
+
+    TClasse coefsNuls = classeAvecNotes({{"12", "15"}}, {0, 0});
+    EXPECT_EQ(coefsNuls.MoyenneMatiere(1, 1, false, 1), NonCalculable);
+    EXPECT_EQ(coefsNuls.MoyenneMatiere(1, 1, true, 1), NonCalculable);
+
+    // A grade of coefficient 0 is not counted by the joker either: with one grade left,
+    // nothing is dropped.
+    TClasse jokerNul = classeAvecNotes({{"8", "14"}}, {1, 0});
+    EXPECT_EQ(jokerNul.MoyenneMatiere(1, 1, true, 1), 8);
+}
+
+TEST_F(Arithmetique, MoyennesGeneralesEtAnnuelles) {
+    TClasse c;
+    c.Initialiser();
+    c.NbEleve = 1;
+    // Subject 1: 12 in T1, 15 in T2; subject 2: 8 in T1; subject 3 has no grade.
+    auto noter = [&](int s, int p, const char* n) {
+        c.NbDevoir[s][p] = 1;
+        c.Eleve[1].Note[s][p][1] = n;
+    };
+    noter(1, 1, "12");
+    noter(1, 2, "15");
+    noter(2, 1, "8");
+    c.Matiere[1].Coef[1] = 2;
+    c.Matiere[1].Coef[2] = 1;
+    c.Matiere[2].Coef[1] = 1;
+
+    EXPECT_DOUBLE_EQ(c.MoyenneGenerale(1, false, 1), (12 * 2 + 8) / 3.0);
+    EXPECT_DOUBLE_EQ(c.Moyenne(4, 2, false, 1), 15);
+    // The year average of a subject weights its period averages, not its grades.
+    EXPECT_DOUBLE_EQ(c.MoyenneAnnuelleMatiere(1, false, 1), (12 * 2 + 15) / 3.0);
+    EXPECT_DOUBLE_EQ(c.Moyenne(2, 4, false, 1), 8);
+    // Year over subjects: each subject weighs the sum of its period coefficients.
+    const double attendu = ((12 * 2 + 15) / 3.0 * 4 + 8 * 3) / 7;
+    EXPECT_NEAR(c.MoyenneAnnuelle(false, 1), attendu, 1e-9);
+    EXPECT_EQ(c.Moyenne(3, 4, false, 1), NonCalculable);
+
+    // A subject whose coefficients are all zero drops out; with every subject so, nothing.
+    for (int p = 1; p <= 3; ++p) c.Matiere[2].Coef[p] = 0;
+    EXPECT_DOUBLE_EQ(c.MoyenneGenerale(1, false, 1), 12);
+    for (int s = 1; s <= 3; ++s)
+        for (int p = 1; p <= 3; ++p) c.Matiere[s].Coef[p] = 0;
+    EXPECT_EQ(c.MoyenneGenerale(1, false, 1), NonCalculable);
+    EXPECT_EQ(c.MoyenneAnnuelle(false, 1), NonCalculable);
+
+    // Subjects beyond those in use are not averaged.
+    for (int s = 1; s <= 3; ++s)
+        for (int p = 1; p <= 3; ++p) c.Matiere[s].Coef[p] = 1;
+    c.NbMatiere = 1;
+    EXPECT_DOUBLE_EQ(c.MoyenneGenerale(1, false, 1), 12);
+}
+
+TEST_F(Arithmetique, LesSommesDeLAnneeSontDesReelsDeSixOctets) {
+    // 1/3 kept on 40 significant bits: 2^41/3 = 733007751850.67 rounds up.
+    EXPECT_EQ(ArrondiReel48(1.0L / 3), 733007751851.0L / 0x1p41L);
+    // Exact halves go away from zero, not to even.
+    EXPECT_EQ(ArrondiReel48(1 + 0x1p-40L), 1 + 0x1p-39L);
+    EXPECT_EQ(ArrondiReel48(-(1 + 0x1p-40L)), -(1 + 0x1p-39L));
+    EXPECT_EQ(ArrondiReel48(1 + 0x1p-41L), 1.0L);
+    // A carry out of the significand moves the exponent.
+    EXPECT_EQ(ArrondiReel48(2 - 0x1p-41L), 2.0L);
+    EXPECT_EQ(ArrondiReel48(12.5L), 12.5L);
+    EXPECT_EQ(ArrondiReel48(NonCalculable), NonCalculable);
+    EXPECT_EQ(ArrondiReel48(0x1p-130L), 0.0L); // below the smallest 6-byte real
+
+    // A year average of thirds differs from the plain double computation in the last bits.
+    TClasse c;
+    c.Initialiser();
+    c.NbEleve = 1;
+    for (int p = 1; p <= 3; ++p) {
+        c.NbDevoir[1][p] = 3;
+        c.Eleve[1].Note[1][p][1] = "10";
+        c.Eleve[1].Note[1][p][2] = "10";
+        c.Eleve[1].Note[1][p][3] = p == 2 ? "11" : "10";
+    }
+    const double m48 = static_cast<double>(ArrondiReel48(static_cast<double>(31.0L / 3)));
+    const long double somme = ArrondiReel48(ArrondiReel48(10.0L + m48) + 10);
+    EXPECT_EQ(c.MoyenneAnnuelleMatiere(1, false, 1), static_cast<double>(somme / 3));
+    EXPECT_NE(c.MoyenneAnnuelleMatiere(1, false, 1), (10 + 31.0 / 3 + 10) / 3);
+}
+
+TEST_F(Arithmetique, MoyennesDeClasseEtDeDevoir) {
+    TClasse c = classeAvecNotes({{"10", "abs"}, {"abs", "abs"}, {"14", "B+"}}, {1, 2});
+    // Only the students with an average count.
+    EXPECT_DOUBLE_EQ(c.MoyenneClasse(1, 1, false), (10 + (14 + 17.5 * 2) / 3) / 2);
+    // Assignment averages ignore coefficients and count letters.
+    EXPECT_DOUBLE_EQ(c.MoyenneDevoir(1, 1, false, 1), 12);
+    EXPECT_DOUBLE_EQ(c.MoyenneDevoir(1, 1, true, 2), 17.5);
+    Options.utiliserL = false;
+    EXPECT_EQ(c.MoyenneDevoir(1, 1, false, 2), NonCalculable);
+
+    TClasse vide;
+    vide.Initialiser();
+    vide.NbDevoir[1][1] = 1;
+    EXPECT_EQ(vide.MoyenneDevoir(1, 1, false, 1), NonCalculable);
+    EXPECT_EQ(vide.MoyenneClasse(4, 4, true), NonCalculable);
+}
+
+TEST_F(Arithmetique, LesAbsencesSeComptentSurToutesLesMatieresEtPeriodes) {
+    TClasse c;
+    c.Initialiser();
+    c.NbEleve = 1;
+    c.NbMatiere = 1; // counted all the same
+    c.NbPeriode = 2;
+    auto devoirs = [&](int s, int p, std::vector<const char*> notes) {
+        c.NbDevoir[s][p] = static_cast<std::uint8_t>(notes.size());
+        for (std::size_t a = 0; a < notes.size(); ++a) c.Eleve[1].Note[s][p][a + 1] = notes[a];
+    };
+    devoirs(1, 1, {"abs", "12", ""});
+    devoirs(1, 3, {"ret"});
+    devoirs(2, 1, {"disp", "excu"});
+    devoirs(3, 2, {"B+", "x"});
+    EXPECT_EQ(c.NbAbsences(1, 1, 1), 2);
+    EXPECT_EQ(c.NbAbsences(1, 4, 1), 3);
+    EXPECT_EQ(c.NbAbsences(4, 1, 1), 4);
+    EXPECT_EQ(c.NbAbsences(4, 4, 1), 6);
+}

@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "Fabrique.h"
+
+using namespace quillora;
+using namespace quillora::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<unsigned char> lire(const fs::path& f) {
+    std::ifstream in(f, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void ecrire(const fs::path& f, const std::vector<unsigned char>& octets) {
+    std::ofstream out(f, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(octets.data()), static_cast<std::streamsize>(octets.size()));
+}
+
+class FichierClasse : public ModeleTest {
+protected:
+    void SetUp() override {
+        ModeleTest::SetUp();
+        dossier = fs::temp_directory_path() /
+                  ("quillora-test-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dossier);
+    }
+    void TearDown() override {
+        fs::permissions(dossier, fs::perms::owner_all);
+        fs::remove_all(dossier);
+        ModeleTest::TearDown();
+    }
+    fs::path dossier;
+
+    Resultat charger(TClasse& c, const fs::path& f) {
+        c.Initialiser();
+        c.NomFichier = f.string();
+        return c.Charger();
+    }
+};
+
+} // namespace
+
+TEST_F(FichierClasse, LesPositionsDuFichierSontCellesDeLImage) {
+    TClasse c;
+    c.Initialiser();
+    c.Eleve[2].Note[3][2][5] = "abs";
+    c.Devoir[2][3][4].Coef = 2.5;
+    c.Devoir[2][3][4].Commentaire = "x";
+    c.Matiere[3].Coef[2] = 0.5;
+    c.AbrevClasse = "3A";
+    c.NbDevoir[3][2] = 7;
+    c.NbEleve = 45;
+    c.PeriodeCourante = 4;
+    c.Reserve[167] = 0xAB;
+    const fs::path f = dossier / "positions.cl3";
+    ASSERT_TRUE(c.SauverSous(f.string()));
+    const auto o = lire(f);
+    ASSERT_EQ(o.size(), 76632u);
+    const std::size_t note = 1347 * 1 + 51 + 432 * 2 + 144 * 1 + 6 * 4;
+    EXPECT_EQ(o[note], 3);
+    EXPECT_EQ(std::string(o.begin() + note + 1, o.begin() + note + 4), "abs");
+    const std::size_t devoir = 60615 + 5184 * 1 + 1728 * 2 + 72 * 3;
+    double coef;
+    std::memcpy(&coef, &o[devoir], 8);
+    EXPECT_EQ(coef, 2.5);
+    EXPECT_EQ(o[devoir + 26], 1);
+    EXPECT_EQ(o[devoir + 27], 'x');
+    std::memcpy(&coef, &o[76167 + 48 * 2 + 24 + 8], 8);
+    EXPECT_EQ(coef, 0.5);
+    EXPECT_EQ(o[76311], 2);
+    EXPECT_EQ(o[76451 + 3 * 2 + 1], 7);
+    EXPECT_EQ(o[76460], 45);
+    EXPECT_EQ(o[76461], 3);
+    EXPECT_EQ(o[76463], 4);
+    EXPECT_EQ(o[76632 - 1], 0xAB);
+}
+
+TEST_F(FichierClasse, ChargerPuisSauverRendLesMemesOctets) {
+    // Unused string bytes and padding hold arbitrary values that must survive.
+    std::vector<unsigned char> octets(76632);
+    TClasse modele;
+    modele.Initialiser();
+    std::memcpy(octets.data(), &modele.Image(), octets.size());
+    unsigned graine = 7;
+    auto brouiller = [&](std::size_t debut, std::size_t n) {
+        for (std::size_t i = 0; i < n; ++i) octets[debut + i] = static_cast<unsigned char>((graine = graine * 1103515245 + 12345) >> 16);
+    };
+    brouiller(1 + 3, 17);                        // student 1 surname after a 3-byte name
+    octets[0] = 3;
+    brouiller(60615 + 67, 5);                    // assignment padding
+    brouiller(76464, 168);                       // reserve
+    octets[76311] = 1;
+    brouiller(76311 + 2, 7);                     // class abbreviation's unused bytes
+    const fs::path source = dossier / "source.cl3", copie = dossier / "copie.cl3";
+    octets.resize(76632 + 100, 0x55);            // trailing bytes are ignored
+    ecrire(source, octets);
+
+    TClasse c;
+    ASSERT_TRUE(charger(c, source));
+    ASSERT_TRUE(c.SauverSous(copie.string()));
+    octets.resize(76632);
+    EXPECT_EQ(lire(copie), octets);
+}
+
+TEST_F(FichierClasse, UnFichierEndommageEstRefuseSansToucherLaClasse) {
+    TClasse bonne;
+    bonne.Initialiser();
+    bonne.NbEleve = 2;
+    bonne.Eleve[1].Nom = "GARDE";
+    const fs::path f = dossier / "bonne.cl3";
+    ASSERT_TRUE(bonne.SauverSous(f.string()));
+    const auto octets = lire(f);
+
+    struct Defaut {
+        std::size_t position;
+        unsigned char valeur;
+        const char* motif;
+    };
+    const Defaut defauts[] = {
+        {76460, 46, "nombre d'élèves 46"},      {76461, 0, "nombre de matières 0"},
+        {76461, 4, "nombre de matières"},       {76348, 4, "nombre de périodes 4"},
+        {76348, 1, "nombre de périodes"},       {76462, 5, "matière affichée"},
+        {76463, 0, "période affichée"},         {76451 + 8, 25, "nombre de devoirs"},
+        {76347, 7, "mode d'arrondi"},           {1347 * 44 + 21, 21, "élève 45"},
+        {1347 * 3 + 51 + 6 * 10, 6, "note de l'élève 4"},
+        {60615 + 72 * 5 + 26, 41, "devoir"},    {76167 + 21, 3, "matière 1"},
+        {76311, 9, "en-tête"},                  {76400, 51, "en-tête"},
+    };
+    for (const Defaut& d : defauts) {
+        auto abime = octets;
+        abime[d.position] = d.valeur;
+        const fs::path g = dossier / "abime.cl3";
+        ecrire(g, abime);
+        TClasse c;
+        c.Initialiser();
+        c.NbEleve = 1;
+        c.Eleve[1].Nom = "AVANT";
+        c.NomFichier = g.string();
+        const Resultat r = c.Charger();
+        EXPECT_FALSE(r.ok) << d.motif;
+        EXPECT_NE(r.erreur.find("Le fichier \"" + g.string() + "\" est endommagé : "),
+                  std::string::npos)
+            << r.erreur;
+        EXPECT_NE(r.erreur.find(d.motif), std::string::npos) << r.erreur;
+        EXPECT_EQ(c.Eleve[1].Nom, "AVANT");
+        EXPECT_EQ(c.NbEleve, 1);
+    }
+}
+
+TEST_F(FichierClasse, FichiersTronquesOuIntrouvables) {
+    TClasse c;
+    const fs::path court = dossier / "court.cl3";
+    ecrire(court, std::vector<unsigned char>(76631, 0));
+    Resultat r = charger(c, court);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.erreur, "Erreur de lecture du flux");
+
+    ecrire(court, {});
+    EXPECT_EQ(charger(c, court).erreur, "Erreur de lecture du flux");
+
+    const fs::path absent = dossier / "absent.cl3";
+    r = charger(c, absent);
+    EXPECT_EQ(r.erreur, "Impossible d'ouvrir le fichier \"" + absent.string() +
+                            "\". Le fichier ou le dossier est introuvable.");
+
+    r = charger(c, dossier); // a folder is not a class
+    EXPECT_FALSE(r.ok);
+}
+
+TEST_F(FichierClasse, UnEchecDEnregistrementLaisseLAncienFichier) {
+    TClasse c;
+    c.Initialiser();
+    c.NbEleve = 1;
+    c.Eleve[1].Nom = "ANCIEN";
+    const fs::path f = dossier / "classe.cl3";
+    ASSERT_TRUE(c.SauverSous(f.string()));
+    const auto avant = lire(f);
+
+    c.Eleve[1].Nom = "NOUVEAU";
+    if (::geteuid() != 0) {
+        // Root ignores folder permissions; the missing folder below covers it then.
+        fs::permissions(dossier, fs::perms::owner_read | fs::perms::owner_exec);
+        const Resultat r = c.SauverSous(f.string());
+        fs::permissions(dossier, fs::perms::owner_all);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(lire(f), avant);
+    }
+    const fs::path ailleurs = dossier / "absent" / "classe.cl3";
+    const Resultat r = c.SauverSous(ailleurs.string());
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.erreur.rfind("Impossible de créer le fichier \"" + ailleurs.string() + "\". ", 0), 0u);
+    EXPECT_EQ(lire(f), avant);
+    // No temporary file left behind.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dossier), fs::directory_iterator()), 1);
+
+    // A file that is only readable keeps its permissions when replaced.
+    fs::permissions(f, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(c.SauverSous(f.string()));
+    EXPECT_EQ(fs::status(f).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_NE(lire(f), avant);
+}
+
+TEST_F(FichierClasse, LesExemplesLivresSeChargent) {
+    TClasse c;
+    ASSERT_TRUE(charger(c, cheminSource("exemples/3A.cl3")));
+    EXPECT_EQ(c.NbEleve, 28);
+    EXPECT_EQ(c.NbMatiere, 3);
+    EXPECT_EQ(c.NbPeriode, 3);
+    EXPECT_EQ(c.Joker, 1);
+    ASSERT_TRUE(charger(c, cheminSource("exemples/TS2.cl3")));
+    EXPECT_EQ(c.NbPeriode, 2);
+    EXPECT_EQ(c.NbMatiere, 1);
+}

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include "Fabrique.h"
+
+using namespace quillora;
+using namespace quillora::test;
+
+class Classe : public ModeleTest {};
+
+TEST_F(Classe, UneNouvelleClasseASesValeursParDefaut) {
+    TClasse c;
+    c.Initialiser();
+    for (int s = 1; s <= 3; ++s) {
+        EXPECT_EQ(Utf8DepuisCp1252(c.Matiere[s].Nom), "Matière " + std::to_string(s));
+        EXPECT_EQ(c.Matiere[s].Abrev, "Ma");
+        for (int p = 1; p <= 3; ++p) {
+            EXPECT_EQ(double(c.Matiere[s].Coef[p]), 1.0);
+            EXPECT_EQ(c.NbDevoir[s][p], 0);
+            for (int a = 1; a <= 24; ++a) EXPECT_EQ(double(c.Devoir[s][p][a].Coef), 1.0);
+        }
+    }
+    EXPECT_EQ(c.NbMatiere, 3);
+    EXPECT_EQ(c.NbPeriode, 3);
+    EXPECT_EQ(c.NbEleve, 0);
+    EXPECT_EQ(c.MatiereCourante, 1);
+    EXPECT_EQ(c.PeriodeCourante, 1);
+    EXPECT_EQ(c.Joker, 0);
+
+    c.NomFichier = "/home/prof/classes/terminale.cl3";
+    c.Joker = 1;
+    c.ModeArrondi = 5;
+    c.DefautsNouvelleClasse();
+    EXPECT_EQ(c.AbrevClasse, "TERM");
+    EXPECT_EQ(c.AnneeScolaire, "( 2026 / 2027 )");
+    EXPECT_EQ(c.Joker, 0);
+    EXPECT_EQ(c.ModeArrondi, 0);
+}
+
+TEST_F(Classe, AbreviationTireeDuNomDeFichier) {
+    EXPECT_EQ(AbrevDepuisFichier("/tmp/Classe.cl3"), "CLAS");
+    EXPECT_EQ(AbrevDepuisFichier("3a.cl3"), "3A");
+    EXPECT_EQ(AbrevDepuisFichier("2nd.cl3"), "2ND");
+    EXPECT_EQ(AbrevDepuisFichier("/a.b/cp.cl3"), "CP");
+    EXPECT_EQ(AbrevDepuisFichier("C:\\classes\\terminale.cl3"), "TERM");
+    EXPECT_EQ(AbrevDepuisFichier("A:5eme.cl3"), "5EME");
+    EXPECT_EQ(AbrevDepuisFichier("x"), "");
+}
+
+TEST_F(Classe, LAnneeScolaireChangeLePremierAout) {
+    DefinirHorloge([] { return DateHeure{2026, 7, 31}; });
+    EXPECT_EQ(AnneeScolaireCourante(), "( 2025 / 2026 )");
+    DefinirHorloge([] { return DateHeure{2026, 8, 1}; });
+    EXPECT_EQ(AnneeScolaireCourante(), "( 2026 / 2027 )");
+}
+
+TEST_F(Classe, LeTriDeplaceLesElevesAvecLeursNotes) {
+    const char* noms[] = {"MARTIN", "Dupont", "dupont", "ABEL", "MARTIN", "Zola", "BRUN"};
+    TClasse c;
+    c.Initialiser();
+    c.NbEleve = 7;
+    for (int e = 1; e <= 7; ++e) {
+        c.Eleve[e].Nom = noms[e - 1];
+        c.Eleve[e].Prenom = "p" + std::to_string(e);
+        c.Eleve[e].Note[2][3][24] = std::to_string(e);
+    }
+    c.TrierEleves();
+    std::vector<std::string> ordre;
+    for (int e = 1; e <= 7; ++e) {
+        ordre.push_back(c.Eleve[e].Nom.str());
+        EXPECT_EQ(c.Eleve[e].Prenom.str().substr(1), c.Eleve[e].Note[2][3][24].str());
+    }
+    // Byte order: capitals before small letters.
+    EXPECT_EQ(ordre, (std::vector<std::string>{"ABEL", "BRUN", "Dupont", "MARTIN", "MARTIN",
+                                               "Zola", "dupont"}));
+
+    TClasse seul;
+    seul.Initialiser();
+    seul.NbEleve = 1;
+    seul.Eleve[1].Nom = "Z";
+    seul.Eleve[2].Nom = "A"; // not in use: never moved
+    seul.TrierEleves();
+    EXPECT_EQ(seul.Eleve[1].Nom, "Z");
+}
+
+TEST_F(Classe, LeTriDeShellGardeSonOrdrePourLesNomsEgaux) {
+    // The gap sequence decides the order of equal names; this is what the original's
+    // Shell sort gives for four students named alike around others.
+    TClasse c;
+    c.Initialiser();
+    const char* noms[] = {"B", "A", "B", "A", "B", "A"};
+    c.NbEleve = 6;
+    for (int e = 1; e <= 6; ++e) {
+        c.Eleve[e].Nom = noms[e - 1];
+        c.Eleve[e].Prenom = std::to_string(e);
+    }
+    c.TrierEleves();
+    std::string prenoms;
+    for (int e = 1; e <= 6; ++e) prenoms += c.Eleve[e].Prenom.str();
+    // Gap 3 swaps (1,4) and (3,6); gap 1 then bubbles the rest.
+    EXPECT_EQ(prenoms, "426153");
+}
+
+TEST_F(Classe, NormalisationDesNoms) {
+    EXPECT_EQ(NormaliserNom("jean-pierre DE la", false), "Jean-pierre De La");
+    EXPECT_EQ(NormaliserNom("jean-pierre DE la tour", false), "Jean-pierre De La To");
+    EXPECT_EQ(NormaliserNom("van der Berg", true), "VAN DER BERG");
+    EXPECT_EQ(NormaliserNom("van der Berg", false), "Van Der Berg");
+    EXPECT_EQ(NormaliserNom(cp1252("éLODIE"), false), cp1252("élodie"));
+    EXPECT_EQ(NormaliserNom(cp1252("andré"), true), cp1252("ANDRé"));
+    EXPECT_EQ(NormaliserNom("", false), "");
+    EXPECT_EQ(NormaliserNom("abcdefghijklmnopqrstuvwxyz", true), "ABCDEFGHIJKLMNOPQRST");
+
+    TClasse c;
+    c.Initialiser();
+    c.NbEleve = 1;
+    c.Eleve[1].Nom = "dupont";
+    c.Eleve[1].Prenom = "MARIE";
+    c.Eleve[2].Nom = "hors classe";
+    Options.majuscule = false;
+    c.NormaliserNoms();
+    EXPECT_EQ(c.NomEleve(1, true), "Dupont Marie");
+    EXPECT_EQ(c.Eleve[2].Nom, "hors classe");
+    Options.majuscule = true;
+    c.NormaliserNoms();
+    EXPECT_EQ(c.NomEleve(1, false), "DUPONT");
+}
+
+TEST_F(Classe, TitreEtComptesDeDevoirs) {
+    TClasse c;
+    c.Initialiser();
+    c.AbrevClasse = "3A";
+    c.AnneeScolaire = "( 2026 / 2027 )";
+    c.Matiere[2].Nom = "Anglais";
+    c.NbEleve = 1;
+    c.Eleve[1].Nom = "DURAND";
+    c.Eleve[1].Prenom = "Paul";
+    Options.indsep = 0;
+    EXPECT_EQ(c.Titre(2, 1, false, 0, 4), "3A - Anglais - Trim.1 - Devoir 4");
+    EXPECT_EQ(Utf8DepuisCp1252(c.Titre(4, 4, true, 1, 0)),
+              "3A - Synthèse - Année - DURAND Paul ( 2026 / 2027 )");
+    EXPECT_EQ(c.Titre(0, 0, false, 0, 0), "3A");
+    Options.indsep = 6;
+    c.NbPeriode = 2;
+    EXPECT_EQ(c.Titre(2, 2, false, 0, 0), "3A   Anglais   Sem.2");
+
+    c.NbDevoir[1][1] = 3;
+    c.NbDevoir[1][3] = 5; // third period unused with semesters
+    c.NbDevoir[3][2] = 2; // subject 3 counted even when only two are used
+    c.NbMatiere = 2;
+    EXPECT_EQ(c.NbDevoirAnnee(1), 3);
+    EXPECT_EQ(c.NbDevoirAnnee(0), 0);
+    EXPECT_EQ(c.NbDevoirTotal(), 5);
+}
+
+TEST_F(Classe, ViderUnDevoirEffaceLesNotesDeSaPeriode) {
+    TClasse c;
+    c.Initialiser();
+    c.Devoir[1][2][3].Coef = 4;
+    c.Devoir[1][2][3].Commentaire = "Contrôle";
+    c.Eleve[45].Note[1][2][7] = "12";
+    c.Eleve[1].Note[1][3][3] = "15";
+    c.ViderDevoir(1, 2, 3);
+    EXPECT_EQ(double(c.Devoir[1][2][3].Coef), 1.0);
+    EXPECT_TRUE(c.Devoir[1][2][3].Commentaire.empty());
+    EXPECT_TRUE(c.Eleve[45].Note[1][2][7].empty()); // every slot of the period
+    EXPECT_EQ(c.Eleve[1].Note[1][3][3], "15");      // other periods untouched
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "Classe.h"
+#include "Cp1252.h"
+#include "Horloge.h"
+#include "Options.h"
+
+namespace quillora::test {
+
+// Every model test starts from the factory settings and a fixed "today", and leaves them so.
+class ModeleTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        InitOptions(Options);
+        InitOptions(OptionsDefaut);
+        DefinirHorloge([] { return DateHeure{2026, 12, 5, 14, 7, 0}; });
+    }
+    void TearDown() override {
+        InitOptions(Options);
+        HorlogeSysteme();
+    }
+};
+
+// An empty class with one subject period filled from rows of grade texts; `coefs` gives the
+// assignments' coefficients (all 1 when empty).
+inline TClasse classeAvecNotes(const std::vector<std::vector<std::string>>& lignes,
+                               const std::vector<double>& coefs = {}, int s = 1, int p = 1) {
+    TClasse c;
+    c.Initialiser();
+    c.NbEleve = static_cast<std::uint8_t>(lignes.size());
+    for (std::size_t e = 1; e <= lignes.size(); ++e) {
+        c.Eleve[e].Nom = "ELEVE" + std::to_string(e);
+        const auto& notes = lignes[e - 1];
+        if (notes.size() > c.NbDevoir[s][p]) c.NbDevoir[s][p] = static_cast<std::uint8_t>(notes.size());
+        for (std::size_t a = 1; a <= notes.size(); ++a) c.Eleve[e].Note[s][p][a] = notes[a - 1];
+    }
+    for (std::size_t a = 1; a <= coefs.size(); ++a) c.Devoir[s][p][a].Coef = coefs[a - 1];
+    return c;
+}
+
+inline std::string cheminSource(const std::string& relatif) {
+    return std::string(QUILLORA_SOURCE_DIR) + "/" + relatif;
+}
+
+} // namespace quillora::test

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#include "Fabrique.h"
+#include "Nombres.h"
+
+using namespace quillora;
+using namespace quillora::test;
+namespace fs = std::filesystem;
+
+class Reglages : public ModeleTest {
+protected:
+    static std::vector<std::string> lignes(const std::string& t) {
+        std::vector<std::string> l;
+        std::istringstream in(t);
+        for (std::string s; std::getline(in, s);) l.push_back(s);
+        return l;
+    }
+};
+
+TEST_F(Reglages, LeFichierParDefautEstEcritDansLOrdre) {
+    const auto l = lignes(TexteOptions(OptionsDefaut, ','));
+    const std::vector<std::string> debut = {
+        "[Boolean]",   "arrondiN=0",      "prenom=1",        "trait=1",       "majuscule=1",
+        "noirblanc=1", "moydiv2=1",       "textebas=1",      "sauvegarde=1",  "alignernb=1",
+        "verification=1", "imprimerAnnee=1", "imprimerTitre=1", "tailleid=1", "utiliserL=1",
+        "marge=1",     "centrert=1",      "",                "[Divers]",      "coefmax=10",
+        "notemax=20",  "notemoy=10",      "indsep=2",        "couleur1=0",    "couleur2=0",
+        "couleur3=12632256", "couleur4=0", "couleur5=0",     "couleur6=0",    "couleur7=255",
+        "couleur8=0",  "couleur9=255",    "couleur10=0",     "couleur11=16777215",
+        "couleur12=65535", "zoomP=2",     "zoomD=2",         "kp=1",          "kd=1",
+        "repsauve=A:\\", "liste1=",       "liste2=",         "liste3=",       "polname=Arial",
+        "",            "[Correspondance]", "coresV1=20",     "coresL1=A+",    "coresV2=19",
+        "coresL2=A",   "coresV3=18",      "coresL3=A-",      "coresV4=17,5",  "coresL4=B+"};
+    ASSERT_GE(l.size(), debut.size());
+    EXPECT_EQ(std::vector<std::string>(l.begin(), l.begin() + debut.size()), debut);
+    const std::vector<std::string> fin = {"coresV15=0", "coresL15=E-", "",          "[Autre]",
+                                          "polstyleB=0", "polstyleI=0", "polstyleU=0", "relief=1"};
+    EXPECT_EQ(std::vector<std::string>(l.end() - fin.size(), l.end()), fin);
+}
+
+TEST_F(Reglages, EcrireEtRelireRendLesMemesReglages) {
+    TOptions o = OptionsDefaut;
+    o.arrondiN = true;
+    o.trait = false;
+    o.notemax = 255;
+    o.indsep = 9;
+    o.couleur[5] = 0x123456;
+    o.zoomP = 1.75;
+    o.kd = 0.000001;
+    o.repsauve = "/home/prof/sauvegardes/";
+    o.liste[2] = "/home/prof/3a.cl3";
+    o.polname = "DejaVu Sans";
+    o.cores[7] = {"Z", 11.25};
+    o.polstyle = {true, false, true};
+    o.relief = 2;
+    for (char sep : {',', '.'}) {
+        const TOptions relu = OptionsDepuisTexte(TexteOptions(o, sep), sep, OptionsDefaut);
+        EXPECT_TRUE(relu == o) << TexteOptions(o, sep);
+    }
+}
+
+TEST_F(Reglages, ChaqueCleIllisibleReprendSaValeurParDefaut) {
+    TOptions defaut = OptionsDefaut;
+    defaut.liste[1] = "ne doit pas servir";
+    defaut.polstyle.gras = true;
+    const std::string texte =
+        "[BOOLEAN]\n"
+        "PRENOM=0\n"          // names compare without case
+        "trait=oui\n"         // not an integer: default
+        "majuscule=  7  \n"   // any integer but 0 is true
+        "prenom=1\n"          // the first of two equal keys wins
+        "[Divers]\n"
+        "coefmax=300\n"       // beyond a byte: default
+        "notemax=-1\n"
+        "notemoy=12\n"
+        "indsep=10\n"         // no such separator: default
+        "couleur1=-16777201\n" // a negative value is a 32-bit colour all the same
+        "couleur2=abc\n"
+        "couleur3=99999999999\n"
+        "zoomP=1.5\n"         // '.' is not the separator here
+        "zoomD=\n"
+        "kp=0,75\n"
+        "repsauve=" + std::string(300, 'r') + "\n"
+        "polname=" + std::string(40, 'p') + "\n"
+        "[Correspondance]\n"
+        "coresL1=ABC\n"
+        "coresV2=x\n"
+        "[Autre]\n"
+        "relief=3\n";
+    const TOptions o = OptionsDepuisTexte(texte, ',', defaut);
+    EXPECT_FALSE(o.prenom);
+    EXPECT_TRUE(o.trait);
+    EXPECT_TRUE(o.majuscule);
+    EXPECT_EQ(o.coefmax, 10);
+    EXPECT_EQ(o.notemax, 20);
+    EXPECT_EQ(o.notemoy, 12);
+    EXPECT_EQ(o.indsep, 2);
+    EXPECT_EQ(o.couleur[1], 0xFF00000Fu);
+    EXPECT_EQ(o.couleur[2], 0u);
+    EXPECT_EQ(o.couleur[3], 0xC0C0C0u);
+    EXPECT_EQ(o.zoomP, 2.0);
+    EXPECT_EQ(o.zoomD, 2.0);
+    EXPECT_EQ(o.kp, 0.75);
+    EXPECT_EQ(o.repsauve, std::string(255, 'r'));
+    EXPECT_EQ(o.polname, std::string(32, 'p'));
+    EXPECT_EQ(o.cores[1].coresL, "AB");
+    EXPECT_EQ(o.cores[2].coresV, 19);
+    // Three keys have fallbacks of their own.
+    EXPECT_EQ(o.liste[1], "");
+    EXPECT_FALSE(o.polstyle.gras);
+    EXPECT_EQ(o.relief, 0);
+}
+
+TEST_F(Reglages, SansCleReliefLesLignesSontSimples) {
+    const TOptions o = OptionsDepuisTexte("[Autre]\npolstyleI=1\n", '.', OptionsDefaut);
+    EXPECT_EQ(o.relief, 0);
+    EXPECT_TRUE(o.polstyle.italique);
+    EXPECT_EQ(OptionsDepuisTexte("", '.', OptionsDefaut).relief, 0);
+    EXPECT_EQ(OptionsDepuisTexte("[Autre]\r\nrelief=2\r\n", '.', OptionsDefaut).relief, 2);
+}
+
+TEST_F(Reglages, LePremierLancementCreeLeFichier) {
+    const fs::path dossier = fs::temp_directory_path() / ("quillora-ini-" + std::to_string(::getpid()));
+    fs::remove_all(dossier);
+    const std::string f = (dossier / "sous" / "quillora.ini").string();
+
+    Options.prenom = false;
+    EXPECT_TRUE(LireOptions(f, ',', false).ok);
+    EXPECT_TRUE(Options.prenom); // defaults, but nothing written
+    EXPECT_FALSE(fs::exists(f));
+
+    Options.prenom = false;
+    ASSERT_TRUE(LireOptions(f, ',', true).ok);
+    EXPECT_TRUE(Options.prenom);
+    ASSERT_TRUE(fs::exists(f));
+    std::ifstream in(f);
+    std::stringstream contenu;
+    contenu << in.rdbuf();
+    EXPECT_EQ(contenu.str(), TexteOptions(OptionsDefaut, ','));
+
+    Options.notemax = 40;
+    Options.liste[1] = "/tmp/a.cl3";
+    ASSERT_TRUE(EcrireOptions(f, ',').ok);
+    InitOptions(Options);
+    ASSERT_TRUE(LireOptions(f, ',', true).ok);
+    EXPECT_EQ(Options.notemax, 40);
+    EXPECT_EQ(Options.liste[1], "/tmp/a.cl3");
+    fs::remove_all(dossier);
+}
+
+TEST(Nombres, FormatGeneralDesReels) {
+    EXPECT_EQ(EcrireReelGeneral(2, ','), "2");
+    EXPECT_EQ(EcrireReelGeneral(17.5, ','), "17,5");
+    EXPECT_EQ(EcrireReelGeneral(0.1, '.'), "0.1");
+    EXPECT_EQ(EcrireReelGeneral(-1.25, '.'), "-1.25");
+    EXPECT_EQ(EcrireReelGeneral(1.0 / 3, '.'), "0.333333333333333");
+    EXPECT_EQ(EcrireReelGeneral(0.00001, '.'), "0.00001");
+    EXPECT_EQ(EcrireReelGeneral(0.000001, '.'), "1E-6");
+    EXPECT_EQ(EcrireReelGeneral(1e20, ','), "1E20");
+    EXPECT_EQ(EcrireReelGeneral(123456789012345, '.'), "123456789012345");
+
+    double v;
+    EXPECT_TRUE(LireDecimal("1E-6", '.', v));
+    EXPECT_EQ(v, 0.000001);
+    EXPECT_TRUE(LireDecimal("-0,5", ',', v));
+    EXPECT_EQ(v, -0.5);
+    EXPECT_FALSE(LireDecimal("0,5", '.', v));
+    EXPECT_TRUE(LireDecimal("0.1000000000000000000001", '.', v));
+    EXPECT_EQ(v, 0.1);
+}
