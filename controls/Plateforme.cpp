@@ -25,6 +25,9 @@ Plateforme::MesuresImprimante Plateforme::mesurerImprimante() {
     const QRect papier = p.paperRect(QPrinter::DevicePixel).toRect();
     m.largeur = papier.width();
     m.hauteur = papier.height();
+    const QRect page = p.pageRect(QPrinter::DevicePixel).toRect();
+    m.largeurImprimable = page.width();
+    m.hauteurImprimable = page.height();
     return m;
 }
 
@@ -65,10 +68,11 @@ Plateforme& plateforme() {
 
 void definirPlateforme(Plateforme* p) { installee = p; }
 
-void MesurerImprimante() {
+Plateforme::MesuresImprimante MesurerImprimante() {
     Plateforme& p = plateforme();
     const auto m = p.mesurerImprimante();
     DefinirMesuresImprimante(p.resolutionEcran(), m.resolution, m.largeur, m.hauteur);
+    return m;
 }
 
 } // namespace quillora

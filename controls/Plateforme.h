@@ -19,6 +19,10 @@ public:
         int resolution = 300; // dots per inch
         int largeur = 2481;   // physical page size in dots (A4 at 300 dpi)
         int hauteur = 3507;
+        // The printable area in dots; without a printer, the page less Qt's default PDF
+        // margins of 10 pt on every side, which is what printing to a file then gives.
+        int largeurImprimable = 2397;
+        int hauteurImprimable = 3423;
     };
     virtual bool imprimanteInstallee();
     // The default printer's measurements; the A4 values when there is no printer.
@@ -46,7 +50,8 @@ Plateforme& plateforme();
 // Installs `p` (not owned); null restores the real platform.
 void definirPlateforme(Plateforme* p);
 
-// Fills the model's printer measurements from the platform.
-void MesurerImprimante();
+// Fills the model's printer measurements from the platform and returns them with the
+// printable area, which the model does not keep.
+Plateforme::MesuresImprimante MesurerImprimante();
 
 } // namespace quillora

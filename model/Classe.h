@@ -18,13 +18,13 @@ inline constexpr std::size_t TailleFichierClasse = 76632;
 // The value of every average that cannot be computed.
 inline constexpr double NonCalculable = -1789.0;
 
-using TexteNote = ShortString<5>;
+using ChaineNote = ShortString<5>; // a grade text as the record stores it
 
 struct TEleve {
     ShortString<20> Nom;
     ShortString<20> Prenom;
     ShortString<8> DateNaissance; // "jjmmaaaa", empty when unknown
-    Tab1<Tab1<Tab1<TexteNote, MaxDevoirs>, MaxPeriodes>, MaxMatieres> Note; // [s][p][a]
+    Tab1<Tab1<Tab1<ChaineNote, MaxDevoirs>, MaxPeriodes>, MaxMatieres> Note; // [s][p][a]
 };
 
 struct TDevoir {
