@@ -8,6 +8,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 
 #include "Classe.h"
 
@@ -56,6 +57,15 @@ Plateforme::ResultatCommande Plateforme::executer(const QString& programme,
 }
 
 QString Plateforme::cheminProgramme() { return QCoreApplication::applicationFilePath(); }
+
+QString Plateforme::dossierConfiguration() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/quillora");
+}
+
+QStringList Plateforme::dossiersDonnees() {
+    return QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+}
 
 namespace {
 Plateforme* installee = nullptr;

@@ -44,6 +44,13 @@ public:
 
     // The running program's full path.
     virtual QString cheminProgramme();
+
+    // The user's configuration folder for this program (~/.config/quillora), for the files
+    // the program cannot keep beside itself.
+    virtual QString dossierConfiguration();
+    // The freedesktop data folders, the user's own first (~/.local/share, then the
+    // system's): where file types, applications and icons are declared.
+    virtual QStringList dossiersDonnees();
 };
 
 Plateforme& plateforme();

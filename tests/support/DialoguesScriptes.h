@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <QTemporaryDir>
 #include <deque>
 #include <map>
 #include <vector>
@@ -69,6 +70,11 @@ public:
     // Answer of each command, by program name; a command without one fails to start.
     std::map<QString, ResultatCommande> reponses;
     QString programme = QStringLiteral("/opt/quillora/bin/quillora");
+    // Private folders, so that nothing reaches the real user's desktop files.
+    QTemporaryDir bac;
+    QString configuration = bac.path() + QStringLiteral("/config/quillora");
+    QStringList donnees = {bac.path() + QStringLiteral("/local/share"),
+                           bac.path() + QStringLiteral("/usr/share")};
 
     void bip() override { ++bips; }
     bool imprimanteInstallee() override { return avecImprimante; }
@@ -78,6 +84,8 @@ public:
     bool ouvrirEditeur(const QString& fichier) override;
     ResultatCommande executer(const QString& programme, const QStringList& arguments) override;
     QString cheminProgramme() override { return programme; }
+    QString dossierConfiguration() override { return configuration; }
+    QStringList dossiersDonnees() override { return donnees; }
 };
 
 } // namespace quillora::test
