@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <limits>
 
 #include "Cp1252.h"
 #include "Nombres.h"
@@ -10,21 +12,99 @@
 
 namespace quillora {
 
-ValeurLue ValeurNote(std::string_view texte) {
-    char t[256];
-    const std::size_t n = texte.size() < sizeof t ? texte.size() : sizeof t - 1;
-    for (std::size_t i = 0; i < n; ++i) {
-        const char c = texte[i];
-        t[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
-    }
-    double v;
-    if (LireDecimal(std::string_view(t, n), '.', v)) return {v, NoteNombre};
-    if (Options.utiliserL) {
-        const std::string_view cle(t, n);
-        for (int i = 1; i <= 15; ++i)
-            if (Options.cores[i].coresL == cle) return {Options.cores[i].coresV, NoteLettre};
+namespace {
+
+constexpr double Dixiemes[] = {1, 10, 100, 1000, 10000, 100000};
+
+char majuscule(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
+
+ValeurLue lettreOuRien(std::string_view texte) {
+    if (!Options.utiliserL) return {NonCalculable, PasUneNote};
+    // Compared with the upper-cased text, byte for byte, in the table's order.
+    for (int i = 1; i <= 15; ++i) {
+        const std::string& cle = Options.cores[i].coresL;
+        if (cle.size() != texte.size()) continue;
+        std::size_t k = 0;
+        while (k < cle.size() && cle[k] == majuscule(texte[k])) ++k;
+        if (k == cle.size()) return {Options.cores[i].coresV, NoteLettre};
     }
     return {NonCalculable, PasUneNote};
+}
+
+// The letter table of the settings, read once per average rather than once per grade.
+// Keys have at most two characters, so a key and an upper-cased text each fit in one
+// integer and a lookup is fifteen integer comparisons.
+class TableLettres {
+public:
+    TableLettres() : actif_(Options.utiliserL) {
+        if (!actif_) return;
+        for (int i = 0; i < 15; ++i) {
+            const std::string& cle = Options.cores[i + 1].coresL;
+            if (cle.size() > 2) courtes_ = false;
+            codes_[i] = code(cle, false);
+            valeurs_[i] = Options.cores[i + 1].coresV;
+        }
+    }
+
+    ValeurLue chercher(std::string_view t) const {
+        if (!actif_) return {NonCalculable, PasUneNote};
+        if (!courtes_) return lettreOuRien(t);
+        if (t.size() > 2) return {NonCalculable, PasUneNote};
+        const std::uint32_t c = code(t, true);
+        for (int i = 0; i < 15; ++i)
+            if (codes_[i] == c) return {valeurs_[i], NoteLettre};
+        return {NonCalculable, PasUneNote};
+    }
+
+private:
+    static std::uint32_t code(std::string_view t, bool majuscules) {
+        std::uint32_t c = static_cast<std::uint32_t>(t.size()) << 16;
+        for (std::size_t i = 0; i < t.size() && i < 2; ++i) {
+            const char x = majuscules ? majuscule(t[i]) : t[i];
+            c |= static_cast<std::uint32_t>(static_cast<unsigned char>(x)) << (8 * (1 - i));
+        }
+        return c;
+    }
+
+    bool actif_;
+    bool courtes_ = true;
+    std::uint32_t codes_[15] = {};
+    double valeurs_[15] = {};
+};
+
+// The averages read tens of thousands of grades per view. Most are plain digits with an
+// optional decimal point, read here without the general reader; the value is the same
+// correctly rounded quotient it would give.
+inline ValeurLue lireNote(std::string_view t, const TableLettres& lettres) {
+    std::uint32_t mantisse = 0;
+    int decimales = -1;
+    const std::size_t n = t.size();
+    if (n == 0 || n > 5) return ValeurNote(t);
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = t[i];
+        if (c >= '0' && c <= '9') {
+            mantisse = mantisse * 10 + static_cast<std::uint32_t>(c - '0');
+            if (decimales >= 0) ++decimales;
+        } else if (c == '.' && decimales < 0) {
+            decimales = 0;
+        } else if (c == ' ' || c == '+' || c == '-' || c == 'e' || c == 'E') {
+            return ValeurNote(t); // may still be a number: the general reader decides
+        } else {
+            return lettres.chercher(t); // no number holds this character
+        }
+    }
+    if (decimales == 0 && n == 1) return ValeurNote(t); // "." alone
+    const double v = static_cast<double>(mantisse);
+    return {decimales > 0 ? v / Dixiemes[decimales] : v, NoteNombre};
+}
+
+} // namespace
+
+ValeurLue ValeurNote(std::string_view texte) {
+    double v;
+    // Upper-casing only matters for an exponent's "e", which the reader takes either way.
+    if (LireDecimal(texte, '.', v)) return {v, NoteNombre};
+    return lettreOuRien(texte);
 }
 
 std::string FormatNote(double x) {
@@ -75,19 +155,34 @@ std::string NomArrondi(int mode) {
 
 long double ArrondiReel48(long double x) {
     // A 6-byte real has a 40-bit significand (39 stored) and an 8-bit exponent biased by
-    // 129; its smallest normal value is 2^-128 and there are no denormals.
+    // 129; its smallest normal value is 2^-128 and there are no denormals. The x87 format
+    // holds the significand as 64 explicit bits, so rounding is done on those bits: the
+    // library's frexp and ldexp on long doubles cost more than the whole average.
+    static_assert(sizeof(long double) >= 10 && std::numeric_limits<long double>::digits == 64);
     if (x == 0 || !std::isfinite(x)) return x;
-    int exposant;
-    const long double m = std::frexp(std::fabs(x), &exposant); // m in [0.5, 1)
-    const long double entier = std::floor(std::ldexp(m, 40) + 0.5L); // halves away from zero
-    long double r = std::ldexp(entier, exposant - 40);
-    if (exposant - 1 < -128) return 0.0L;
-    if (exposant - 1 > 126 || (exposant - 1 == 126 && entier >= 0x1p40L)) r = HUGE_VALL;
-    return x < 0 ? -r : r;
+    std::uint64_t mantisse;
+    std::uint16_t signeExposant;
+    std::memcpy(&mantisse, &x, 8);
+    std::memcpy(&signeExposant, reinterpret_cast<const char*>(&x) + 8, 2);
+    int exposant = (signeExposant & 0x7FFF) - 16383;
+    if ((mantisse >> 63) == 0) return 0.0L; // an extended denormal is far below 2^-128
+    constexpr int bitsPerdus = 64 - 40;
+    mantisse += std::uint64_t{1} << (bitsPerdus - 1); // halves away from zero
+    if ((mantisse >> 63) == 0) {                         // carried out of the top bit
+        mantisse = std::uint64_t{1} << 63;
+        ++exposant;
+    } else {
+        mantisse &= ~((std::uint64_t{1} << bitsPerdus) - 1);
+    }
+    if (exposant < -128) return 0.0L;
+    if (exposant > 126) return x < 0 ? -HUGE_VALL : HUGE_VALL;
+    signeExposant = static_cast<std::uint16_t>((signeExposant & 0x8000) | (exposant + 16383));
+    long double r = 0;
+    std::memcpy(&r, &mantisse, 8);
+    std::memcpy(reinterpret_cast<char*>(&r) + 8, &signeExposant, 2);
+    return r;
 }
 
-// Sums follow the original's x87 code: each expression is evaluated in extended precision
-// and rounded once when it is stored in a Double.
 double TClasse::MoyenneMatiere(int s, int p, bool joker, int e) const {
     if (joker) return MoyenneJokerPeriode(s, p, e);
     const int n = NbDevoir[s][p];
@@ -95,16 +190,17 @@ double TClasse::MoyenneMatiere(int s, int p, bool joker, int e) const {
     double somme = 0, poids = 0;
     const auto& notes = Eleve[e].Note[s][p];
     const auto& devoirs = Devoir[s][p];
+    const TableLettres lettres;
     for (int a = 1; a <= n; ++a) {
-        const ValeurLue v = ValeurNote(notes[a]);
+        const ValeurLue v = lireNote(notes[a], lettres);
         if (v.genre != PasUneNote) {
             const double coef = devoirs[a].Coef;
-            somme = static_cast<double>(somme + static_cast<long double>(v.valeur) * coef);
-            poids = static_cast<double>(static_cast<long double>(poids) + coef);
+            somme += v.valeur * coef;
+            poids += coef;
         }
     }
     if (poids == 0) return NonCalculable;
-    return static_cast<double>(static_cast<long double>(somme) / poids);
+    return somme / poids;
 }
 
 double TClasse::MoyenneJokerPeriode(int s, int p, int e) const {
@@ -113,25 +209,26 @@ double TClasse::MoyenneJokerPeriode(int s, int p, int e) const {
     double plusBasse = 0, coefPlusBasse = 0;
     const auto& notes = Eleve[e].Note[s][p];
     const auto& devoirs = Devoir[s][p];
+    const TableLettres lettres;
     for (int a = 1; a <= NbDevoir[s][p]; ++a) {
-        const ValeurLue v = ValeurNote(notes[a]);
+        const ValeurLue v = lireNote(notes[a], lettres);
         const double coef = devoirs[a].Coef;
         if (v.valeur == NonCalculable || coef == 0) continue;
         if (n == 0 || v.valeur < plusBasse) {
             plusBasse = v.valeur;
             coefPlusBasse = coef;
         }
-        somme = static_cast<double>(somme + static_cast<long double>(v.valeur) * coef);
-        poids = static_cast<double>(static_cast<long double>(poids) + coef);
+        somme += v.valeur * coef;
+        poids += coef;
         ++n;
     }
     if (n == 0) return NonCalculable;
     if (n >= 2) {
-        somme = static_cast<double>(somme - static_cast<long double>(plusBasse) * coefPlusBasse);
-        poids = static_cast<double>(static_cast<long double>(poids) - coefPlusBasse);
+        somme -= plusBasse * coefPlusBasse;
+        poids -= coefPlusBasse;
         if (poids == 0) return NonCalculable;
     }
-    return static_cast<double>(static_cast<long double>(somme) / poids);
+    return somme / poids;
 }
 
 double TClasse::MoyenneGenerale(int p, bool joker, int e) const {
@@ -140,11 +237,11 @@ double TClasse::MoyenneGenerale(int p, bool joker, int e) const {
         const double m = MoyenneMatiere(s, p, joker, e);
         if (m == NonCalculable) continue;
         const double coef = Matiere[s].Coef[p];
-        somme = static_cast<double>(somme + static_cast<long double>(m) * coef);
-        poids = static_cast<double>(static_cast<long double>(poids) + coef);
+        somme += m * coef;
+        poids += coef;
     }
     if (poids == 0) return NonCalculable;
-    return static_cast<double>(static_cast<long double>(somme) / poids);
+    return somme / poids;
 }
 
 double TClasse::MoyenneAnnuelleMatiere(int s, bool joker, int e) const {
@@ -167,14 +264,13 @@ double TClasse::MoyenneAnnuelle(bool joker, int e) const {
     for (int s = 1; s <= NbMatiere; ++s) {
         const double m = MoyenneAnnuelleMatiere(s, joker, e);
         if (m == NonCalculable) continue;
-        long double w = 0;
-        for (int q = 1; q <= NbPeriode; ++q) w += static_cast<double>(Matiere[s].Coef[q]);
-        const double poidsMatiere = static_cast<double>(w);
-        somme = static_cast<double>(somme + static_cast<long double>(m) * poidsMatiere);
-        poids = static_cast<double>(static_cast<long double>(poids) + poidsMatiere);
+        double poidsMatiere = 0;
+        for (int q = 1; q <= NbPeriode; ++q) poidsMatiere += Matiere[s].Coef[q];
+        somme += m * poidsMatiere;
+        poids += poidsMatiere;
     }
     if (poids == 0) return NonCalculable;
-    return static_cast<double>(static_cast<long double>(somme) / poids);
+    return somme / poids;
 }
 
 double TClasse::Moyenne(int s, int p, bool joker, int e) const {
@@ -192,31 +288,33 @@ double TClasse::MoyenneClasse(int s, int p, bool joker) const {
     for (int e = 1; e <= NbEleve; ++e) {
         const double m = Moyenne(s, p, joker, e);
         if (m == NonCalculable) continue;
-        somme = static_cast<double>(somme + static_cast<long double>(m));
+        somme += m;
         ++n;
     }
     if (n == 0) return NonCalculable;
-    return static_cast<double>(static_cast<long double>(somme) / n);
+    return somme / n;
 }
 
 double TClasse::MoyenneDevoir(int s, int p, bool, int a) const {
     double somme = 0;
     int n = 0;
+    const TableLettres lettres;
     for (int e = 1; e <= NbEleve; ++e) {
-        const ValeurLue v = ValeurNote(Eleve[e].Note[s][p][a]);
+        const ValeurLue v = lireNote(Eleve[e].Note[s][p][a], lettres);
         if (v.genre == PasUneNote) continue;
-        somme = static_cast<double>(somme + static_cast<long double>(v.valeur));
+        somme += v.valeur;
         ++n;
     }
     if (n == 0) return NonCalculable;
-    return static_cast<double>(static_cast<long double>(somme) / n);
+    return somme / n;
 }
 
 int TClasse::NbAbsences(int s, int p, int e) const {
+    const TableLettres lettres;
     auto compter = [&](int ss, int pp) {
         int n = 0;
         for (int a = 1; a <= NbDevoir[ss][pp]; ++a)
-            if (ValeurNote(Eleve[e].Note[ss][pp][a]).genre == PasUneNote) ++n;
+            if (lireNote(Eleve[e].Note[ss][pp][a], lettres).genre == PasUneNote) ++n;
         return n;
     };
     const bool matiere = s >= 1 && s <= 3, periode = p >= 1 && p <= 3;
