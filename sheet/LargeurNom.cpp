@@ -1,0 +1,24 @@
+#include "LargeurNom.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+
+#include "ConversionsQt.h"
+#include "GeometrieFeuille.h"
+#include "PoliceFeuille.h"
+
+namespace quillora {
+
+int CalculerLargeurNom(const TClasse& c) {
+    const QFontMetrics m(
+        PoliceFeuille(PixelsPolice(Arrondi(6 * Options.zoomP), ResolutionEcran), Options.polstyle));
+    int w = 0;
+    for (int e = 1; e <= c.NbEleve; ++e)
+        w = std::max(w, m.horizontalAdvance(texteQt(c.NomEleve(e, Options.prenom))));
+    // The pixels are turned back into units of the grid and 23 units are kept for the
+    // student numbers.
+    const int largeur = Arrondi(Arrondi((w + 23) / Options.zoomD) / 20.0 + 0.7);
+    return std::max(largeur, 5);
+}
+
+} // namespace quillora

@@ -1,0 +1,106 @@
+#include "PeintreFeuille.h"
+
+#include "ConversionsQt.h"
+#include "PoliceFeuille.h"
+
+namespace quillora {
+
+PeintreFeuille::PeintreFeuille(QPainter& painter, const GeometrieFeuille& geometrie,
+                               const CouleursFeuille& couleurs, int relief)
+    : painter_(painter), geometrie_(geometrie), couleurs_(couleurs), relief_(relief),
+      metriques_(police_), visible_(0, 0, painter.device()->width(), painter.device()->height()) {
+    if (painter.hasClipping()) visible_ &= painter.clipBoundingRect().toAlignedRect();
+}
+
+void PeintreFeuille::Police(double n, StylePolice style) {
+    police_ = PoliceFeuille(geometrie_.HauteurPolice(n), style);
+    painter_.setFont(police_);
+    // Measured on the surface itself: a printer's metrics may differ from the screen's.
+    metriques_ = painter_.fontMetrics();
+    ascent_ = metriques_.ascent();
+    hauteurLigne_ = metriques_.height();
+}
+
+bool PeintreFeuille::Visible(QPoint p, int largeur) const {
+    // One line's height of slack on every side covers accents, italics and underlines.
+    const int marge = hauteurLigne_;
+    return p.y() <= visible_.bottom() + marge && p.y() + hauteurLigne_ >= visible_.top() - marge &&
+           p.x() <= visible_.right() + marge && p.x() + largeur >= visible_.left() - marge;
+}
+
+void PeintreFeuille::Stylo(Couleur c) {
+    if (styloDefini_ && stylo_ == c) return;
+    painter_.setPen(QPen(couleurQt(c), 1));
+    stylo_ = c;
+    styloDefini_ = true;
+}
+
+void PeintreFeuille::EcrirePixel(QPoint p, const QString& texte) {
+    // Left-aligned text is not measured: it is only known to end right of its start.
+    int largeur = hauteurLigne_ * texte.size();
+    if (alignement_ == Alignement::Centre) {
+        largeur = metriques_.horizontalAdvance(texte);
+        p.rx() -= largeur / 2;
+    }
+    if (!Visible(p, largeur)) return;
+    Stylo(texte_);
+    // The point is the top of the text; Qt writes from the baseline.
+    painter_.drawText(QPoint(p.x(), p.y() + ascent_), texte);
+}
+
+void PeintreFeuille::EcrireTexte(double x, double y, const QString& texte) {
+    EcrirePixel(geometrie_.Point(x, y), texte);
+}
+
+void PeintreFeuille::EcrireDecoupe(double x1, double y1, double x2, double y2,
+                                   const QString& texte) {
+    const QPoint a = geometrie_.Point(x1, y1);
+    const QPoint b = geometrie_.Point(x2, y2);
+    if (!Visible(a, b.x() - a.x())) return;
+    const bool avant = painter_.hasClipping();
+    const QRegion ancienne = avant ? painter_.clipRegion() : QRegion();
+    painter_.setClipRect(QRect(a, b - QPoint(1, 1)), Qt::IntersectClip);
+    EcrirePixel(a, texte);
+    if (avant)
+        painter_.setClipRegion(ancienne);
+    else
+        painter_.setClipping(false);
+}
+
+void PeintreFeuille::TracerLigne(double x1, double y1, double x2, double y2) {
+    const QPoint a = geometrie_.Point(x1, y1);
+    const QPoint b = geometrie_.Point(x2, y2);
+    constexpr Couleur gris = 0x808080, blanc = 0xFFFFFF;
+    const QPoint decale(1, 1);
+    switch (relief_) {
+    case 1: // sunken: the shadow above the light
+        Stylo(gris);
+        painter_.drawLine(a, b);
+        Stylo(blanc);
+        painter_.drawLine(a + decale, b + decale);
+        break;
+    case 2: // raised
+        Stylo(blanc);
+        painter_.drawLine(a, b);
+        Stylo(gris);
+        painter_.drawLine(a + decale, b + decale);
+        break;
+    default:
+        Stylo(trait_);
+        painter_.drawLine(a, b);
+        break;
+    }
+}
+
+void PeintreFeuille::Rectangle(double x1, double y1, double x2, double y2, Couleur bord,
+                               Couleur fond) {
+    const QPoint a = geometrie_.Point(x1, y1);
+    const QPoint b = geometrie_.Point(x2, y2);
+    Stylo(bord);
+    painter_.setBrush(couleurQt(fond));
+    // A one-pixel outline covers width + 1 pixels in Qt.
+    painter_.drawRect(QRect(a, b - QPoint(2, 2)));
+    painter_.setBrush(Qt::NoBrush);
+}
+
+} // namespace quillora
