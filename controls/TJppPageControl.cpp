@@ -33,7 +33,6 @@ QFont policeOnglet(QFont f, bool choisi) {
 TJppPageControl::TJppPageControl(QWidget* parent)
     : QWidget(parent), pages_(new QStackedWidget(this)) {
     connect(pages_, &QStackedWidget::currentChanged, this, [this](int i) {
-        layoutTabs();
         update();
         emit currentChanged(i);
     });
@@ -47,7 +46,7 @@ int TJppPageControl::addTab(QWidget* page, const QString& caption) {
         auto* raccourci = new QShortcut(touche, this);
         connect(raccourci, &QShortcut::activated, this, [this, index] { setCurrentIndex(index); });
     }
-    layoutTabs();
+    rects_.clear();
     updateGeometry();
     update();
     return index;
@@ -65,7 +64,13 @@ void TJppPageControl::setCurrentIndex(int index) {
     pages_->setCurrentIndex(index);
 }
 
+int TJppPageControl::rowCount() const {
+    layoutTabs();
+    return rows_;
+}
+
 QRect TJppPageControl::tabRect(int index) const {
+    layoutTabs();
     return index >= 0 && index < rects_.size() ? rects_[index] : QRect();
 }
 
@@ -90,7 +95,11 @@ QSize TJppPageControl::minimumSizeHint() const {
     return {100, saillie + tabHeight() + pages_->minimumSizeHint().height() + 4};
 }
 
-void TJppPageControl::layoutTabs() {
+void TJppPageControl::layoutTabs() const {
+    if (laidOutFor_ == size() && laidOutCurrent_ == currentIndex() && rects_.size() == count())
+        return;
+    laidOutFor_ = size();
+    laidOutCurrent_ = currentIndex();
     // Fill rows from the left as long as the tabs fit.
     const int disponible = std::max(1, width() - 2 * marge);
     QVector<QVector<int>> lignes(1);
@@ -143,18 +152,20 @@ void TJppPageControl::resizeEvent(QResizeEvent* e) {
 void TJppPageControl::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
     if (e->type() == QEvent::FontChange) {
-        layoutTabs();
+        rects_.clear();
         updateGeometry();
     }
 }
 
 void TJppPageControl::mousePressEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
+    layoutTabs();
     for (int i = 0; i < count(); ++i)
         if (rects_[i].contains(e->position().toPoint())) setCurrentIndex(i);
 }
 
 void TJppPageControl::paintEvent(QPaintEvent*) {
+    layoutTabs();
     QPainter p(this);
     const QColor clair = palette().color(QPalette::Light);
     const QColor sombre = palette().color(QPalette::Dark);

@@ -27,7 +27,7 @@ public:
 
     // Where tab `index` is drawn; its row depends on the selected tab.
     QRect tabRect(int index) const;
-    int rowCount() const { return rows_; }
+    int rowCount() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -44,12 +44,16 @@ protected:
 private:
     int tabHeight() const;
     int tabWidth(int index) const;
-    void layoutTabs();
+    // Lays the tabs out for the present width and selection when they changed; a hidden
+    // control gets no resize events, yet its tabs may be asked for.
+    void layoutTabs() const;
 
     QStringList captions_;
     QStackedWidget* pages_;
-    QVector<QRect> rects_;
-    int rows_ = 1;
+    mutable QVector<QRect> rects_;
+    mutable int rows_ = 1;
+    mutable QSize laidOutFor_;
+    mutable int laidOutCurrent_ = -2;
 };
 
 } // namespace quillora

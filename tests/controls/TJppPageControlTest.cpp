@@ -1,0 +1,99 @@
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "TJppPageControl.h"
+
+using namespace quillora;
+
+namespace {
+
+const char* const onglets[] = {"&Divers",           "&Couleur",         "&Police",
+                               "&Impression",       "&Sauvegarde",      "&Titre imprimé",
+                               "&Lettre + Chiffre", "Saisie des &notes"};
+
+class PageControl : public ::testing::Test {
+protected:
+    PageControl() {
+        for (const char* o : onglets)
+            c.addTab(new QLabel(QString::fromUtf8(o)), QString::fromUtf8(o));
+        c.resize(623, 300);
+    }
+    // The rows from the top, each as the set of its tabs' tops.
+    int ligne(int onglet) const { return c.tabRect(onglet).top(); }
+    int nombreRouges(const QImage& image, const QRect& r) const {
+        int n = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QColor p = image.pixelColor(x, y);
+                n += p.red() > 180 && p.green() < 80 && p.blue() < 80;
+            }
+        return n;
+    }
+
+    TJppPageControl c;
+};
+
+TEST_F(PageControl, WrapsItsTabsOnRowsThatFillTheWidth) {
+    c.resize(300, 300);
+    ASSERT_GT(c.rowCount(), 1);
+    for (int i = 0; i < c.count(); ++i) {
+        const QRect r = c.tabRect(i);
+        EXPECT_GE(r.left(), 0);
+        EXPECT_LE(r.right(), c.width() - 1) << i;
+        for (int j = i + 1; j < c.count(); ++j) EXPECT_FALSE(r.intersects(c.tabRect(j)));
+    }
+    // The pages start under the last row.
+    int bas = 0;
+    for (int i = 0; i < c.count(); ++i) bas = std::max(bas, c.tabRect(i).bottom());
+    EXPECT_GT(c.widget(0)->mapTo(&c, QPoint(0, 0)).y(), bas);
+
+    c.resize(2000, 300);
+    EXPECT_EQ(c.rowCount(), 1);
+}
+
+TEST_F(PageControl, TheSelectedRowMovesNextToThePages) {
+    c.resize(300, 300);
+    const int rangs = c.rowCount();
+    ASSERT_GT(rangs, 1);
+    const int dernier = c.count() - 1;
+    // The first tab is selected, so its row is the lowest.
+    EXPECT_GT(ligne(0), ligne(dernier));
+    c.setCurrentIndex(dernier);
+    EXPECT_GT(ligne(dernier), ligne(0));
+    EXPECT_EQ(c.rowCount(), rangs);
+}
+
+TEST_F(PageControl, ATabIsChosenByClickOrByItsAccelerator) {
+    c.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&c));
+    QSignalSpy changes(&c, &TJppPageControl::currentChanged);
+    QTest::mouseClick(&c, Qt::LeftButton, {}, c.tabRect(3).center());
+    EXPECT_EQ(c.currentIndex(), 3);
+    EXPECT_TRUE(c.widget(3)->isVisible());
+    EXPECT_FALSE(c.widget(0)->isVisible());
+
+    c.activateWindow();
+    QTest::keyClick(&c, Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(c.currentIndex(), 7);
+    EXPECT_EQ(changes.count(), 2);
+}
+
+TEST_F(PageControl, OnlyTheSelectedCaptionIsRedAndEveryTabHasTheControlsBrush) {
+    QPalette p = c.palette();
+    p.setColor(QPalette::Window, QColor(0, 128, 128));
+    c.setPalette(p);
+    c.setCurrentIndex(2);
+    const QImage image = c.grab().toImage();
+    for (int i = 0; i < c.count(); ++i) {
+        const QRect r = c.tabRect(i);
+        if (i == 2)
+            EXPECT_GT(nombreRouges(image, r), 10);
+        else
+            EXPECT_EQ(nombreRouges(image, r), 0) << i;
+        EXPECT_EQ(image.pixelColor(r.left() + 3, r.top() + 3), QColor(0, 128, 128)) << i;
+    }
+}
+
+} // namespace
