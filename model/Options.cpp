@@ -193,6 +193,21 @@ TOptions OptionsDepuisTexte(std::string_view texte, char separateur, const TOpti
     return o;
 }
 
+void AjouterFichierRecent(const std::string& nom) {
+    const std::string cite = nom.size() > 255 ? nom.substr(0, 255) : nom;
+    auto& l = Options.liste;
+    for (int i = 1; i <= 3; ++i)
+        if (l[i] == cite) {
+            // The former first entry takes the place the name leaves.
+            l[i] = l[1];
+            l[1] = cite;
+            return;
+        }
+    l[3] = l[2];
+    l[2] = l[1];
+    l[1] = cite;
+}
+
 std::string NomFichierOptions() {
     namespace fs = std::filesystem;
     std::error_code ec;

@@ -82,6 +82,9 @@ TOptions OptionsDepuisTexte(std::string_view texte, char separateur, const TOpti
 // in the user's configuration folder.
 std::string NomFichierOptions();
 
+// Puts `nom` first in the list of recent class files (`liste`), keeping three entries.
+void AjouterFichierRecent(const std::string& nom);
+
 struct ResultatEcriture {
     bool ok = true;
     std::string erreur; // UTF-8, French

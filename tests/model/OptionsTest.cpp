@@ -173,3 +173,26 @@ TEST(Nombres, FormatGeneralDesReels) {
     EXPECT_TRUE(LireDecimal("0.1000000000000000000001", '.', v));
     EXPECT_EQ(v, 0.1);
 }
+
+TEST_F(Reglages, ListeDesFichiersRecents) {
+    AjouterFichierRecent("/a.cl3");
+    AjouterFichierRecent("/b.cl3");
+    AjouterFichierRecent("/c.cl3");
+    EXPECT_EQ(Options.liste[1], "/c.cl3");
+    EXPECT_EQ(Options.liste[3], "/a.cl3");
+    AjouterFichierRecent("/b.cl3"); // second place: swaps with the first
+    EXPECT_EQ(Options.liste[1], "/b.cl3");
+    EXPECT_EQ(Options.liste[2], "/c.cl3");
+    EXPECT_EQ(Options.liste[3], "/a.cl3");
+    AjouterFichierRecent("/a.cl3"); // third place: the former first takes it
+    EXPECT_EQ(Options.liste[1], "/a.cl3");
+    EXPECT_EQ(Options.liste[2], "/c.cl3");
+    EXPECT_EQ(Options.liste[3], "/b.cl3");
+    AjouterFichierRecent("/A.cl3"); // case matters; a fourth name pushes the last out
+    EXPECT_EQ(Options.liste[1], "/A.cl3");
+    EXPECT_EQ(Options.liste[2], "/a.cl3");
+    EXPECT_EQ(Options.liste[3], "/c.cl3");
+    AjouterFichierRecent("/A.cl3");
+    EXPECT_EQ(Options.liste[1], "/A.cl3");
+    EXPECT_EQ(Options.liste[2], "/a.cl3");
+}
