@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "DialoguesScriptes.h"
+#include "ImpressionQt.h"
 #include "Programme.h"
 #include "TColorPanel.h"
 #include "TMaColorDialog.h"

@@ -3,6 +3,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "ImpressionQt.h"
 #include "TJppPageControl.h"
 
 using namespace quillora;

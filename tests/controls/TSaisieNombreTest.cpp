@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "DialoguesScriptes.h"
+#include "ImpressionQt.h"
 #include "TEditSaisieNombre.h"
 #include "TSaisieNombre.h"
 
