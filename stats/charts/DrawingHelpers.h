@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QPainter;
+
+namespace quillora {
+
+// Every length of the chart and table layouts rounds this way: to the nearest integer, halves
+// to even.
+int roundHalfEven(double x);
+
+// The controls size their fonts the way the grade book always has: by the height of the whole
+// character cell (ascent + descent) in pixels of the surface drawn on, not by the em size.
+// A height of zero or less asks for the surface's default size.
+void setCellHeight(QFont& font, int pixels);
+
+enum class HAlign { Left, Center, Right };
+enum class VAlign { Top, Bottom };
+
+// Writes text in the painter's font and the given colour, with (x, y) as its reference point:
+// its left edge, centre or right edge horizontally, the top or bottom of its cell vertically.
+// The painter's pen comes back unchanged.
+void writeText(QPainter& p, int x, int y, const QString& text, const QColor& colour,
+               HAlign h = HAlign::Left, VAlign v = VAlign::Top);
+
+} // namespace quillora

@@ -1,0 +1,268 @@
+#include "NewGraphe.h"
+
+#include <QPainter>
+#include <QPolygon>
+#include <algorithm>
+
+#include "DrawingHelpers.h"
+
+namespace quillora {
+
+TNewGraphe::TNewGraphe(QWidget* parent) : QWidget(parent), police_(QStringLiteral("Arial")) {
+    setCellHeight(police_, 10);
+    lignes_[0] = QStringLiteral("5 lignes max");
+    barreMoy_.Valeur = 9.0;
+    barreMoy_.CouleurBarre = QColor(0, 255, 0);
+    resize(200, 150);
+}
+
+void TNewGraphe::SetNbBarre(int n) {
+    barres_.assign(std::max(0, n), TBarre());
+}
+
+void TNewGraphe::SetVmax(int v) {
+    if (v > 0) vmax_ = v;
+}
+
+void TNewGraphe::SetNbLigne(int n) {
+    if (n >= 0 && n <= MaxLignes) nbLigne_ = n;
+}
+
+TBarre* TNewGraphe::Barre(int i) {
+    if (i < 1 || i > NbBarre()) return nullptr;
+    return &barres_[i - 1];
+}
+
+void TNewGraphe::SetLegende(int i, const QString& texte) {
+    if (TBarre* b = Barre(i)) b->SetLegende(texte);
+}
+
+void TNewGraphe::SetLigne(int i, const QString& texte) {
+    if (i >= 1 && i <= MaxLignes) lignes_[i - 1] = texte;
+}
+
+QString TNewGraphe::LireLigne(int i) const {
+    if (i < 1 || i > MaxLignes) return {};
+    return lignes_[i - 1];
+}
+
+void TNewGraphe::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    Dessiner(p, 0, 0, width(), height());
+}
+
+int TNewGraphe::Mesures::y(double v) const {
+    return bas - roundHalfEven(v * echelle);
+}
+
+void TNewGraphe::Dessiner(QPainter& p, int L, int T, int W, int H) {
+    p.save();
+    p.translate(L, T);
+    // Printing in black and white must give pure black and white, so no grey edges anywhere.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, !noirBlanc_);
+
+    const int hauteurPolice = roundHalfEven(std::min(W, H) / 23.0);
+    setCellHeight(police_, hauteurPolice);
+    QFont fonte = police_;
+    if (noirBlanc_) fonte.setStyleStrategy(QFont::NoAntialias);
+    p.setFont(fonte);
+
+    QPen pen(Encre(), 1, cadre_ ? Qt::SolidLine : Qt::NoPen);
+    p.setPen(pen);
+    p.setBrush(noirBlanc_ ? QBrush(Qt::NoBrush) : QBrush(couleurFond_));
+    if (cadre_)
+        p.drawRect(0, 0, W - 1, H - 1);
+    else
+        p.fillRect(0, 0, W, H, p.brush());
+    pen.setStyle(Qt::SolidLine);
+    p.setPen(pen);
+
+    if (barres_.empty()) {
+        writeText(p, W / 2, H / 2, caption_, CouleurTexte(), HAlign::Center);
+        p.restore();
+        return;
+    }
+
+    Mesures m;
+    m.W = W;
+    m.H = H;
+    m.hTitre = DessinerTitre(p, W, hauteurPolice);
+    p.setFont(fonte);
+    const QFontMetrics fm = p.fontMetrics();
+    m.hLigne = roundHalfEven(1.2 * fm.height());
+    m.gauche = legV_ ? roundHalfEven(1.3 * fm.horizontalAdvance(QStringLiteral("mm"))) : 0;
+    m.bas = H - ((legH_ ? m.hLigne : 0) + nbLigne_ * m.hLigne);
+
+    for (int i = 1; i <= nbLigne_; ++i)
+        writeText(p, m.gauche + 3, m.bas + i * m.hLigne, lignes_[i - 1], CouleurTexte());
+
+    if (m.bas < m.hTitre || W < m.gauche) {
+        p.restore();
+        return;
+    }
+
+    if (legH_) p.drawLine(m.gauche, m.bas, W - 1, m.bas);
+    if (legV_) p.drawLine(m.gauche, m.bas, m.gauche, m.hTitre);
+
+    m.largeur = (W - m.gauche) / NbBarre();
+    m.demi = m.largeur / 2;
+    m.marque = W / 120;
+    m.echelle = static_cast<double>(m.bas - m.hTitre) / vmax_;
+
+    if (legH_) {
+        for (int i = 1; i <= NbBarre(); ++i)
+            writeText(p, m.xSlot(i) + m.demi, m.bas + m.hLigne / 7, barres_[i - 1].Legende(),
+                      CouleurTexte(), HAlign::Center);
+    }
+    if (legV_) DessinerGraduations(p, m);
+
+    switch (mode_) {
+    case mBarre:
+        DessinerBarres(p, m);
+        break;
+    case mLigne:
+        DessinerLigne(p, m);
+        break;
+    case mBezier:
+        DessinerBezier(p, m);
+        break;
+    }
+    DessinerMoyenne(p, m);
+    p.restore();
+}
+
+// Returns the height of the title band.
+int TNewGraphe::DessinerTitre(QPainter& p, int W, int hauteurPolice) {
+    if (caption_.isEmpty()) return 0;
+    QFont titre = p.font();
+    titre.setUnderline(true);
+    setCellHeight(titre, roundHalfEven(1.3 * hauteurPolice));
+    p.setFont(titre);
+    writeText(p, W / 2, 2, caption_, CouleurTexte(), HAlign::Center);
+    return roundHalfEven(1.5 * p.fontMetrics().height());
+}
+
+void TNewGraphe::DessinerGraduations(QPainter& p, const Mesures& m) {
+    const QPen pen = p.pen();
+    p.setPen(QPen(Encre(), 1, Qt::DotLine));
+    const int xTexte = m.gauche * 5 / 6;
+    const int demiTexte = p.fontMetrics().height() / 2;
+    for (int k = 1; k <= nbGradV_; ++k) {
+        const int v = k * pasVert_;
+        if (v > vmax_) continue;
+        const int y = m.y(v);
+        writeText(p, xTexte, y - demiTexte, QString::number(v), CouleurTexte(), HAlign::Right);
+        p.drawLine(m.gauche - 2, y, m.W - 1, y);
+    }
+    p.setPen(pen);
+}
+
+void TNewGraphe::DessinerBarres(QPainter& p, const Mesures& m) {
+    for (int i = 1; i <= NbBarre(); ++i) {
+        const TBarre& b = barres_[i - 1];
+        if (b.Valeur > 0) {
+            if (noirBlanc_) {
+                // Hatching over an opaque white ground, so a bar reads the same on any paper.
+                p.setBrush(QBrush(Qt::black, Qt::DiagCrossPattern));
+                p.setBackgroundMode(Qt::OpaqueMode);
+                p.setBackground(Qt::white);
+            } else {
+                p.setBrush(b.CouleurBarre);
+            }
+            const int haut = m.y(b.Valeur);
+            p.drawRect(m.xSlot(i), haut, m.largeur, m.bas - haut);
+            p.setBackgroundMode(Qt::TransparentMode);
+        } else if (b.Valeur == 0) {
+            if (afficher0_) DessinerTexteAuPied(p, m, i, QStringLiteral("0"));
+        } else {
+            DessinerTexteAuPied(p, m, i, b.Texte());
+        }
+    }
+}
+
+void TNewGraphe::DessinerLigne(QPainter& p, const Mesures& m) {
+    QPolygon ligne;
+    for (int i = 1; i <= NbBarre(); ++i) {
+        if (barres_[i - 1].Valeur >= 0)
+            ligne << QPoint(m.xSlot(i) + m.demi, m.y(barres_[i - 1].Valeur));
+    }
+    const QPen pen = p.pen();
+    p.setPen(QPen(Encre(), 2));
+    p.drawPolyline(ligne);
+    p.setPen(pen);
+
+    for (int i = 1; i <= NbBarre(); ++i) {
+        if (barres_[i - 1].Valeur < 0) DessinerTexteAuPied(p, m, i, barres_[i - 1].Texte());
+    }
+    int k = 0;
+    for (const TBarre& b : barres_) {
+        if (b.Valeur < 0) continue;
+        DessinerMarque(p, m, ligne[k].x(), ligne[k].y(), b.CouleurBarre);
+        ++k;
+    }
+}
+
+void TNewGraphe::DessinerBezier(QPainter& p, const Mesures& m) {
+    points_.clear();
+    for (int i = 1; i <= NbBarre() && static_cast<int>(points_.size()) < MaxPointsCourbe; ++i) {
+        const TBarre& b = barres_[i - 1];
+        if (b.Valeur < 0) continue;
+        points_.push_back({m.xSlot(i) + m.demi, m.y(b.Valeur)});
+        DessinerMarque(p, m, points_.back().X, points_.back().Y, b.CouleurBarre);
+    }
+    if (points_.empty()) return;
+
+    // One curve of degree n - 1 through all the points as control points. The step follows
+    // the control's own width even on a printer page, so a printout has as many segments as
+    // the screen.
+    const int n = static_cast<int>(points_.size());
+    std::vector<double> binomial(n), puissance1MoinsT(n);
+    binomial[0] = 1.0;
+    for (int k = 1; k < n; ++k) binomial[k] = binomial[k - 1] * (n - k) / k;
+
+    QPolygon courbe;
+    courbe << QPoint(points_[0].X, points_[0].Y);
+    const double pas = 1.0 / width();
+    for (int i = 1; i * pas < 1.0; ++i) {
+        const double t = i * pas;
+        puissance1MoinsT[0] = 1.0;
+        for (int j = 1; j < n; ++j) puissance1MoinsT[j] = puissance1MoinsT[j - 1] * (1.0 - t);
+        double x = 0.0, y = 0.0, puissanceT = 1.0;
+        for (int k = 0; k < n; ++k) {
+            const double poids = binomial[k] * puissanceT * puissance1MoinsT[n - 1 - k];
+            x += points_[k].X * poids;
+            y += points_[k].Y * poids;
+            puissanceT *= t;
+        }
+        const QPoint point(roundHalfEven(x), roundHalfEven(y));
+        if (point.x() == 0 || point.y() == 0) break;
+        courbe << point;
+    }
+    const QPen pen = p.pen();
+    p.setPen(QPen(Qt::black, 2));
+    p.drawPolyline(courbe);
+    p.setPen(pen);
+}
+
+void TNewGraphe::DessinerMoyenne(QPainter& p, const Mesures& m) {
+    if (!moy_ || barreMoy_.Valeur < 0) return;
+    const int y = m.y(barreMoy_.Valeur);
+    const QPen pen = p.pen();
+    p.setPen(QPen(noirBlanc_ ? QColor(Qt::black) : barreMoy_.CouleurBarre, 2, Qt::DotLine));
+    p.drawLine(m.gauche, y, m.W - 1, y);
+    p.setPen(pen);
+    writeText(p, m.gauche + 3, y, QStringLiteral("moy."), CouleurTexte());
+}
+
+void TNewGraphe::DessinerTexteAuPied(QPainter& p, const Mesures& m, int i, const QString& texte) {
+    writeText(p, m.xSlot(i) + m.demi, m.bas, texte, CouleurTexte(), HAlign::Center, VAlign::Bottom);
+}
+
+void TNewGraphe::DessinerMarque(QPainter& p, const Mesures& m, int x, int y,
+                                const QColor& couleur) {
+    const int d = m.marque;
+    p.fillRect(x - d, y - d, 2 * d + 1, 2 * d + 1, noirBlanc_ ? QColor(Qt::black) : couleur);
+}
+
+} // namespace quillora

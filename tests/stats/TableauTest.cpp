@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "Images.h"
+#include "Tableau.h"
+
+using namespace quillora;
+using namespace quillora::test;
+
+namespace {
+const QColor Gris(128, 128, 128);
+const QColor Blanc(255, 255, 255);
+const QColor Noir(0, 0, 0);
+} // namespace
+
+TEST(Tableau, OnlySupportedCountsAreTaken) {
+    TTableau t;
+    t.SetNbLigne(4);
+    t.SetNbLigne(2);
+    t.SetNbLigne(6);
+    EXPECT_EQ(t.NbLigne(), 4);
+    t.SetNbLigne(3);
+    EXPECT_EQ(t.NbLigne(), 3);
+    t.SetNbColonne(3);
+    t.SetNbColonne(6);
+    EXPECT_EQ(t.NbColonne(), 5);
+    t.SetNbColonne(4);
+    EXPECT_EQ(t.NbColonne(), 4);
+}
+
+TEST(Tableau, CellsHoldTwentyFiveCharactersWithinFiveByFive) {
+    TTableau t;
+    EXPECT_EQ(t.Cellule(2, 3), QStringLiteral("2 3"));
+    EXPECT_EQ(t.Cellule(5, 5), QStringLiteral("5 5"));
+    EXPECT_EQ(t.Cellule(0, 1), QString());
+    EXPECT_EQ(t.Cellule(1, 6), QString());
+    t.SetCellule(6, 1, QStringLiteral("x"));
+    t.SetCellule(1, 0, QStringLiteral("x"));
+    EXPECT_EQ(t.Cellule(1, 1), QStringLiteral("1 1"));
+
+    const QString matiere = QStringLiteral("Sciences économiques/sociales");
+    ASSERT_EQ(matiere.size(), 29);
+    t.SetCellule(1, 2, matiere + QStringLiteral("!"));
+    EXPECT_EQ(t.Cellule(1, 2), matiere.left(25));
+
+    // What is drawn is the cut text, and the 25th character is still there.
+    const QImage coupe = rendre(t, 600, 300);
+    t.SetCellule(1, 2, matiere.left(25));
+    EXPECT_EQ(rendre(t, 600, 300), coupe);
+    t.SetCellule(1, 2, matiere.left(24));
+    EXPECT_NE(rendre(t, 600, 300), coupe);
+}
+
+TEST(Tableau, GridLinesFollowTheReliefStyle) {
+    // 360 x 240 with 5 x 5 cells: columns 60 wide, rows 40 high, the first column double.
+    TTableau t;
+    t.SetCouleurL(QColor(0, 0, 200));
+    const std::pair<TRelief, std::pair<QColor, QColor>> styles[] = {
+        {rCreux, {Gris, Blanc}}, {rBosse, {Blanc, Gris}}, {rAucun, {QColor(0, 0, 200), {}}}};
+    for (const auto& [relief, couleurs] : styles) {
+        t.SetRelief(relief);
+        const QImage img = rendre(t, 360, 240);
+        for (int x : {120, 180, 240, 300}) {
+            EXPECT_EQ(img.pixelColor(x, 42), couleurs.first) << relief << " column at " << x;
+            if (couleurs.second.isValid()) {
+                EXPECT_EQ(img.pixelColor(x + 1, 43), couleurs.second) << relief;
+            }
+        }
+        for (int y : {80, 120, 160, 200}) {
+            EXPECT_EQ(img.pixelColor(5, y), couleurs.first) << relief << " row at " << y;
+            if (couleurs.second.isValid()) {
+                EXPECT_EQ(img.pixelColor(6, y + 1), couleurs.second) << relief;
+            }
+        }
+        EXPECT_NE(img.pixelColor(5, 40), couleurs.first) << "no line under the title band";
+    }
+
+    // Four columns and three rows: columns 72 wide, rows 60 high.
+    t.SetNbColonne(4);
+    t.SetNbLigne(3);
+    const QImage img = rendre(t, 360, 240);
+    const QColor trait = t.CouleurL();
+    for (int x : {144, 216, 288}) EXPECT_EQ(img.pixelColor(x, 62), trait) << x;
+    for (int x : {120, 180, 240, 300}) EXPECT_NE(img.pixelColor(x, 62), trait) << x;
+    for (int y : {120, 180}) EXPECT_EQ(img.pixelColor(5, y), trait) << y;
+    for (int y : {80, 160, 200}) EXPECT_NE(img.pixelColor(5, y), trait) << y;
+}
+
+TEST(Tableau, FlatBlackAndWhiteDrawsOnlyBlackLines) {
+    TTableau t;
+    t.SetCaption(QStringLiteral("Bilan"));
+    t.SetCouleurFond(QColor(0, 0, 255));
+    t.SetCouleurL(QColor(255, 0, 0));
+    t.SetCouleurPolice(QColor(0, 128, 0));
+    t.SetRelief(rAucun);
+    t.SetNoirBlanc(true);
+    const QImage img = rendre(t, 360, 240);
+    EXPECT_EQ(compter(img, sauf({Noir, Blanc})), 0);
+    EXPECT_EQ(img.pixelColor(180, 42), Noir);
+    EXPECT_EQ(img.pixelColor(5, 120), Noir);
+}
