@@ -11,13 +11,14 @@ namespace quillora {
 
 QString CheminAide() {
     const QFileInfo programme(plateforme().cheminProgramme());
-    const QString dossier = programme.absolutePath();
+    QString dossier = programme.absolutePath();
     QString parent = QFileInfo(dossier).path();
-    if (!parent.endsWith(QLatin1Char('/'))) parent += QLatin1Char('/');
+    for (QString* d : {&dossier, &parent})
+        if (!d->endsWith(QLatin1Char('/'))) *d += QLatin1Char('/');
     for (const QString& essai :
          {parent + QStringLiteral("Aide/"), parent + QStringLiteral("share/quillora/Aide/")})
         if (QFileInfo(essai).isDir()) return essai;
-    return dossier + QStringLiteral("/Aide/");
+    return dossier + QStringLiteral("Aide/");
 }
 
 void AfficherAide(const QString& sujet) {
