@@ -1,6 +1,7 @@
 #include "TColorPanel.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "TMaColorDialog.h"
 
@@ -11,16 +12,19 @@ TColorPanel::TColorPanel(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     setCursor(Qt::PointingHandCursor);
-    // The swatch paints its own colour, never its parent's.
-    setAutoFillBackground(true);
     setColor(Qt::white);
 }
 
 void TColorPanel::setColor(const QColor& c) {
     couleur_ = c;
-    QPalette p = palette();
-    p.setColor(QPalette::Window, c);
-    setPalette(p);
+    update();
+}
+
+void TColorPanel::paintEvent(QPaintEvent* e) {
+    // The colour fills the inside only: the bevel keeps the usual shades, whatever the colour,
+    // and nothing of the parent shows through.
+    QPainter(this).fillRect(contentsRect(), couleur_);
+    QFrame::paintEvent(e);
 }
 
 void TColorPanel::mouseReleaseEvent(QMouseEvent* e) {

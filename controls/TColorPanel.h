@@ -21,6 +21,7 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     QColor couleur_;
