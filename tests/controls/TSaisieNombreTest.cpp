@@ -1,6 +1,5 @@
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
@@ -229,16 +228,6 @@ TEST_F(SaisieNombre, TheCallerChoosesWhetherTheMessageIsShown) {
     surPage->Edit()->clear();
     page.setEnabled(false);
     EXPECT_FALSE(surPage->Valide());
-}
-
-TEST_F(SaisieNombre, ReportsChangesOnlyWhileAskedTo) {
-    QSignalSpy changes(&s, &TSaisieNombre::OnChange);
-    s.setValeurI(7);
-    taper(QStringLiteral("1"));
-    EXPECT_EQ(changes.count(), 2);
-    s.setOnChangeActif(false);
-    s.setValeurI(8);
-    EXPECT_EQ(changes.count(), 2);
 }
 
 TEST_F(SaisieNombre, LaysItsPartsOutFromTheCaptionWidth) {

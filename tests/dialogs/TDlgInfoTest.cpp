@@ -6,12 +6,10 @@
 
 #include "DialoguesScriptes.h"
 #include "ImpressionQt.h"
-#include "Internet.h"
 #include "Programme.h"
 #include "TDlgInfo.h"
 
 using namespace quillora;
-using quillora::test::DialoguesScriptes;
 using quillora::test::PlateformeFactice;
 
 namespace {
@@ -54,17 +52,6 @@ TEST(TDlgInfo, ShowsTheProgramItsAuthorAndItsSiteAllInsideTheBox) {
     EXPECT_TRUE(d.rect().contains(ok->geometry()));
     QTest::keyClick(&d, Qt::Key_Return);
     EXPECT_EQ(d.result(), QDialog::Accepted);
-}
-
-TEST(Internet, TheSiteOpensInTheBrowserAndTheContactPointsToItsPage) {
-    PlateformeFactice plateforme;
-    DialoguesScriptes dialogues;
-    AllerAuSiteOfficiel();
-    EXPECT_EQ(plateforme.urlsOuvertes, QStringList{"https://www.quillora.org/"});
-    ContacterAuteur(nullptr);
-    ASSERT_EQ(dialogues.affiches.size(), 1u);
-    EXPECT_EQ(dialogues.affiches[0].genre, "information");
-    EXPECT_TRUE(dialogues.affiches[0].texte.contains("https://www.quillora.org/contact"));
 }
 
 } // namespace
