@@ -1,6 +1,6 @@
 #include "LigneCommande.h"
 
-#include <ostream>
+#include <iostream>
 
 #include "Classe.h"
 #include "Cp1252.h"
@@ -121,6 +121,21 @@ int ExecuterExport(const Lancement& l, char separateur, std::ostream& sortie,
     sortie << texte;
     sortie.flush();
     return sortie ? 0 : 1;
+}
+
+} // namespace quillora
+
+namespace quillora {
+
+std::optional<int> ExecuterSansFenetre(const Lancement& l, char separateur) {
+    switch (l.mode) {
+    case ModeLancement::Version: std::cout << TexteVersion << '\n'; return 0;
+    case ModeLancement::Exporter: return ExecuterExport(l, separateur, std::cout, std::cerr);
+    case ModeLancement::Erreur:
+        std::cerr << "quillora : " << l.erreur << "\n\n" << TexteUsage;
+        return 2;
+    default: return std::nullopt;
+    }
 }
 
 } // namespace quillora

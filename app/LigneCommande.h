@@ -36,6 +36,10 @@ extern const char* const TexteVersion;
 int ExecuterExport(const Lancement& l, char separateurDecimal, std::ostream& sortie,
                    std::ostream& erreurs);
 
+// Runs the modes that need no window (--version, --exporter, and a bad command line);
+// empty for the others.
+std::optional<int> ExecuterSansFenetre(const Lancement& l, char separateurDecimal);
+
 // The settings file a launch reads: --config, else the usual place.
 std::string FichierOptionsDe(const Lancement& l);
 

@@ -71,7 +71,7 @@ std::string note(Hasard& h, int niveau) {
     if (v > 20) v = 20;
     switch (h.entre(0, 5)) {
     case 0: return std::to_string(v > 19 ? 19 : v) + ".5";
-    case 1: return v < 20 ? std::to_string(v) + ".25" : "20";
+    case 1: return v < 10 ? std::to_string(v) + ".75" : std::to_string(v);
     default: return std::to_string(v);
     }
 }

@@ -1,0 +1,94 @@
+#include "ApplicationFenetre.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QScreen>
+#include <QTranslator>
+#include <iostream>
+
+#include "Association.h"
+#include "FichierLigneCommande.h"
+#include "ImpressionFeuille.h"
+#include "LargeurNom.h"
+#include "Options.h"
+#include "Plateforme.h"
+#include "TMDI.h"
+
+namespace quillora {
+
+char SeparateurDecimal() {
+    const QString point = QLocale::system().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
+}
+
+int ExecuterFenetre(int argc, char** argv, const Lancement& l) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quillora"));
+    // French standard buttons ("Oui", "Non", "Annuler") whatever the machine's language.
+    QTranslator qtFrancais;
+    if (qtFrancais.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtFrancais);
+
+    VerifierAssociation(QStringLiteral(".cl3"), QStringLiteral("QUILLORA"), true, true);
+
+    TMDI cadre(QString::fromStdString(FichierOptionsDe(l)), SeparateurDecimal());
+    // Without a window manager (a bare X server) maximising does nothing: fill the screen.
+    if (const QScreen* ecran = QGuiApplication::primaryScreen())
+        cadre.setGeometry(ecran->availableGeometry());
+    cadre.showMaximized();
+    QStringList arguments;
+    for (const std::string& a : l.autres) arguments << QString::fromLocal8Bit(a.c_str());
+    const QString fichier = FichierLigneCommande(arguments);
+    if (!fichier.isEmpty()) {
+        cadre.RetablirTitre();
+        cadre.OuvrirClasse(fichier);
+    }
+    return app.exec();
+}
+
+int ExecuterPdf(int argc, char** argv, const Lancement& l) {
+    // No display is needed: the offscreen platform paints as well as any.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    LireOptions(FichierOptionsDe(l), SeparateurDecimal(), false);
+
+    TClasse classe;
+    classe.Initialiser();
+    classe.NomFichier = l.fichier;
+    if (const Resultat r = classe.Charger(); !r) {
+        std::cerr << r.erreur << '\n';
+        return 1;
+    }
+    classe.NormaliserNoms();
+    if (l.vue) {
+        if ((l.vue->matiere != 4 && l.vue->matiere > classe.NbMatiere) ||
+            (l.vue->periode != 4 && l.vue->periode > classe.NbPeriode)) {
+            std::cerr << "La vue " << l.vue->matiere << ',' << l.vue->periode
+                      << " n'existe pas dans cette classe.\n";
+            return 2;
+        }
+        classe.MatiereCourante = static_cast<std::uint8_t>(l.vue->matiere);
+        classe.PeriodeCourante = static_cast<std::uint8_t>(l.vue->periode);
+    }
+
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setOutputFormat(QPrinter::PdfFormat);
+    imprimante.setOutputFileName(QString::fromStdString(l.sortie));
+    imprimante.setPageSize(QPageSize(QPageSize::A4));
+    imprimante.setPageOrientation(QPageLayout::Portrait);
+    imprimante.setResolution(300);
+    const Plateforme::MesuresImprimante a4;
+    DefinirMesuresImprimante(plateforme().resolutionEcran(), a4.resolution, a4.largeur, a4.hauteur);
+    if (!ImprimerFeuille(imprimante, classe, CalculerLargeurNom(classe))) {
+        std::cerr << "Impossible de créer le fichier \"" << l.sortie << "\".\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace quillora

@@ -1,0 +1,526 @@
+#include "TMDI.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusTipEvent>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "Aide.h"
+#include "ConversionsQt.h"
+#include "Dialogues.h"
+#include "Internet.h"
+#include "Options.h"
+#include "Plateforme.h"
+#include "Programme.h"
+#include "TChild.h"
+#include "TDlgInfo.h"
+#include "ZoneClients.h"
+
+namespace quillora {
+
+namespace {
+
+constexpr int LargeurBoutons = 24;
+constexpr int LargeurV1Apercu = 301;
+constexpr int LargeurV1Tableau = 209;
+
+QFrame* panneau(QWidget* parent, const char* nom) {
+    auto* f = new QLabel(parent);
+    f->setObjectName(QLatin1String(nom));
+    f->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return f;
+}
+
+} // namespace
+
+TMDI::TMDI(const QString& fichierOptions, char separateur, QWidget* parent)
+    : QMainWindow(parent), fichierOptions_(fichierOptions), separateur_(separateur) {
+    setObjectName(QStringLiteral("MDI"));
+    Terminer = [] { QApplication::exit(0); };
+
+    auto* centre = new QWidget(this);
+    auto* colonne = new QVBoxLayout(centre);
+    colonne->setContentsMargins(0, 0, 0, 0);
+    colonne->setSpacing(0);
+    zone_ = new ZoneClients(centre);
+    colonne->addWidget(zone_, 1);
+    setCentralWidget(centre);
+    creerMenus();
+    creerPanneau();
+    colonne->addWidget(findChild<QWidget*>(QStringLiteral("Panel")));
+
+    v3_->setText(QLatin1Char(' ') + TitreProgramme());
+    MajHeure = true;
+    const ResultatEcriture lu = LireOptions(fichierOptions_.toStdString(), separateur_, true);
+    if (!lu.ok) dialogues().avertissement(this, titreAvertissement(), QString::fromStdString(lu.erreur));
+    MettreAJourMenuRecents();
+    MesurerImprimante();
+    if (!Options.liste[1].empty()) {
+        setWindowTitle(QStringLiteral("Cliquer dans la fenètre pour ouvrir le dernier fichier: ") +
+                       QString::fromStdString(Options.liste[1]));
+        OuvrirDernier = true;
+    } else {
+        setWindowTitle(QStringLiteral("Quillora"));
+        OuvrirDernier = false;
+    }
+
+    connect(zone_, &ZoneClients::clicGauche, this, [this] {
+        if (!OuvrirDernier) return;
+        RetablirTitre();
+        OuvrirClasse(QString::fromStdString(Options.liste[1]));
+    });
+    connect(zone_, &QMdiArea::subWindowActivated, this, &TMDI::activation);
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(15000);
+    connect(timer1_, &QTimer::timeout, this, [this] {
+        if (MajHeure) v3_->setText(texteQt(DateHeureTexte()));
+    });
+    timer1_->start();
+    DesactiverBoutons();
+    MettreAJourMenuFichier();
+}
+
+void TMDI::creerMenus() {
+    auto ajouter = [this](QMenu* menu, const char* nom, const QString& texte,
+                          std::function<void()> action) {
+        QAction* a = menu->addAction(texte);
+        a->setObjectName(QLatin1String(nom));
+        if (action) connect(a, &QAction::triggered, this, std::move(action));
+        actions_[QLatin1String(nom)] = a;
+        return a;
+    };
+    auto surFeuille = [this](void (TChild::*commande)()) {
+        return [this, commande] {
+            if (TChild* f = FeuilleActive()) (f->*commande)();
+        };
+    };
+
+    menuFichier_ = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    menuFichier_->setObjectName(QStringLiteral("MFichier"));
+    ajouter(menuFichier_, "M11", QStringLiteral("&Ouvrir..."), [this] { ouvrir(); });
+    ajouter(menuFichier_, "M12", QStringLiteral("&Sauver"), [this] { sauver(); });
+    ajouter(menuFichier_, "M13", QStringLiteral("S&auver sous..."), [this] {
+        if (TChild* f = FeuilleActive()) f->EnregistrerSous();
+    });
+    ajouter(menuFichier_, "M14", QStringLiteral("Sa&uver tous"), [this] {
+        for (TChild* f : Feuilles()) f->EnregistrerAvecCopie();
+    });
+    ajouter(menuFichier_, "M15", QStringLiteral("&Fermer"), [this] {
+        if (QMdiSubWindow* w = zone_->activeSubWindow()) w->close();
+    });
+    ajouter(menuFichier_, "M16", QStringLiteral("F&ermer tous"), [this] { FermerTous(); });
+    ajouter(menuFichier_, "M17", QStringLiteral("Effa&cer"), surFeuille(&TChild::EffacerFichier));
+    menuFichier_->addSeparator();
+    ajouter(menuFichier_, "M18", QStringLiteral("&Imprimer..."), [this] {
+        if (TChild* f = FeuilleActive()) f->Imprimer(true);
+    });
+    ajouter(menuFichier_, "M19", QStringLiteral("C&onfigurer l'imprimante..."),
+            surFeuille(&TChild::ConfigurerImprimante));
+    ajouter(menuFichier_, "M21", QStringLiteral("&Aperçu avant impression"),
+            surFeuille(&TChild::AfficherApercu));
+    menuFichier_->addSeparator();
+    ajouter(menuFichier_, "M20", QStringLiteral("&Quitter"), [this] { close(); });
+    menuFichier_->addSeparator();
+    for (int i = 1; i <= 3; ++i)
+        ajouter(menuFichier_, ("MenuF" + std::to_string(i)).c_str(),
+                QStringLiteral("Fichier %1").arg(i), [this, i] { ouvrirRecent(i); });
+    connect(menuFichier_, &QMenu::aboutToShow, this, &TMDI::MettreAJourMenuFichier);
+
+    menuFenetre_ = menuBar()->addMenu(QStringLiteral("Fe&nêtre"));
+    menuFenetre_->setObjectName(QStringLiteral("MFenetre"));
+    ajouter(menuFenetre_, "MMosaiqueH", QStringLiteral("Mosaïque &horizontale"), [this] {
+        // One window under the other, each as wide as the frame.
+        const auto fenetres = zone_->subWindowList();
+        if (fenetres.isEmpty()) return;
+        const int h = zone_->viewport()->height() / fenetres.size();
+        int y = 0;
+        for (QMdiSubWindow* w : fenetres) {
+            w->showNormal();
+            w->setGeometry(0, y, zone_->viewport()->width(), h);
+            y += h;
+        }
+    });
+    ajouter(menuFenetre_, "MMosaiqueV", QStringLiteral("Mosaïque &verticale"),
+            [this] { zone_->tileSubWindows(); });
+    ajouter(menuFenetre_, "MCascade", QStringLiteral("&Cascade"),
+            [this] { zone_->cascadeSubWindows(); });
+    ajouter(menuFenetre_, "MIcone", QStringLiteral("&Arranger les icones"),
+            [this] { arrangerIcones(); });
+    ajouter(menuFenetre_, "MReduire", QStringLiteral("&Réduire toutes"), [this] {
+        const auto fenetres = zone_->subWindowList();
+        for (auto it = fenetres.rbegin(); it != fenetres.rend(); ++it) (*it)->showMinimized();
+    });
+    separateurFenetre_ = menuFenetre_->addSeparator();
+    connect(menuFenetre_, &QMenu::aboutToShow, this, &TMDI::remplirMenuFenetre);
+    for (const char* nom : {"MMosaiqueH", "MMosaiqueV", "MCascade", "MIcone", "MReduire"})
+        actions_[QLatin1String(nom)]->setEnabled(false);
+
+    menuOutils_ = menuBar()->addMenu(QStringLiteral("&Outils"));
+    menuOutils_->setObjectName(QStringLiteral("Aide1"));
+    ajouter(menuOutils_, "Aide2", QStringLiteral("&Aide"), [] { AfficherAide(); });
+    ajouter(menuOutils_, "Aproposde1", QStringLiteral("A propos de..."), [this] {
+        TDlgInfo info(this);
+        info.exec();
+    });
+    QMenu* internet = menuOutils_->addMenu(QStringLiteral("&Internet"));
+    internet->setObjectName(QStringLiteral("Internet1"));
+    ajouter(internet, "Int4", QStringLiteral("Aller au site officiel"), [] { AllerAuSiteOfficiel(); });
+    ajouter(internet, "Int2", QStringLiteral("Contacter l'auteur"), [this] { ContacterAuteur(this); });
+}
+
+QToolButton* TMDI::bouton(const char* nom, const QString& aide, const QIcon& icone,
+                          const QString& texte, void (TMDI::*action)()) {
+    auto* b = new QToolButton(v1_);
+    b->setObjectName(QLatin1String(nom));
+    b->setAutoRaise(true);
+    b->setFixedSize(LargeurBoutons, 23);
+    b->setToolTip(aide);
+    b->setStatusTip(aide);
+    if (texte.isEmpty()) {
+        b->setIcon(icone);
+    } else {
+        b->setText(texte);
+        QFont f = b->font();
+        f.setBold(true);
+        b->setFont(f);
+    }
+    connect(b, &QToolButton::clicked, this, action);
+    v1_->layout()->addWidget(b);
+    boutons_[QLatin1String(nom)] = b;
+    return b;
+}
+
+void TMDI::creerPanneau() {
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("Panel"));
+    panel->setFixedHeight(25);
+    auto* ligne = new QHBoxLayout(panel);
+    ligne->setContentsMargins(0, 0, 0, 0);
+    ligne->setSpacing(0);
+    v1_ = panneau(panel, "V1");
+    auto* rangee = new QHBoxLayout(v1_);
+    rangee->setContentsMargins(2, 0, 2, 0);
+    rangee->setSpacing(0);
+    rangee->setAlignment(Qt::AlignLeft);
+    v2_ = static_cast<QLabel*>(panneau(panel, "V2"));
+    v2_->setFixedWidth(56);
+    v2_->setAlignment(Qt::AlignCenter);
+    v3_ = static_cast<QLabel*>(panneau(panel, "V3"));
+    ligne->addWidget(v1_);
+    ligne->addWidget(v2_);
+    ligne->addWidget(v3_, 1);
+
+    QStyle* st = style();
+    auto icone = [st](const char* theme, QStyle::StandardPixmap repli) {
+        return QIcon::fromTheme(QLatin1String(theme), st->standardIcon(repli));
+    };
+    bouton("SB1", QStringLiteral("Sauver le fichier"), icone("document-save", QStyle::SP_DialogSaveButton), {}, &TMDI::sauver);
+    bouton("SB2", QStringLiteral("Imprimer"), icone("document-print", QStyle::SP_FileIcon), {}, &TMDI::imprimerAvecDialogue);
+    bouton("SB3", QStringLiteral("Fermer la fenètre active"), icone("window-close", QStyle::SP_TitleBarCloseButton), {}, &TMDI::fermerActive);
+    bouton("SB6", QStringLiteral("Visualiser la fenètre suivante"), icone("go-next", QStyle::SP_ArrowForward), {}, &TMDI::fenetreSuivante);
+    bouton("SB8", QStringLiteral("Changer de matière"), icone("view-list-details", QStyle::SP_FileDialogDetailedView), {}, &TMDI::matiereSuivante);
+    bouton("SB9", QStringLiteral("Changer de trimestre"), icone("x-office-calendar", QStyle::SP_FileDialogContentsView), {}, &TMDI::periodeSuivante);
+    bouton("SB7", QStringLiteral("Mode Tableau ou Aperçu avant impression"), icone("document-print-preview", QStyle::SP_FileDialogInfoView), {}, &TMDI::basculerApercu);
+    bouton("SB10", QStringLiteral("Défilement Horizontal Rapide"), icone("go-last", QStyle::SP_MediaSeekForward), {}, &TMDI::defilementH);
+    bouton("SB11", QStringLiteral("Défilement Vertical Rapide"), icone("go-bottom", QStyle::SP_ArrowDown), {}, &TMDI::defilementV);
+    bouton("SB12", {}, {}, QStringLiteral("Z+"), &TMDI::zoomPlus);
+    bouton("SB13", {}, {}, QStringLiteral("Z-"), &TMDI::zoomMoins);
+    afficherBoutonsApercu(false);
+}
+
+int TMDI::LargeurV1() const { return v1_->width(); }
+
+QAction* TMDI::Action(const QString& nom) const {
+    const auto it = actions_.find(nom);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QToolButton* TMDI::Bouton(const QString& nom) const {
+    const auto it = boutons_.find(nom);
+    return it == boutons_.end() ? nullptr : it->second;
+}
+
+void TMDI::RetablirTitre() {
+    setWindowTitle(QStringLiteral("Quillora"));
+    OuvrirDernier = false;
+}
+
+TChild* TMDI::FeuilleActive() const {
+    QMdiSubWindow* w = zone_->activeSubWindow();
+    return w ? qobject_cast<TChild*>(w->widget()) : nullptr;
+}
+
+QList<TChild*> TMDI::Feuilles() const {
+    QList<TChild*> l;
+    for (QMdiSubWindow* w : zone_->subWindowList())
+        if (auto* f = qobject_cast<TChild*>(w->widget())) l << f;
+    return l;
+}
+
+TChild* TMDI::OuvrirClasse(const QString& nomFichier) {
+    // A class open twice would be saved twice, each copy losing the other's grades.
+    const QString canonique = QFileInfo(nomFichier).canonicalFilePath();
+    for (TChild* f : Feuilles())
+        if (!canonique.isEmpty() &&
+            QFileInfo(QString::fromStdString(f->Classe.NomFichier)).canonicalFilePath() == canonique) {
+            zone_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(f->parentWidget()));
+            return f;
+        }
+
+    auto* feuille = new TChild;
+    connect(feuille, &TChild::fichiersRecentsChanges, this, &TMDI::MettreAJourMenuRecents);
+    const Resultat r = feuille->OuvrirFichier(nomFichier.toStdString());
+    if (!r) {
+        delete feuille;
+        dialogues().erreur(this, titreErreur(), QString::fromStdString(r.erreur));
+        return nullptr;
+    }
+    connect(feuille, &TChild::periodeChangee, this, [this, feuille] {
+        if (feuille == FeuilleActive()) AfficherPeriode(&feuille->Classe, feuille->Classe.PeriodeCourante);
+    });
+    connect(feuille, &TChild::etatChange, this, [this, feuille] {
+        if (feuille == FeuilleActive()) suivreFeuille();
+    });
+    connect(feuille, &TChild::fermeture, this, [this] {
+        AfficherPeriode(nullptr, 0);
+        MettreAJourMenuFenetre(true);
+    });
+    connect(feuille, &QObject::destroyed, this, [this] {
+        DesactiverBoutons();
+        AfficherPeriode(nullptr, 0);
+        MettreAJourMenuFichier();
+    });
+    QMdiSubWindow* fenetre = zone_->addSubWindow(feuille);
+    fenetre->resize(zone_->viewport()->size() * 3 / 4);
+    feuille->show();
+    zone_->setActiveSubWindow(fenetre);
+    feuille->setFocus();
+    MettreAJourMenuFenetre(false);
+    AfficherPeriode(&feuille->Classe, feuille->Classe.PeriodeCourante);
+    return feuille;
+}
+
+void TMDI::ouvrir() {
+    RetablirTitre();
+    QString dossier = DossierProgramme();
+    if (!Options.liste[1].empty()) dossier = QFileInfo(QString::fromStdString(Options.liste[1])).path();
+    const QString f = dialogues().fichierAOuvrir(this, QStringLiteral("Ouvrir une classe"), dossier,
+                                                 QStringLiteral("Classes (*.cl3)"));
+    if (!f.isEmpty()) OuvrirClasse(f);
+}
+
+void TMDI::ouvrirRecent(int i) {
+    RetablirTitre();
+    OuvrirClasse(QString::fromStdString(Options.liste[i]));
+}
+
+void TMDI::MettreAJourMenuRecents() {
+    for (int i = 1; i <= 3; ++i) {
+        QAction* a = actions_[QStringLiteral("MenuF%1").arg(i)];
+        const QString nom = QString::fromStdString(Options.liste[i]);
+        a->setVisible(!nom.isEmpty());
+        if (!nom.isEmpty()) a->setText(nom);
+    }
+}
+
+void TMDI::MettreAJourMenuFichier() {
+    const int n = static_cast<int>(Feuilles().size());
+    TChild* active = FeuilleActive();
+    const bool actif = active != nullptr;
+    actions_[QStringLiteral("M12")]->setEnabled(actif && active->Modifie);
+    boutons_[QStringLiteral("SB1")]->setEnabled(actions_[QStringLiteral("M12")]->isEnabled());
+    for (const char* nom : {"M13", "M15", "M17", "M18", "M19", "M21"})
+        actions_[QLatin1String(nom)]->setEnabled(actif);
+    actions_[QStringLiteral("M14")]->setEnabled(actif && n > 1);
+    actions_[QStringLiteral("M16")]->setEnabled(actions_[QStringLiteral("M14")]->isEnabled());
+    boutons_[QStringLiteral("SB2")]->setEnabled(n != 0);
+    boutons_[QStringLiteral("SB7")]->setEnabled(actif);
+}
+
+void TMDI::MettreAJourMenuFenetre(bool enFermeture) {
+    const bool cascade = enFermeture ? zone_->subWindowList().size() > 1 : true;
+    for (const char* nom : {"MCascade", "MMosaiqueV", "MMosaiqueH", "MIcone", "MReduire"})
+        actions_[QLatin1String(nom)]->setEnabled(cascade);
+}
+
+void TMDI::remplirMenuFenetre() {
+    // The list of open windows follows the commands, the active one checked.
+    const auto actions = menuFenetre_->actions();
+    for (int i = static_cast<int>(actions.indexOf(separateurFenetre_)) + 1; i < actions.size(); ++i) {
+        menuFenetre_->removeAction(actions[i]);
+        actions[i]->deleteLater();
+    }
+    int i = 1;
+    for (QMdiSubWindow* w : zone_->subWindowList()) {
+        QAction* a = menuFenetre_->addAction(QStringLiteral("&%1 %2").arg(i++).arg(w->windowTitle().remove(QStringLiteral("[*]"))));
+        a->setCheckable(true);
+        a->setChecked(w == zone_->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, w] { zone_->setActiveSubWindow(w); });
+    }
+    separateurFenetre_->setVisible(i > 1);
+}
+
+void TMDI::arrangerIcones() {
+    int x = 0;
+    for (QMdiSubWindow* w : zone_->subWindowList()) {
+        if (!w->isMinimized()) continue;
+        w->move(x, zone_->viewport()->height() - w->height());
+        x += w->width();
+    }
+}
+
+void TMDI::AfficherPeriode(const TClasse* classe, int periode) {
+    QString texte;
+    if (classe) {
+        if (periode == 4) texte = QStringLiteral("Bilan");
+        else if (periode == 5) texte = QStringLiteral("Année");
+        else texte = QString::fromLatin1(MotCourtPeriode[IndexPeriodes(classe->NbPeriode)]) + QString::number(periode);
+    }
+    if (v2_->text() != texte) v2_->setText(texte);
+    v3_->setText(texteQt(DateHeureTexte()));
+}
+
+void TMDI::DesactiverBoutons() {
+    for (auto& [nom, b] : boutons_)
+        if (nom != QLatin1String("SB3")) b->setEnabled(false);
+}
+
+void TMDI::afficherBoutonsApercu(bool apercu) {
+    for (const char* nom : {"SB10", "SB11", "SB12", "SB13"}) boutons_[QLatin1String(nom)]->setVisible(apercu);
+    v1_->setFixedWidth(apercu ? LargeurV1Apercu : LargeurV1Tableau);
+}
+
+void TMDI::activation(QMdiSubWindow* fenetre) {
+    TChild* feuille = fenetre ? qobject_cast<TChild*>(fenetre->widget()) : nullptr;
+    if (feuille == feuilleActive_ && feuille) return;
+    if (feuilleActive_ && feuilleActive_ != feuille) {
+        // What only a sheet can do goes off with it.
+        for (const char* nom : {"SB7", "SB8", "SB9"}) boutons_[QLatin1String(nom)]->setEnabled(false);
+        afficherBoutonsApercu(false);
+        feuilleActive_->viewport()->unsetCursor();
+    }
+    feuilleActive_ = feuille;
+    afficherMenusFeuille(feuille);
+    if (!feuille) {
+        MettreAJourMenuFichier();
+        return;
+    }
+    AfficherPeriode(&feuille->Classe, feuille->Classe.PeriodeCourante);
+    feuille->MettreAJourMenus();
+}
+
+void TMDI::afficherMenusFeuille(TChild* feuille) {
+    for (QAction* a : menusFeuille_) menuBar()->removeAction(a);
+    menusFeuille_.clear();
+    if (!feuille) return;
+    QAction* avant = menuFenetre_->menuAction();
+    for (QMenu* m : {feuille->MenuEdition(), feuille->MenuAffichage()}) {
+        menuBar()->insertAction(avant, m->menuAction());
+        menusFeuille_ << m->menuAction();
+    }
+}
+
+// The buttons follow the active sheet each time its state changes.
+void TMDI::suivreFeuille() {
+    TChild* f = FeuilleActive();
+    if (!f) return;
+    MettreAJourMenuFichier();
+    afficherBoutonsApercu(f->ModeApercu);
+    boutons_[QStringLiteral("SB6")]->setEnabled(zone_->subWindowList().size() > 1);
+    boutons_[QStringLiteral("SB8")]->setEnabled(true);
+    boutons_[QStringLiteral("SB9")]->setEnabled(true);
+    for (const char* nom : {"SB10", "SB11", "SB12", "SB13"}) boutons_[QLatin1String(nom)]->setEnabled(f->ModeApercu);
+    const QString aide = QStringLiteral("Changer de ") + f->MotPeriode();
+    boutons_[QStringLiteral("SB9")]->setToolTip(aide);
+    boutons_[QStringLiteral("SB9")]->setStatusTip(aide);
+}
+
+void TMDI::sauver() {
+    if (TChild* f = FeuilleActive()) f->EnregistrerAvecCopie();
+    else boutons_[QStringLiteral("SB1")]->setEnabled(false);
+}
+
+void TMDI::imprimerAvecDialogue() {
+    if (TChild* f = FeuilleActive()) f->Imprimer(false);
+    else boutons_[QStringLiteral("SB2")]->setEnabled(false);
+}
+
+void TMDI::fermerActive() {
+    if (QMdiSubWindow* w = zone_->activeSubWindow()) {
+        w->close();
+        return;
+    }
+    // No window at all: the program ends at once, settings unwritten.
+    Terminer();
+}
+
+void TMDI::fenetreSuivante() {
+    if (zone_->subWindowList().size() < 2) {
+        boutons_[QStringLiteral("SB6")]->setEnabled(false);
+        return;
+    }
+    zone_->activateNextSubWindow();
+}
+
+namespace {
+template <typename F> void surFeuille(TChild* f, QToolButton* b, F commande) {
+    if (f) commande(f);
+    else b->setEnabled(false);
+}
+} // namespace
+
+void TMDI::matiereSuivante() { surFeuille(FeuilleActive(), boutons_[QStringLiteral("SB8")], [](TChild* f) { f->MatiereSuivante(); }); }
+void TMDI::periodeSuivante() { surFeuille(FeuilleActive(), boutons_[QStringLiteral("SB9")], [](TChild* f) { f->PeriodeSuivante(); }); }
+void TMDI::basculerApercu() { surFeuille(FeuilleActive(), boutons_[QStringLiteral("SB7")], [](TChild* f) { f->BasculerApercu(); }); }
+void TMDI::defilementH() { if (TChild* f = FeuilleActive()) f->DefilementRapide(true); }
+void TMDI::defilementV() { if (TChild* f = FeuilleActive()) f->DefilementRapide(false); }
+void TMDI::zoomPlus() { if (TChild* f = FeuilleActive()) f->ZoomPlus(); }
+void TMDI::zoomMoins() { if (TChild* f = FeuilleActive()) f->ZoomMoins(); }
+
+void TMDI::FermerTous() {
+    const auto fenetres = zone_->subWindowList();
+    for (auto it = fenetres.rbegin(); it != fenetres.rend(); ++it) {
+        QPointer<TChild> feuille = qobject_cast<TChild*>((*it)->widget());
+        if (!feuille) continue;
+        (*it)->close();
+        if (feuille && !feuille->FermetureOK()) {
+            FermetureOK = false;
+            return;
+        }
+        delete *it; // destroyed at once, as the program always did
+    }
+}
+
+void TMDI::closeEvent(QCloseEvent* event) {
+    FermetureOK = true;
+    FermerTous();
+    if (!FermetureOK) {
+        event->ignore();
+        return;
+    }
+    const ResultatEcriture r = EcrireOptions(fichierOptions_.toStdString(), separateur_);
+    if (!r.ok) dialogues().avertissement(this, titreAvertissement(), QString::fromStdString(r.erreur));
+    event->accept();
+}
+
+void TMDI::afficherAide(const QString& aide) {
+    if (aide.isEmpty()) v3_->setText(texteQt(DateHeureTexte()));
+    else v3_->setText(QStringLiteral("  [ ") + aide + QStringLiteral(" ]"));
+}
+
+bool TMDI::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        afficherAide(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+} // namespace quillora

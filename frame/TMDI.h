@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPointer>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+#include <map>
+
+#include "Classe.h"
+
+class QMdiSubWindow;
+
+namespace quillora {
+
+class TChild;
+class ZoneClients;
+
+// The program's main window: the class windows, the file, window and tools menus, the
+// bar of speed buttons and the status line.
+class TMDI : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Reads the settings from `fichierOptions` (creating it when missing); reals in that
+    // file use `separateur`.
+    TMDI(const QString& fichierOptions, char separateur, QWidget* parent = nullptr);
+
+    bool MajHeure = true;
+    bool FermetureOK = true;
+    bool OuvrirDernier = false;
+
+    void RetablirTitre();
+    // Opens the class file in a window of its own (or shows the window that has it
+    // already); null when it cannot be read, after saying why.
+    TChild* OuvrirClasse(const QString& nomFichier);
+    void MettreAJourMenuRecents();
+    void MettreAJourMenuFichier();
+    void MettreAJourMenuFenetre(bool enFermeture);
+    // The period panel; `classe` null empties it.
+    void AfficherPeriode(const TClasse* classe, int periode);
+    void DesactiverBoutons();
+    void FermerTous();
+
+    TChild* FeuilleActive() const;
+    QList<TChild*> Feuilles() const;
+    ZoneClients* Zone() const { return zone_; }
+    QString TexteV2() const { return v2_->text(); }
+    QString TexteV3() const { return v3_->text(); }
+    int LargeurV1() const;
+    QAction* Action(const QString& nom) const;
+    QToolButton* Bouton(const QString& nom) const;
+
+    // Ends the program at once, without the closing steps; tests replace it.
+    std::function<void()> Terminer;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void creerMenus();
+    void creerPanneau();
+    QToolButton* bouton(const char* nom, const QString& aide, const QIcon& icone,
+                        const QString& texte, void (TMDI::*action)());
+    void activation(QMdiSubWindow* fenetre);
+    void afficherMenusFeuille(TChild* feuille);
+    void suivreFeuille();
+    void afficherBoutonsApercu(bool apercu);
+    void afficherAide(const QString& aide);
+    void remplirMenuFenetre();
+    void arrangerIcones();
+
+    // Speed-button and menu commands.
+    void sauver();
+    void imprimerAvecDialogue();
+    void fermerActive();
+    void fenetreSuivante();
+    void matiereSuivante();
+    void periodeSuivante();
+    void basculerApercu();
+    void defilementH();
+    void defilementV();
+    void zoomPlus();
+    void zoomMoins();
+    void ouvrir();
+    void ouvrirRecent(int i);
+
+    QString fichierOptions_;
+    char separateur_;
+    ZoneClients* zone_ = nullptr;
+    QMenu* menuFichier_ = nullptr;
+    QMenu* menuFenetre_ = nullptr;
+    QMenu* menuOutils_ = nullptr;
+    QAction* separateurFenetre_ = nullptr;
+    std::map<QString, QAction*> actions_;
+    std::map<QString, QToolButton*> boutons_;
+    QWidget* v1_ = nullptr;
+    QLabel* v2_ = nullptr;
+    QLabel* v3_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    QPointer<TChild> feuilleActive_;
+    QList<QAction*> menusFeuille_;
+};
+
+} // namespace quillora

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QMdiArea>
+
+namespace quillora {
+
+// The frame's client area: grey, with the program's title in relief and a few lines about
+// it behind the class windows. A left click in it is reported, for reopening the last file.
+class ZoneClients : public QMdiArea {
+    Q_OBJECT
+public:
+    explicit ZoneClients(QWidget* parent = nullptr);
+
+signals:
+    void clicGauche();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+} // namespace quillora

@@ -1,0 +1,136 @@
+#include "TChild.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include "Defilement.h"
+#include "DessinFeuille.h"
+#include "LargeurNom.h"
+#include "Options.h"
+
+namespace quillora {
+
+TChild::TChild(QWidget* parent) : QAbstractScrollArea(parent) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Classe.Initialiser();
+    creerMenus();
+}
+
+EtatFeuille TChild::Etat() const {
+    EtatFeuille e;
+    e.ModeApercu = ModeApercu;
+    e.ZoomApercu = ZoomApercu;
+    e.LargeurNom = LargeurNom;
+    e.DecalageX = horizontalScrollBar()->value();
+    e.DecalageY = verticalScrollBar()->value();
+    e.TailleClient = viewport()->size();
+    return e;
+}
+
+Resultat TChild::OuvrirFichier(const std::string& chemin) {
+    NouveauFichier = false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The path is kept as given: lower-casing it, as a case-blind file system allowed,
+    // would name another file here.
+    Classe.NomFichier = chemin.size() > 255 ? chemin.substr(0, 255) : chemin;
+    const Resultat r = Classe.Charger();
+    QApplication::restoreOverrideCursor();
+    if (!r) return r;
+    AjouterFichierRecent(Classe.NomFichier);
+    emit fichiersRecentsChanges();
+    cocherVue();
+    TexteMatieres();
+    MarquerSauve();
+    Classe.NormaliserNoms();
+    // Measured on the names as they are shown, capitals included.
+    LargeurNom = CalculerLargeurNom(Classe);
+    majTitre();
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+    DefilementRapideH = DefilementRapideV = true;
+    emit periodeChangee();
+    TexteMenus();
+    MettreAJourMenus();
+    ModeApercu = false;
+    ZoomApercu = 0.5;
+    return r;
+}
+
+void TChild::majTitre() {
+    setWindowTitle(QString::fromStdString(Classe.NomFichier) + "[*]");
+}
+
+void TChild::MarquerModifie() {
+    Modifie = true;
+    setWindowModified(true);
+    emit etatChange();
+}
+
+void TChild::MarquerSauve() {
+    Modifie = false;
+    setWindowModified(false);
+    emit etatChange();
+}
+
+void TChild::Rafraichir() {
+    viewport()->update();
+    MettreAJourMenus();
+}
+
+void TChild::paintEvent(QPaintEvent*) {
+    if (PremierDessin) {
+        // The first paint only sets the background colour; the change paints again.
+        PremierDessin = false;
+        viewport()->update();
+        return;
+    }
+    QPainter painter(viewport());
+    geometrie_ = DessinerFeuille(painter, Classe, Etat(), false);
+    painter.end();
+    appliquerDefilement();
+}
+
+void TChild::appliquerDefilement() {
+    const EtatFeuille etat = Etat();
+    const Defilement d = CalculerDefilement(Classe, etat);
+    QScrollBar* h = horizontalScrollBar();
+    QScrollBar* v = verticalScrollBar();
+    h->setRange(0, std::max(0, d.largeur - etat.TailleClient.width()));
+    v->setRange(0, std::max(0, d.hauteur - etat.TailleClient.height()));
+    h->setPageStep(std::max(1, etat.TailleClient.width()));
+    v->setPageStep(std::max(1, etat.TailleClient.height()));
+    if (d.pasHorizontal) h->setSingleStep(*d.pasHorizontal);
+    if (d.pasVertical) v->setSingleStep(*d.pasVertical);
+}
+
+void TChild::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    appliquerDefilement();
+}
+
+void TChild::scrollContentsBy(int, int) {
+    viewport()->update();
+}
+
+void TChild::keyPressEvent(QKeyEvent* event) {
+    if (event->text() == QLatin1String("+")) {
+        PeriodeSuivante();
+    } else if (event->text() == QLatin1String("-")) {
+        PeriodePrecedente();
+    } else {
+        QAbstractScrollArea::keyPressEvent(event);
+    }
+}
+
+void TChild::contextMenuEvent(QContextMenuEvent* event) {
+    popup_->popup(event->globalPos());
+}
+
+} // namespace quillora

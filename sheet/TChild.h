@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QAction>
+#include <QMenu>
+#include <array>
+
+#include "Classe.h"
+#include "EtatFeuille.h"
+#include "GeometrieFeuille.h"
+
+class QPrinter;
+
+namespace quillora {
+
+// The window of one class: its grade sheet, painted by the program itself, the menus that
+// choose the view, the preview, printing, saving and closing. It owns its class.
+class TChild : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    explicit TChild(QWidget* parent = nullptr);
+
+    TClasse Classe;
+    bool Modifie = false;
+    bool NouveauFichier = false;
+    bool ModeApercu = false;
+    double ZoomApercu = 0.5;
+    bool PremierDessin = true;
+    int LargeurNom = 5;
+    bool DefilementRapideH = true;
+    bool DefilementRapideV = true;
+
+    // Loads an existing class file; on failure the message is returned and nothing shown.
+    Resultat OuvrirFichier(const std::string& chemin);
+
+    void MarquerModifie();
+    void MarquerSauve();
+    void Rafraichir();
+
+    // View.
+    void ChangerTrimestre(int n);
+    void ChangerMatiere(int n);
+    void PeriodeSuivante();
+    void PeriodePrecedente();
+    void MatiereSuivante();
+    void TexteMenus();
+    void TexteMatieres();
+    void MettreAJourMenus();
+    void BasculerApercu();
+    // The frame's preview command: refuses without a printer.
+    void AfficherApercu();
+    void ZoomPlus();
+    void ZoomMoins();
+    void DefilementRapide(bool horizontal);
+    // "Trimestre" or "Semestre", for the frame's hints.
+    QString MotPeriode() const;
+    bool VueMatiere() const { return Classe.MatiereCourante != 4 && Classe.PeriodeCourante != 4; }
+
+    // Printing and export.
+    void Imprimer(bool SansDialogue);
+    void ConfigurerImprimante();
+    void ExporterTableau();
+
+    // Saving; each returns false when nothing was written.
+    bool Enregistrer(bool ajouterRecent);
+    bool EnregistrerSous();
+    bool EnregistrerAvecCopie();
+    // Asks, then deletes the class file and closes the window without the save prompt.
+    void EffacerFichier();
+
+    // The last close's outcome: false when the teacher cancelled it.
+    bool FermetureOK() const { return fermetureOK_; }
+
+    QMenu* MenuEdition() const { return menuEdition_; }
+    QMenu* MenuAffichage() const { return menuAffichage_; }
+    QMenu* MenuPopup() const { return popup_; }
+    const GeometrieFeuille& Geometrie() const { return geometrie_; }
+    EtatFeuille Etat() const;
+
+signals:
+    // The period shown changed (or the window opened): the frame shows it.
+    void periodeChangee();
+    // The state the frame's menus and buttons follow has changed.
+    void etatChange();
+    // The list of recent files changed.
+    void fichiersRecentsChanges();
+    // The window is closing: the frame stops showing its period.
+    void fermeture();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void creerMenus();
+    void cocherVue();
+    void appliquerDefilement();
+    void majTitre();
+    void sauvegardeDeFermeture();
+
+    QMenu* menuEdition_ = nullptr;
+    QMenu* menuAffichage_ = nullptr;
+    QMenu* popup_ = nullptr;
+    QAction* M64 = nullptr;
+    std::array<QAction*, 5> ntrim_{};  // [1..4]: Ntrim1..Ntrim3, NBilan
+    std::array<QAction*, 5> menuM_{};  // [1..4]: MenuM1..MenuM4
+    std::array<QAction*, 9> mpopup_{}; // [1..8]: MPopup1..MPopup8
+    GeometrieFeuille geometrie_;
+    bool fermetureOK_ = true;
+    bool effacement_ = false;
+};
+
+} // namespace quillora

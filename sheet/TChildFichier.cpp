@@ -1,0 +1,178 @@
+// What a sheet window does with its file and its page: saving with the .bak twin, the
+// prompts of closing and the backup copy, deleting, printing and the table export.
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+
+#include "ConversionsQt.h"
+#include "Dialogues.h"
+#include "ImpressionFeuille.h"
+#include "Options.h"
+#include "Plateforme.h"
+#include "TChild.h"
+
+namespace quillora {
+
+namespace {
+
+QString chemin(const std::string& c) {
+    return QString::fromStdString(c);
+}
+
+// The one printer of the program, so that the set-up dialog's choices last.
+QPrinter& imprimante() {
+    static QPrinter p(QPrinter::HighResolution);
+    return p;
+}
+
+} // namespace
+
+bool TChild::Enregistrer(bool ajouterRecent) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Resultat r = Classe.Sauver();
+    QApplication::restoreOverrideCursor();
+    if (!r) {
+        dialogues().erreur(this, titreErreur(), QString::fromStdString(r.erreur));
+        return false;
+    }
+    MarquerSauve();
+    if (ajouterRecent) {
+        AjouterFichierRecent(Classe.NomFichier);
+        emit fichiersRecentsChanges();
+    }
+    return true;
+}
+
+bool TChild::EnregistrerSous() {
+    QString nom = dialogues().fichierAEnregistrer(this, QStringLiteral("Sauver sous"),
+                                                  chemin(Classe.NomFichier),
+                                                  QStringLiteral("Classes (*.cl3)"));
+    if (nom.isEmpty()) return false;
+    if (QFileInfo(nom).suffix().isEmpty()) nom += QStringLiteral(".cl3");
+    const std::string ancien = Classe.NomFichier;
+    Classe.NomFichier = nom.toStdString();
+    Rafraichir();
+    majTitre();
+    if (!Enregistrer(true)) {
+        Classe.NomFichier = ancien;
+        majTitre();
+        return false;
+    }
+    NouveauFichier = false;
+    return true;
+}
+
+bool TChild::EnregistrerAvecCopie() {
+    const bool enregistre = NouveauFichier ? EnregistrerSous() : Enregistrer(true);
+    // The twin is written whatever happened, but only the real save marks the sheet saved:
+    // a cancelled "save as" must still warn at closing.
+    const QFileInfo f(chemin(Classe.NomFichier));
+    const QString bak = f.path() + QLatin1Char('/') + f.completeBaseName() + QStringLiteral(".bak");
+    const Resultat r = Classe.SauverSous(bak.toStdString());
+    if (!r) dialogues().erreur(this, titreErreur(), QString::fromStdString(r.erreur));
+    return enregistre;
+}
+
+void TChild::EffacerFichier() {
+    const QString texte = QStringLiteral("Effacer DEFINITIVEMENT du disque le ficher ") +
+                          chemin(Classe.NomFichier) + QStringLiteral(" ?");
+    if (dialogues().question(this, titreConfirmation(), texte,
+                             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    QFile fichier(chemin(Classe.NomFichier));
+    if (fichier.exists() && !fichier.remove()) {
+        dialogues().erreur(this, titreErreur(),
+                           QStringLiteral("Impossible d'effacer le fichier \"") +
+                               chemin(Classe.NomFichier) + QStringLiteral("\". ") +
+                               fichier.errorString());
+        return;
+    }
+    effacement_ = true;
+    close();
+}
+
+void TChild::closeEvent(QCloseEvent* event) {
+    fermetureOK_ = true;
+    if (effacement_) {
+        emit fermeture();
+        event->accept();
+        return;
+    }
+    if (Modifie) {
+        const QString texte = QStringLiteral("Le fichier ") + chemin(Classe.NomFichier) +
+                              QStringLiteral(" à été modifié, mais pas sauvé.\r\r"
+                                             "Ce fichier doit il être sauvé ?\r");
+        const auto r =
+            dialogues().question(this, titreConfirmation(), texte,
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        // A save that did not happen (failed, or its dialog cancelled) keeps the window:
+        // closing it would lose the grades.
+        if (r == QMessageBox::Cancel ||
+            (r == QMessageBox::Yes && (!EnregistrerAvecCopie() || Modifie))) {
+            fermetureOK_ = false;
+            event->ignore();
+            return;
+        }
+    }
+    sauvegardeDeFermeture();
+    emit fermeture();
+    event->accept();
+}
+
+void TChild::sauvegardeDeFermeture() {
+    if (!Options.sauvegarde) return;
+    QString nom = QFileInfo(chemin(Classe.NomFichier)).fileName();
+    for (QChar& c : nom)
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = c.toUpper();
+    const QString repertoire = QString::fromStdString(Options.repsauve);
+    const QString texte = QStringLiteral("La sauvegarde automatique est activée.\r"
+                                         "( Option - Onglet Sauvegarde )\r\r"
+                                         "Fichier à sauvegarder: ") +
+                          nom + QStringLiteral("\rDans le répertoire: ") + repertoire +
+                          QStringLiteral("\r\rEffectuer cette sauvegarde ?");
+    if (dialogues().question(this, titreConfirmation(), texte,
+                             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    // A folder typed without its final separator still means that folder.
+    QString cible = repertoire;
+    if (!cible.endsWith(QLatin1Char('/'))) cible += QLatin1Char('/');
+    cible += nom;
+    const Resultat r = Classe.SauverSous(cible.toStdString());
+    if (!r) dialogues().erreur(this, titreErreur(), QString::fromStdString(r.erreur));
+}
+
+void TChild::Imprimer(bool SansDialogue) {
+    QPrinter& p = imprimante();
+    // Without a printer the print dialog offers a PDF file, named after the class.
+    const bool imprimanteReelle = plateforme().imprimanteInstallee();
+    if (!imprimanteReelle) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        const QFileInfo f(chemin(Classe.NomFichier));
+        p.setOutputFileName(f.path() + QLatin1Char('/') + f.completeBaseName() +
+                            QStringLiteral(".pdf"));
+    }
+    if ((!SansDialogue || !imprimanteReelle) && !dialogues().imprimer(&p, this)) return;
+    if (!ImprimerFeuille(p, Classe, LargeurNom))
+        dialogues().erreur(
+            this, titreErreur(),
+            QStringLiteral("Impossible d'imprimer la feuille de notes") +
+                (p.outputFileName().isEmpty()
+                     ? QStringLiteral(".")
+                     : QStringLiteral(" dans \"") + p.outputFileName() + QStringLiteral("\".")));
+}
+
+void TChild::ConfigurerImprimante() {
+    if (!dialogues().configurerImprimante(&imprimante(), this)) return;
+    MesurerImprimante();
+    Rafraichir();
+}
+
+void TChild::ExporterTableau() {
+    QApplication::clipboard()->setText(
+        texteQt(TexteExport(Classe, Classe.MatiereCourante, Classe.PeriodeCourante)));
+}
+
+} // namespace quillora
