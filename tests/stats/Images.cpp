@@ -1,7 +1,6 @@
 #include "Images.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace quillora::test {
 
@@ -35,18 +34,6 @@ QRect boite(const QImage& image, const QRect& zone, const Filtre& filtre) {
         }
     }
     return resultat;
-}
-
-double ecartMoyen(const QImage& a, const QImage& b) {
-    double somme = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            somme += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-                     std::abs(qBlue(p) - qBlue(q));
-        }
-    }
-    return somme / (3.0 * a.width() * a.height());
 }
 
 } // namespace quillora::test

@@ -34,7 +34,4 @@ inline int compter(const QImage& image, const Filtre& filtre) {
 // The smallest rectangle holding every matching pixel; null when none matches.
 QRect boite(const QImage& image, const QRect& zone, const Filtre& filtre);
 
-// Mean absolute difference per channel, 0..255, of two images of the same size.
-double ecartMoyen(const QImage& a, const QImage& b);
-
 } // namespace quillora::test

@@ -12,21 +12,6 @@ const QColor Blanc(255, 255, 255);
 const QColor Noir(0, 0, 0);
 } // namespace
 
-TEST(Tableau, OnlySupportedCountsAreTaken) {
-    TTableau t;
-    t.SetNbLigne(4);
-    t.SetNbLigne(2);
-    t.SetNbLigne(6);
-    EXPECT_EQ(t.NbLigne(), 4);
-    t.SetNbLigne(3);
-    EXPECT_EQ(t.NbLigne(), 3);
-    t.SetNbColonne(3);
-    t.SetNbColonne(6);
-    EXPECT_EQ(t.NbColonne(), 5);
-    t.SetNbColonne(4);
-    EXPECT_EQ(t.NbColonne(), 4);
-}
-
 TEST(Tableau, CellsHoldTwentyFiveCharactersWithinFiveByFive) {
     TTableau t;
     EXPECT_EQ(t.Cellule(2, 3), QStringLiteral("2 3"));
@@ -50,10 +35,14 @@ TEST(Tableau, CellsHoldTwentyFiveCharactersWithinFiveByFive) {
     EXPECT_NE(rendre(t, 600, 300), coupe);
 }
 
-TEST(Tableau, GridLinesFollowTheReliefStyle) {
-    // 360 x 240 with 5 x 5 cells: columns 60 wide, rows 40 high, the first column double.
+TEST(Tableau, GridLinesFollowTheCountsAndTheReliefStyle) {
+    // 2 and 6 rows and 3 columns are refused, leaving 5 x 5 cells in 360 x 240: columns 60 wide
+    // (the first one double), rows 40 high.
     TTableau t;
     t.SetCouleurL(QColor(0, 0, 200));
+    t.SetNbLigne(2);
+    t.SetNbLigne(6);
+    t.SetNbColonne(3);
     const std::pair<TRelief, std::pair<QColor, QColor>> styles[] = {
         {rCreux, {Gris, Blanc}}, {rBosse, {Blanc, Gris}}, {rAucun, {QColor(0, 0, 200), {}}}};
     for (const auto& [relief, couleurs] : styles) {
@@ -74,7 +63,7 @@ TEST(Tableau, GridLinesFollowTheReliefStyle) {
         EXPECT_NE(img.pixelColor(5, 40), couleurs.first) << "no line under the title band";
     }
 
-    // Four columns and three rows: columns 72 wide, rows 60 high.
+    // Four columns and three rows, the smallest counts taken: columns 72 wide, rows 60 high.
     t.SetNbColonne(4);
     t.SetNbLigne(3);
     const QImage img = rendre(t, 360, 240);
