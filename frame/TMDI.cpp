@@ -87,6 +87,12 @@ TMDI::TMDI(const QString& fichierOptions, char separateur, QWidget* parent)
     MettreAJourMenuFichier();
 }
 
+TMDI::~TMDI() {
+    // The windows are destroyed after this object's members: they must not call back.
+    disconnect(zone_, nullptr, this, nullptr);
+    for (TChild* f : Feuilles()) disconnect(f, nullptr, this, nullptr);
+}
+
 void TMDI::creerMenus() {
     auto ajouter = [this](QMenu* menu, const char* nom, const QString& texte,
                           std::function<void()> action) {

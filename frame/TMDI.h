@@ -27,6 +27,7 @@ public:
     // Reads the settings from `fichierOptions` (creating it when missing); reals in that
     // file use `separateur`.
     TMDI(const QString& fichierOptions, char separateur, QWidget* parent = nullptr);
+    ~TMDI() override;
 
     bool MajHeure = true;
     bool FermetureOK = true;

@@ -91,7 +91,9 @@ void TChild::EffacerFichier() {
         return;
     }
     effacement_ = true;
-    close();
+    // The frame's window around the sheet goes with it.
+    if (QWidget* cadre = parentWidget(); cadre && cadre->inherits("QMdiSubWindow")) cadre->close();
+    else close();
 }
 
 void TChild::closeEvent(QCloseEvent* event) {
