@@ -58,7 +58,8 @@ int TNewGraphe::Mesures::y(double v) const {
 void TNewGraphe::Dessiner(QPainter& p, int L, int T, int W, int H) {
     p.save();
     p.translate(L, T);
-    // Printing in black and white must give pure black and white, so no grey edges anywhere.
+    // Lines and fills land on whole pixels as the layout places them; text is smoothed except in
+    // black and white, which must come out pure black and white.
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, !noirBlanc_);
 
@@ -86,7 +87,6 @@ void TNewGraphe::Dessiner(QPainter& p, int L, int T, int W, int H) {
 
     Mesures m;
     m.W = W;
-    m.H = H;
     m.hTitre = DessinerTitre(p, W, hauteurPolice);
     p.setFont(fonte);
     const QFontMetrics fm = p.fontMetrics();
@@ -210,7 +210,7 @@ void TNewGraphe::DessinerBezier(QPainter& p, const Mesures& m) {
     }
     if (points_.empty()) return;
 
-    // One curve of degree n - 1 through all the points as control points. The step follows
+    // One curve of degree n - 1 with all the points as its control points. The step follows
     // the control's own width even on a printer page, so a printout has as many segments as
     // the screen.
     const int n = static_cast<int>(points_.size());
@@ -233,6 +233,8 @@ void TNewGraphe::DessinerBezier(QPainter& p, const Mesures& m) {
             puissanceT *= t;
         }
         const QPoint point(roundHalfEven(x), roundHalfEven(y));
+        // The curve has always ended at a point on the rectangle's top or left edge; charts keep
+        // looking as they did.
         if (point.x() == 0 || point.y() == 0) break;
         courbe << point;
     }

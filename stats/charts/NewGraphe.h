@@ -21,8 +21,8 @@ enum TMode { mBarre, mLigne, mBezier };
 //
 // Dessiner draws the whole chart into any rectangle of any painter, so the statistics windows
 // show it through paintEvent and the print layout puts the very same drawing on a page; the
-// fonts follow the rectangle's size. Colours are QColor; callers holding the class file's
-// 0x00BBGGRR values convert them at the window edge.
+// fonts follow the rectangle's size. Colours are QColor; callers holding the settings'
+// 0x00BBGGRR values convert them with couleurQt.
 //
 // Setters do not repaint: the owner changes several things and then repaints once.
 class TNewGraphe : public QWidget {
@@ -91,7 +91,6 @@ private:
     // The layout of one drawing, in pixels relative to the rectangle's corner.
     struct Mesures {
         int W = 0;
-        int H = 0;
         int hTitre = 0;
         int hLigne = 0;
         int gauche = 0;

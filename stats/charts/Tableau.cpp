@@ -72,11 +72,16 @@ void TTableau::Dessiner(QPainter& p, int L, int T, int W, int H) {
     for (int r = 2; r <= nbLigne_; ++r) DessinerTrait(p, 0, r * hauteur, W, r * hauteur);
     p.restore();
 
-    QFont fonte = police_;
-    setCellHeight(fonte, std::min(W, H) / 13);
-    if (noirBlanc_) fonte.setStyleStrategy(QFont::NoAntialias);
-    QFont titre = fonte;
+    // The title takes only the name of the cell font, underlined; the cells then keep its height.
+    QFont titre(police_.family());
+    setCellHeight(titre, std::min(W, H) / 13);
     titre.setUnderline(true);
+    QFont fonte = police_;
+    fonte.setPixelSize(titre.pixelSize());
+    if (noirBlanc_) {
+        titre.setStyleStrategy(QFont::NoAntialias);
+        fonte.setStyleStrategy(QFont::NoAntialias);
+    }
     p.setFont(titre);
     writeText(p, W / 2, (hauteur - p.fontMetrics().height()) / 2, caption_, couleurTexte,
               HAlign::Center);
