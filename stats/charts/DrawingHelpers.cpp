@@ -17,8 +17,10 @@ constexpr int DefaultCellHeight = 16;
 constexpr int ReferencePixelSize = 200;
 } // namespace
 
+// A bar far above its scale lands far off the surface: clamped, it cannot overflow an int.
 int roundHalfEven(double x) {
-    return static_cast<int>(std::nearbyint(x));
+    constexpr double Limit = 1e9;
+    return static_cast<int>(std::clamp(std::nearbyint(x), -Limit, Limit));
 }
 
 void setCellHeight(QFont& font, int pixels) {
