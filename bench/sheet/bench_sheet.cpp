@@ -27,7 +27,7 @@ void application() {
     (void)app;
 }
 
-void Peindre(benchmark::State& state, int s, int p, bool impression) {
+void Peindre(benchmark::State& state, int s, int p, bool impression, bool apercu = false) {
     application();
     TClasse c = ClasseComplete();
     c.MatiereCourante = static_cast<std::uint8_t>(s);
@@ -36,6 +36,7 @@ void Peindre(benchmark::State& state, int s, int p, bool impression) {
     etat.LargeurNom = CalculerLargeurNom(c);
     // A maximised sheet window on a 1366 x 768 screen; an A4 page at 300 dpi.
     etat.TailleClient = QSize(1366, 640);
+    etat.ModeApercu = apercu;
     QImage image(impression ? QSize(2481, 3507) : etat.TailleClient,
                  QImage::Format_ARGB32_Premultiplied);
     if (impression) {
@@ -61,10 +62,15 @@ void MatierePapier(benchmark::State& state) {
 void SyntheseAnneePapier(benchmark::State& state) {
     Peindre(state, 4, 4, true);
 }
+// The preview measures the printer again at every paint.
+void MatiereApercu(benchmark::State& state) {
+    Peindre(state, 1, 1, false, true);
+}
 
 BENCHMARK(MatiereFenetre)->Unit(benchmark::kMillisecond);
 BENCHMARK(SyntheseAnneeFenetre)->Unit(benchmark::kMillisecond);
 BENCHMARK(MatierePapier)->Unit(benchmark::kMillisecond);
 BENCHMARK(SyntheseAnneePapier)->Unit(benchmark::kMillisecond);
+BENCHMARK(MatiereApercu)->Unit(benchmark::kMillisecond);
 
 } // namespace
