@@ -16,13 +16,43 @@
 #include "LargeurNom.h"
 #include "Options.h"
 #include "Plateforme.h"
+#include "TChild.h"
 #include "TMDI.h"
+#include "ZoneClients.h"
 
 namespace quillora {
 
 char SeparateurDecimal() {
     const QString point = QLocale::system().decimalPoint();
     return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
+}
+
+std::unique_ptr<TMDI> DemarrerFenetre(const Lancement& l) {
+    auto cadre = std::make_unique<TMDI>(QString::fromStdString(FichierOptionsDe(l)), SeparateurDecimal());
+    cadre->showMaximized();
+    // Without a window manager (a bare X server) maximising does nothing: fill the screen.
+    if (const QScreen* ecran = QGuiApplication::primaryScreen())
+        cadre->setGeometry(ecran->availableGeometry());
+    QStringList arguments;
+    for (const std::string& a : l.autres) arguments << QString::fromLocal8Bit(a.c_str());
+    const QString fichier = FichierLigneCommande(arguments);
+    TChild* feuille = nullptr;
+    if (!fichier.isEmpty()) {
+        cadre->RetablirTitre();
+        feuille = cadre->OuvrirClasse(fichier);
+    }
+    // Asking the desktop and the print system takes longer than showing the class: it
+    // waits until the class, or else the empty frame, is on the screen.
+    const auto verifier = [] {
+        MesurerImprimante();
+        VerifierAssociation(QStringLiteral(".cl3"), QStringLiteral("QUILLORA"), true, true);
+    };
+    const auto unique = static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection);
+    if (feuille)
+        QObject::connect(feuille, &TChild::feuilleDessinee, cadre.get(), verifier, unique);
+    else
+        QObject::connect(cadre->Zone(), &ZoneClients::premierDessin, cadre.get(), verifier, unique);
+    return cadre;
 }
 
 int ExecuterFenetre(int argc, char** argv, const Lancement& l) {
@@ -33,21 +63,7 @@ int ExecuterFenetre(int argc, char** argv, const Lancement& l) {
     if (qtFrancais.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtFrancais);
-
-    VerifierAssociation(QStringLiteral(".cl3"), QStringLiteral("QUILLORA"), true, true);
-
-    TMDI cadre(QString::fromStdString(FichierOptionsDe(l)), SeparateurDecimal());
-    // Without a window manager (a bare X server) maximising does nothing: fill the screen.
-    if (const QScreen* ecran = QGuiApplication::primaryScreen())
-        cadre.setGeometry(ecran->availableGeometry());
-    cadre.showMaximized();
-    QStringList arguments;
-    for (const std::string& a : l.autres) arguments << QString::fromLocal8Bit(a.c_str());
-    const QString fichier = FichierLigneCommande(arguments);
-    if (!fichier.isEmpty()) {
-        cadre.RetablirTitre();
-        cadre.OuvrirClasse(fichier);
-    }
+    const auto cadre = DemarrerFenetre(l);
     return app.exec();
 }
 

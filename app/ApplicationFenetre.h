@@ -1,10 +1,19 @@
 #pragma once
 
+#include <memory>
+
 #include "LigneCommande.h"
 
 namespace quillora {
 
-// The window program: the frame, the class named on the command line, the event loop.
+class TMDI;
+
+// The window program: the frame shown, the class named on the command line opened in it.
+// The desktop association is checked once the frame is on the screen, so that the
+// teacher sees the class at once.
+std::unique_ptr<TMDI> DemarrerFenetre(const Lancement& l);
+
+// The whole window program, up to the end of its event loop.
 int ExecuterFenetre(int argc, char** argv, const Lancement& l);
 
 // Writes the sheet of a class into a PDF file as the print command does, without a display.

@@ -7,12 +7,12 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStatusTipEvent>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include "Aide.h"
 #include "ConversionsQt.h"
 #include "Dialogues.h"
+#include "IconesBoutons.h"
 #include "Internet.h"
 #include "Options.h"
 #include "Plateforme.h"
@@ -59,7 +59,8 @@ TMDI::TMDI(const QString& fichierOptions, char separateur, QWidget* parent)
     const ResultatEcriture lu = LireOptions(fichierOptions_.toStdString(), separateur_, true);
     if (!lu.ok) dialogues().avertissement(this, titreAvertissement(), QString::fromStdString(lu.erreur));
     MettreAJourMenuRecents();
-    MesurerImprimante();
+    // The printer is measured again before every preview and print; asking the print
+    // system here would only delay the first paint (see DemarrerFenetre).
     if (!Options.liste[1].empty()) {
         setWindowTitle(QStringLiteral("Cliquer dans la fenètre pour ouvrir le dernier fichier: ") +
                        QString::fromStdString(Options.liste[1]));
@@ -223,19 +224,16 @@ void TMDI::creerPanneau() {
     ligne->addWidget(v2_);
     ligne->addWidget(v3_, 1);
 
-    QStyle* st = style();
-    auto icone = [st](const char* theme, QStyle::StandardPixmap repli) {
-        return QIcon::fromTheme(QLatin1String(theme), st->standardIcon(repli));
-    };
-    bouton("SB1", QStringLiteral("Sauver le fichier"), icone("document-save", QStyle::SP_DialogSaveButton), {}, &TMDI::sauver);
-    bouton("SB2", QStringLiteral("Imprimer"), icone("document-print", QStyle::SP_FileIcon), {}, &TMDI::imprimerAvecDialogue);
-    bouton("SB3", QStringLiteral("Fermer la fenètre active"), icone("window-close", QStyle::SP_TitleBarCloseButton), {}, &TMDI::fermerActive);
-    bouton("SB6", QStringLiteral("Visualiser la fenètre suivante"), icone("go-next", QStyle::SP_ArrowForward), {}, &TMDI::fenetreSuivante);
-    bouton("SB8", QStringLiteral("Changer de matière"), icone("view-list-details", QStyle::SP_FileDialogDetailedView), {}, &TMDI::matiereSuivante);
-    bouton("SB9", QStringLiteral("Changer de trimestre"), icone("x-office-calendar", QStyle::SP_FileDialogContentsView), {}, &TMDI::periodeSuivante);
-    bouton("SB7", QStringLiteral("Mode Tableau ou Aperçu avant impression"), icone("document-print-preview", QStyle::SP_FileDialogInfoView), {}, &TMDI::basculerApercu);
-    bouton("SB10", QStringLiteral("Défilement Horizontal Rapide"), icone("go-last", QStyle::SP_MediaSeekForward), {}, &TMDI::defilementH);
-    bouton("SB11", QStringLiteral("Défilement Vertical Rapide"), icone("go-bottom", QStyle::SP_ArrowDown), {}, &TMDI::defilementV);
+    using P = Pictogramme;
+    bouton("SB1", QStringLiteral("Sauver le fichier"), IconeBouton("document-save", P::Disquette), {}, &TMDI::sauver);
+    bouton("SB2", QStringLiteral("Imprimer"), IconeBouton("document-print", P::Imprimante), {}, &TMDI::imprimerAvecDialogue);
+    bouton("SB3", QStringLiteral("Fermer la fenètre active"), IconeBouton("window-close", P::Fermer), {}, &TMDI::fermerActive);
+    bouton("SB6", QStringLiteral("Visualiser la fenètre suivante"), IconeBouton("window-new", P::Suivante), {}, &TMDI::fenetreSuivante);
+    bouton("SB8", QStringLiteral("Changer de matière"), IconeBouton("view-list-details", P::Matiere), {}, &TMDI::matiereSuivante);
+    bouton("SB9", QStringLiteral("Changer de trimestre"), IconeBouton("x-office-calendar", P::Periode), {}, &TMDI::periodeSuivante);
+    bouton("SB7", QStringLiteral("Mode Tableau ou Aperçu avant impression"), IconeBouton("document-print-preview", P::Apercu), {}, &TMDI::basculerApercu);
+    bouton("SB10", QStringLiteral("Défilement Horizontal Rapide"), IconeBouton("go-last", P::FinLigne), {}, &TMDI::defilementH);
+    bouton("SB11", QStringLiteral("Défilement Vertical Rapide"), IconeBouton("go-bottom", P::FinPage), {}, &TMDI::defilementV);
     bouton("SB12", {}, {}, QStringLiteral("Z+"), &TMDI::zoomPlus);
     bouton("SB13", {}, {}, QStringLiteral("Z-"), &TMDI::zoomMoins);
     afficherBoutonsApercu(false);

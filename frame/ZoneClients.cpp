@@ -1,5 +1,6 @@
 #include "ZoneClients.h"
 
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -37,6 +38,16 @@ ZoneClients::ZoneClients(QWidget* parent) : QMdiArea(parent) {
 
 void ZoneClients::paintEvent(QPaintEvent* event) {
     QMdiArea::paintEvent(event);
+    if (!dessine_) {
+        dessine_ = true;
+        emit premierDessin();
+    }
+    // Under the class windows nothing of this shows, and its large fonts would cost the
+    // program's start.
+    QRegion visible = event->region();
+    for (const QMdiSubWindow* w : subWindowList())
+        if (w->isVisible() && !w->isMinimized()) visible -= w->geometry();
+    if (!visible.intersects(QRect(0, 0, 560, 320))) return;
     QPainter p(viewport());
     p.setFont(arial(30, true, true));
     texteEnRelief(p, 50, 80, TitreProgramme());

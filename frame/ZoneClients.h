@@ -13,10 +13,15 @@ public:
 
 signals:
     void clicGauche();
+    // Once, when the frame has first been painted on the screen.
+    void premierDessin();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    bool dessine_ = false;
 };
 
 } // namespace quillora

@@ -95,6 +95,7 @@ void TChild::paintEvent(QPaintEvent*) {
     geometrie_ = DessinerFeuille(painter, Classe, Etat(), false);
     painter.end();
     appliquerDefilement();
+    emit feuilleDessinee();
 }
 
 void TChild::appliquerDefilement() {

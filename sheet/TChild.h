@@ -87,6 +87,8 @@ signals:
     void fichiersRecentsChanges();
     // The window is closing: the frame stops showing its period.
     void fermeture();
+    // The sheet has just been painted on the window.
+    void feuilleDessinee();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
