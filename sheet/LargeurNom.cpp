@@ -15,8 +15,8 @@ int CalculerLargeurNom(const TClasse& c) {
     int w = 0;
     for (int e = 1; e <= c.NbEleve; ++e)
         w = std::max(w, m.horizontalAdvance(texteQt(c.NomEleve(e, Options.prenom))));
-    // Names start 23 units in. Those 23 are added to the width in pixels before it is
-    // turned into grid units, as the original did, so that columns keep their widths.
+    // Names start 23 units in. Those 23 are added to the width in pixels, before it becomes
+    // grid units: that is how the column has always been sized, and teachers know it so.
     const int largeur = Arrondi(Arrondi((w + 23) / Options.zoomD) / 20.0 + 0.7);
     return std::max(largeur, 5);
 }

@@ -71,8 +71,8 @@ void PeintreFeuille::TracerLigne(double x1, double y1, double x2, double y2) {
     const QPoint a = geometrie_.Point(x1, y1);
     QPoint b = geometrie_.Point(x2, y2);
     if (a == b) return;
-    // The line stops one pixel short of its end, as the original's did: a rule drawn to a
-    // column's edge leaves the next column's first pixel alone.
+    // A line stops one pixel short of its end: a rule drawn to a column's edge leaves the
+    // next column's first pixel alone.
     b -= QPoint((b.x() > a.x()) - (b.x() < a.x()), (b.y() > a.y()) - (b.y() < a.y()));
     constexpr Couleur gris = 0x808080, blanc = 0xFFFFFF;
     const QPoint decale(1, 1);

@@ -7,7 +7,7 @@
 namespace quillora {
 
 // Pixel height of a font of `points` points on a surface of `resolution` dots per inch,
-// rounded as the original's font sizes were; never below one pixel, so that the smallest
+// rounded to the nearest pixel, halves up; never below one pixel, so that the smallest
 // preview zoom still gets a font.
 int PixelsPolice(int points, int resolution);
 
