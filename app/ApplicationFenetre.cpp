@@ -56,6 +56,7 @@ std::unique_ptr<TMDI> DemarrerFenetre(const Lancement& l) {
 }
 
 int ExecuterFenetre(int argc, char** argv, const Lancement& l) {
+    PreparerRenduTexte();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillora"));
     // French standard buttons ("Oui", "Non", "Annuler") whatever the machine's language.
@@ -70,6 +71,7 @@ int ExecuterFenetre(int argc, char** argv, const Lancement& l) {
 int ExecuterPdf(int argc, char** argv, const Lancement& l) {
     // No display is needed: the offscreen platform paints as well as any.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreparerRenduTexte();
     QGuiApplication app(argc, argv);
     LireOptions(FichierOptionsDe(l), SeparateurDecimal(), false);
 

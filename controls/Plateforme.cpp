@@ -78,6 +78,11 @@ Plateforme& plateforme() {
 
 void definirPlateforme(Plateforme* p) { installee = p; }
 
+void PreparerRenduTexte() {
+    if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE"))
+        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "256");
+}
+
 Plateforme::MesuresImprimante MesurerImprimante() {
     Plateforme& p = plateforme();
     const auto m = p.mesurerImprimante();

@@ -57,6 +57,11 @@ Plateforme& plateforme();
 // Installs `p` (not owned); null restores the real platform.
 void definirPlateforme(Plateforme* p);
 
+// To be called before the application object exists. Qt draws text taller than 64 pixels
+// from its outlines at every call; the preview's zoom and charts on a printed page write
+// much of it, so the glyph cache keeps larger sizes.
+void PreparerRenduTexte();
+
 // Fills the model's printer measurements from the platform and returns them with the
 // printable area, which the model does not keep.
 Plateforme::MesuresImprimante MesurerImprimante();

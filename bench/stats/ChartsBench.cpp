@@ -10,6 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include "NewGraphe.h"
+#include "Plateforme.h"
 #include "Tableau.h"
 
 using namespace quillora;
@@ -22,6 +23,7 @@ void application() {
     static char nom[] = "bench_stats";
     static char* argv[] = {nom, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreparerRenduTexte(); // as the program does
     static QApplication app(argc, argv);
 }
 
