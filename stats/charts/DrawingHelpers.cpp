@@ -59,4 +59,17 @@ void drawSegments(QPainter& p, const QPolygon& points) {
     p.drawLines(segments.constData(), static_cast<int>(segments.size()));
 }
 
+void drawBackground(QPainter& p, int W, int H, const QColor& ink, const QColor& background,
+                    bool outline, bool blackAndWhite) {
+    QPen pen(ink, 1, outline ? Qt::SolidLine : Qt::NoPen);
+    p.setPen(pen);
+    p.setBrush(blackAndWhite ? QBrush(Qt::NoBrush) : QBrush(background));
+    if (outline)
+        p.drawRect(0, 0, W - 1, H - 1);
+    else
+        p.fillRect(0, 0, W, H, p.brush());
+    pen.setStyle(Qt::SolidLine);
+    p.setPen(pen);
+}
+
 } // namespace quillora

@@ -34,6 +34,12 @@ void writeText(QPainter& p, int x, int y, const QString& text, const QColor& col
 // image three times less filled than stroked.
 void drawBox(QPainter& p, const QRect& r, const QBrush& fill, const QColor& edge);
 
+// The control's own background over its whole W × H rectangle, outlined in `ink` when
+// `outline` is set, then the pen left solid in `ink` for what follows. In black and white the
+// background is not filled at all.
+void drawBackground(QPainter& p, int W, int H, const QColor& ink, const QColor& background,
+                    bool outline, bool blackAndWhite);
+
 // Joins the points by straight segments in the painter's pen. A wide pen strokes a polyline as
 // one path with joins, which costs five times as much on a page-sized image as the segments one
 // by one; at the widths used here the joins do not show.

@@ -69,15 +69,7 @@ void TNewGraphe::Dessiner(QPainter& p, int L, int T, int W, int H) {
     if (noirBlanc_) fonte.setStyleStrategy(QFont::NoAntialias);
     p.setFont(fonte);
 
-    QPen pen(Encre(), 1, cadre_ ? Qt::SolidLine : Qt::NoPen);
-    p.setPen(pen);
-    p.setBrush(noirBlanc_ ? QBrush(Qt::NoBrush) : QBrush(couleurFond_));
-    if (cadre_)
-        p.drawRect(0, 0, W - 1, H - 1);
-    else
-        p.fillRect(0, 0, W, H, p.brush());
-    pen.setStyle(Qt::SolidLine);
-    p.setPen(pen);
+    drawBackground(p, W, H, Encre(), couleurFond_, cadre_, noirBlanc_);
 
     if (barres_.empty()) {
         writeText(p, W / 2, H / 2, caption_, CouleurTexte(), HAlign::Center);

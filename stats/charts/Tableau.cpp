@@ -52,15 +52,7 @@ void TTableau::Dessiner(QPainter& p, int L, int T, int W, int H) {
     const QColor encre = noirBlanc_ ? QColor(Qt::black) : couleurL_;
     const QColor couleurTexte = noirBlanc_ ? QColor(Qt::black) : couleurPolice_;
 
-    QPen pen(encre, 1, cadre_ ? Qt::SolidLine : Qt::NoPen);
-    p.setPen(pen);
-    p.setBrush(noirBlanc_ ? QBrush(Qt::NoBrush) : QBrush(couleurFond_));
-    if (cadre_)
-        p.drawRect(0, 0, W - 1, H - 1);
-    else
-        p.fillRect(0, 0, W, H, p.brush());
-    pen.setStyle(Qt::SolidLine);
-    p.setPen(pen);
+    drawBackground(p, W, H, encre, couleurFond_, cadre_, noirBlanc_);
 
     const int largeur = W / (nbColonne_ + 1);
     const int hauteur = H / (nbLigne_ + 1);
