@@ -292,6 +292,11 @@ TChild* TMDI::OuvrirClasse(const QString& nomFichier) {
     connect(feuille, &TChild::etatChange, this, [this, feuille] {
         if (feuille == FeuilleActive()) suivreFeuille();
     });
+    // The cell under the grade cursor, or the clock again once off the cells.
+    connect(feuille, &TChild::statut, this, [this](const QString& texte, bool heure) {
+        MajHeure = heure;
+        v3_->setText(texte);
+    });
     connect(feuille, &TChild::fermeture, this, [this] {
         AfficherPeriode(nullptr, 0);
         MettreAJourMenuFenetre(true);

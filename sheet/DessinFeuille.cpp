@@ -1,6 +1,7 @@
 #include "DessinFeuille.h"
 
 #include "ConversionsQt.h"
+#include "CurseurFeuille.h"
 #include "PartiesFeuille.h"
 #include "Plateforme.h"
 
@@ -78,10 +79,14 @@ GeometrieFeuille DessinerFeuille(QPainter& painter, const TClasse& c, const Etat
     f.Police(6, Options.polstyle);
     f.CouleurTexte(couleurs[1]);
     f.CouleurTrait(couleurs[2]);
-    if (c.MatiereCourante == 4 || c.PeriodeCourante == 4)
+    if (c.MatiereCourante == 4 || c.PeriodeCourante == 4) {
         DessinerVueSynthese(f, c, etat.LargeurNom);
-    else
+    } else {
         DessinerVueMatiere(f, c, etat.LargeurNom);
+        if (!Impression && !apercu && etat.Curseur && CelluleValide(c, *etat.Curseur))
+            DessinerCurseur(painter, g, etat.LargeurNom, *etat.Curseur, Options.relief,
+                            couleurs[2]);
+    }
 
     if (apercu) EncadrerPageApercu(painter, page, etat, couleurs);
     return g;

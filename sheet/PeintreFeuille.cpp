@@ -9,7 +9,7 @@ PeintreFeuille::PeintreFeuille(QPainter& painter, const GeometrieFeuille& geomet
                                const CouleursFeuille& couleurs, int relief)
     : painter_(painter), geometrie_(geometrie), couleurs_(couleurs), relief_(relief),
       metriques_(police_), visible_(0, 0, painter.device()->width(), painter.device()->height()) {
-    if (painter.hasClipping()) visible_ &= painter.clipBoundingRect().toAlignedRect();
+    if (painter.hasClipping()) visible_ &= painter.clipRegion();
 }
 
 void PeintreFeuille::Police(double n, StylePolice style) {
@@ -24,8 +24,17 @@ void PeintreFeuille::Police(double n, StylePolice style) {
 bool PeintreFeuille::Visible(QPoint p, int largeur) const {
     // One line's height of slack on every side covers accents, italics and underlines.
     const int marge = hauteurLigne_;
-    return p.y() <= visible_.bottom() + marge && p.y() + hauteurLigne_ >= visible_.top() - marge &&
-           p.x() <= visible_.right() + marge && p.x() + largeur >= visible_.left() - marge;
+    return visible_.intersects(QRect(QPoint(p.x() - marge, p.y() - marge),
+                                     QPoint(p.x() + largeur + marge, p.y() + hauteurLigne_ + marge)));
+}
+
+bool PeintreFeuille::PeutMontrer(double x, double y, int caracteres) const {
+    return Visible(geometrie_.Point(x, y), hauteurLigne_ * caracteres);
+}
+
+bool PeintreFeuille::LigneVisible(double y) const {
+    const QRect b = visible_.boundingRect();
+    return Visible(QPoint(b.left(), geometrie_.Point(0, y).y()), b.width());
 }
 
 void PeintreFeuille::Stylo(Couleur c) {

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegion>
 #include <QString>
 
 #include "CouleursFeuille.h"
@@ -40,6 +41,12 @@ public:
     // A filled rectangle from (x1, y1) to (x2, y2), its right and bottom edges excluded.
     void Rectangle(double x1, double y1, double x2, double y2, Couleur bord, Couleur fond);
 
+    // Whether a text of up to `caracteres` characters written at (x, y) could show: what
+    // surely lies off the surface need not even be worked out.
+    bool PeutMontrer(double x, double y, int caracteres) const;
+    // Whether anything written on the line at y could show.
+    bool LigneVisible(double y) const;
+
     // Width of a text in the current font, in pixels.
     int LargeurTexte(const QString& texte) const { return metriques_.horizontalAdvance(texte); }
 
@@ -58,8 +65,9 @@ private:
     int hauteurLigne_ = 0;
     // The surface that can show anything: the device, within the painter's clip. A large
     // class reaches far beyond the window, and shaping the text that would fall outside
-    // costs more than all the rest of a paint.
-    QRect visible_;
+    // costs more than all the rest of a paint. After a grade is typed, the clip is only the
+    // pieces of the sheet that changed.
+    QRegion visible_;
     Couleur texte_ = 0;
     Couleur trait_ = 0;
     Alignement alignement_ = Alignement::Gauche;

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -21,6 +20,11 @@ TChild::TChild(QWidget* parent) : QAbstractScrollArea(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Classe.Initialiser();
     creerMenus();
+    // Its tip, bottom left, is the point the cell is found under.
+    pointeur_ = QCursor(QPixmap(QStringLiteral(":/feuille/newcursor.png")), 1, 30);
+    viewport()->setMouseTracking(true);
+    EditNote = new TEdition(Classe, viewport());
+    connect(EditNote, &TEdition::finSaisie, this, &TChild::FinSaisie);
 }
 
 EtatFeuille TChild::Etat() const {
@@ -31,6 +35,7 @@ EtatFeuille TChild::Etat() const {
     e.DecalageX = horizontalScrollBar()->value();
     e.DecalageY = verticalScrollBar()->value();
     e.TailleClient = viewport()->size();
+    e.Curseur = marque_;
     return e;
 }
 
@@ -84,7 +89,7 @@ void TChild::Rafraichir() {
     MettreAJourMenus();
 }
 
-void TChild::paintEvent(QPaintEvent*) {
+void TChild::paintEvent(QPaintEvent* event) {
     if (PremierDessin) {
         // The first paint only sets the background colour; the change paints again.
         PremierDessin = false;
@@ -92,6 +97,9 @@ void TChild::paintEvent(QPaintEvent*) {
         return;
     }
     QPainter painter(viewport());
+    // Told to the sheet's painter, which then leaves out what lies elsewhere: after a grade,
+    // only its cell and its averages are painted again.
+    painter.setClipRegion(event->region());
     geometrie_ = DessinerFeuille(painter, Classe, Etat(), false);
     painter.end();
     appliquerDefilement();
@@ -116,21 +124,15 @@ void TChild::resizeEvent(QResizeEvent* event) {
     appliquerDefilement();
 }
 
-void TChild::scrollContentsBy(int, int) {
+void TChild::scrollContentsBy(int dx, int dy) {
+    // An open entry stays over its cell.
+    if (SaisieEnCours()) EditNote->move(EditNote->pos() + QPoint(dx, dy));
     viewport()->update();
 }
 
-void TChild::keyPressEvent(QKeyEvent* event) {
-    if (event->text() == QLatin1String("+")) {
-        PeriodeSuivante();
-    } else if (event->text() == QLatin1String("-")) {
-        PeriodePrecedente();
-    } else {
-        QAbstractScrollArea::keyPressEvent(event);
-    }
-}
-
 void TChild::contextMenuEvent(QContextMenuEvent* event) {
+    // During an entry the click has beeped; that is all it does.
+    if (SaisieEnCours()) return;
     popup_->popup(event->globalPos());
 }
 

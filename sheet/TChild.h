@@ -2,12 +2,15 @@
 
 #include <QAbstractScrollArea>
 #include <QAction>
+#include <QCursor>
 #include <QMenu>
 #include <array>
+#include <optional>
 
 #include "Classe.h"
 #include "EtatFeuille.h"
 #include "GeometrieFeuille.h"
+#include "TEdition.h"
 
 class QPrinter;
 
@@ -31,12 +34,38 @@ public:
     bool DefilementRapideH = true;
     bool DefilementRapideV = true;
 
+    // The grade cursor: the cell it is on (255: none yet), the cell last marked (row 255:
+    // none), the last mouse position seen, and whether the pointer is over a cell.
+    int Ligne = 255;
+    int Colonne = 255;
+    int AncienneLigne = 255;
+    int AncienneColonne = 255;
+    int SourisX = -1;
+    int SourisY = -1;
+    bool SurCellule = false;
+    // Visible while a grade or a coefficient is being typed.
+    TEdition* EditNote = nullptr;
+
     // Loads an existing class file; on failure the message is returned and nothing shown.
     Resultat OuvrirFichier(const std::string& chemin);
 
     void MarquerModifie();
     void MarquerSauve();
     void Rafraichir();
+
+    // Typing on the sheet.
+    bool SaisieEnCours() const { return !EditNote->isHidden(); }
+    // False, after saying so, while an entry is open: the caller gives up its command.
+    bool VerifierSaisieFinie();
+    // Draws the mark at the cursor, scrolling first when `Defiler`; always erases the old one.
+    void MarquerCurseur(bool Afficher, bool Defiler);
+    // Opens the edit control on the cursor's cell with `TexteInitial`, or else with what the
+    // cell holds.
+    void OuvrirSaisie(const QString& TexteInitial);
+    // The edit control's end: `ligne` is TEdition::Abandon when nothing was stored.
+    void FinSaisie(int ligne, int colonne);
+    // The status line's text for the cursor's cell.
+    QString TexteAide() const;
 
     // View.
     void ChangerTrimestre(int n);
@@ -89,11 +118,19 @@ signals:
     void fermeture();
     // The sheet has just been painted on the window.
     void feuilleDessinee();
+    // The frame's status line shows `texte`; `heure` lets its clock replace it again.
+    void statut(const QString& texte, bool heure);
+    // The class changed under the statistics windows: `code` 3 for a grade (period, assignment,
+    // student), 4 for an assignment's coefficient (period, assignment, 0).
+    void notification(int code, int periode, int item, int eleve);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -104,6 +141,11 @@ private:
     void appliquerDefilement();
     void majTitre();
     void sauvegardeDeFermeture();
+    void effacerCurseur();
+    void defilerVers(Cellule cellule);
+    bool toucheCurseur(const QKeyEvent* event);
+    void deplacerCurseur(int touche);
+    void curseurDeplace();
 
     QMenu* menuEdition_ = nullptr;
     QMenu* menuAffichage_ = nullptr;
@@ -113,6 +155,8 @@ private:
     std::array<QAction*, 5> menuM_{};  // [1..4]: MenuM1..MenuM4
     std::array<QAction*, 9> mpopup_{}; // [1..8]: MPopup1..MPopup8
     GeometrieFeuille geometrie_;
+    std::optional<Cellule> marque_; // where the cursor's mark is drawn
+    QCursor pointeur_;              // the pointer over the cells
     bool fermetureOK_ = true;
     bool effacement_ = false;
 };

@@ -47,6 +47,7 @@ bool TChild::Enregistrer(bool ajouterRecent) {
 }
 
 bool TChild::EnregistrerSous() {
+    if (!VerifierSaisieFinie()) return false;
     QString nom = dialogues().fichierAEnregistrer(this, QStringLiteral("Sauver sous"),
                                                   chemin(Classe.NomFichier),
                                                   QStringLiteral("Classes (*.cl3)"));
@@ -77,6 +78,7 @@ bool TChild::EnregistrerAvecCopie() {
 }
 
 void TChild::EffacerFichier() {
+    if (!VerifierSaisieFinie()) return;
     const QString texte = QStringLiteral("Effacer DEFINITIVEMENT du disque le ficher ") +
                           chemin(Classe.NomFichier) + QStringLiteral(" ?");
     if (dialogues().question(this, titreConfirmation(), texte,
@@ -98,6 +100,12 @@ void TChild::EffacerFichier() {
 
 void TChild::closeEvent(QCloseEvent* event) {
     fermetureOK_ = true;
+    // The grade being typed would be lost, or left out of the save that closing offers.
+    if (!effacement_ && !VerifierSaisieFinie()) {
+        fermetureOK_ = false;
+        event->ignore();
+        return;
+    }
     if (effacement_) {
         emit fermeture();
         event->accept();

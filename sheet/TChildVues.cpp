@@ -113,17 +113,27 @@ void TChild::MettreAJourMenus() {
 }
 
 void TChild::ChangerTrimestre(int n) {
+    if (!VerifierSaisieFinie()) {
+        cocherVue(); // the menu item clicked stays unchecked
+        return;
+    }
     Classe.PeriodeCourante = static_cast<std::uint8_t>(n);
     cocherVue();
     Rafraichir();
     emit periodeChangee();
+    effacerCurseur();
 }
 
 void TChild::ChangerMatiere(int n) {
+    if (!VerifierSaisieFinie()) {
+        cocherVue();
+        return;
+    }
     Classe.MatiereCourante = static_cast<std::uint8_t>(n);
     cocherVue();
     Rafraichir();
     emit periodeChangee();
+    effacerCurseur();
 }
 
 void TChild::PeriodeSuivante() {
@@ -142,6 +152,7 @@ void TChild::MatiereSuivante() {
 }
 
 void TChild::BasculerApercu() {
+    if (!VerifierSaisieFinie()) return;
     ModeApercu = !ModeApercu;
     if (ModeApercu) {
         MesurerImprimante();
@@ -154,6 +165,7 @@ void TChild::BasculerApercu() {
 }
 
 void TChild::AfficherApercu() {
+    if (!VerifierSaisieFinie()) return;
     if (!plateforme().imprimanteInstallee()) {
         dialogues().avertissement(this, titreAvertissement(),
                                   QStringLiteral("Aucune imprimante connectée."));
@@ -163,6 +175,7 @@ void TChild::AfficherApercu() {
 }
 
 void TChild::ZoomPlus() {
+    if (!VerifierSaisieFinie()) return;
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
     if (ZoomApercu >= 4) {
@@ -174,6 +187,7 @@ void TChild::ZoomPlus() {
 }
 
 void TChild::ZoomMoins() {
+    if (!VerifierSaisieFinie()) return;
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
     if (ZoomApercu <= 0.1) {

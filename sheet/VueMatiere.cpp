@@ -28,14 +28,21 @@ void EcrireNotesEtMoyennes(PeintreFeuille& f, const TClasse& c, int s, int p, in
     const int n = c.NbDevoir[s][p], E = c.NbEleve;
     const int d = DecalageChiffre(f);
     const auto moyenne = [&](double v) { return TexteMoyenne(v, c.ModeArrondi, f.Couleurs()); };
+    // Rows and grades that cannot show are not even read: a typed grade paints again only
+    // its cell and its averages, and must not cost a whole sheet's arithmetic. A grade has at
+    // most five characters, and the shift of one-digit values is less than one more.
     for (int e = 1; e <= E; ++e) {
         const int y = 10 * (e + 1);
+        if (!f.LigneVisible(y)) continue;
         for (int a = 1; a <= n; ++a)
-            EcrireValeur(f, 20 * (a + L), y, TexteNote(c.Eleve[e].Note[s][p][a], f.Couleurs()), d);
+            if (f.PeutMontrer(20 * (a + L), y, 6))
+                EcrireValeur(f, 20 * (a + L), y,
+                             TexteNote(c.Eleve[e].Note[s][p][a], f.Couleurs()), d);
         EcrireValeur(f, 20 * (n + L + 1), y, moyenne(c.Moyenne(s, p, false, e)), d);
         if (c.Joker) EcrireValeur(f, 20 * (n + L + 2), y, moyenne(c.Moyenne(s, p, true, e)), d);
     }
     const int y = Arrondi(10 * (E + 2.5));
+    if (!f.LigneVisible(y)) return;
     for (int a = 1; a <= n; ++a)
         EcrireValeur(f, 20 * (a + L), y, moyenne(c.MoyenneDevoir(s, p, c.Joker, a)), d);
     EcrireValeur(f, 20 * (n + L + 1), y, moyenne(c.MoyenneClasse(s, p, false)), d);
@@ -62,6 +69,7 @@ void EcrireTexteBas(PeintreFeuille& f, const TClasse& c, int s, int p) {
     for (int a = 1; a <= n; ++a) {
         const TDevoir& dv = c.Devoir[s][p][a];
         const int y = 10 * (a + E + 4);
+        if (!f.LigneVisible(y)) continue;
         f.EcrireTexte(5, y, QStringLiteral("Dev. ") + QString::number(a));
         f.EcrireTexte(40, y, QStringLiteral(" Coef. ") + texteQt(FormatNote(dv.Coef)));
         f.EcrireTexte(85, y, QStringLiteral("Durée: ") + texteQt(dv.Duree));
