@@ -1,5 +1,6 @@
-// Any text given as a settings file must give a complete record, which then writes back
-// to a file that reads as the same record.
+// Any text given as a settings file must give a complete record, whose file then reads
+// back as the very same file: reals are written with 15 significant digits, so the first
+// writing may round a value read with more, but never a second time.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -14,11 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     for (char sep : {',', '.'}) {
         const TOptions o = OptionsDepuisTexte(texte, sep, OptionsDefaut);
         if (o.indsep > 9 || o.relief > 2) std::abort();
-        const TOptions relu = OptionsDepuisTexte(TexteOptions(o, sep), sep, OptionsDefaut);
-        // NaN never equals itself; everything else must survive the round trip.
-        if (!(relu == o) && o.zoomP == o.zoomP && o.zoomD == o.zoomD && o.kp == o.kp &&
-            o.kd == o.kd)
-            std::abort();
+        const std::string ecrit = TexteOptions(o, sep);
+        if (TexteOptions(OptionsDepuisTexte(ecrit, sep, OptionsDefaut), sep) != ecrit) std::abort();
     }
     return 0;
 }
