@@ -240,6 +240,19 @@ void TChild::keyReleaseEvent(QKeyEvent* event) {
     }
 }
 
+bool TChild::viewportEvent(QEvent* event) {
+    // Showing or hiding the edit control asks the sheet's surface for a layout it does not
+    // have; passed on, the request would lay out and paint the whole window again at each
+    // grade, ten times the cost of the grade's own repaint.
+    if (event->type() == QEvent::LayoutRequest) return true;
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+// The sheet shows no focus of its own. Qt's default would paint the whole window again each
+// time an entry takes the focus or gives it back.
+void TChild::focusInEvent(QFocusEvent*) {}
+void TChild::focusOutEvent(QFocusEvent*) {}
+
 void TChild::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     if (p.x() == SourisX && p.y() == SourisY) return;

@@ -14,8 +14,12 @@ namespace {
 class Espion : public QObject {
 public:
     QRegion dernier;
+    int peintures = 0;
     bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) dernier = static_cast<QPaintEvent*>(e)->region();
+        if (e->type() == QEvent::Paint) {
+            dernier = static_cast<QPaintEvent*>(e)->region();
+            ++peintures;
+        }
         return false;
     }
 };
@@ -33,8 +37,10 @@ protected:
     // Types `tape` into `cellule` and checks that what the window then shows is what a full
     // paint shows, and that less than the whole window was painted.
     void comparer(Cellule cellule, const QString& tape) {
-        Espion espion;
+        Espion espion, barre;
         vue()->installEventFilter(&espion);
+        // Opening and closing the entry leave the rest of the window alone.
+        f->verticalScrollBar()->installEventFilter(&barre);
         f->Ligne = cellule.Ligne;
         f->Colonne = cellule.Colonne;
         f->OuvrirSaisie(tape);
@@ -45,6 +51,7 @@ protected:
         const QImage apres = ecran();
         EXPECT_NE(apres, avant);
         EXPECT_FALSE(espion.dernier.contains(note(6, 4))); // a grade that did not change
+        EXPECT_EQ(barre.peintures, 0);
         vue()->repaint();
         EXPECT_EQ(ecran(), apres);
         vue()->removeEventFilter(&espion);
