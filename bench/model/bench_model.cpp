@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <unistd.h>
 
-#include "ClassePleine.h"
+#include "ClasseComplete.h"
 #include "Options.h"
 
 using namespace quillora;
@@ -15,7 +15,7 @@ std::string fichierPlein() {
     static const std::string chemin = [] {
         const auto f = std::filesystem::temp_directory_path() /
                        ("quillora-bench-" + std::to_string(::getpid()) + ".cl3");
-        ClassePleine().SauverSous(f.string());
+        ClasseComplete().SauverSous(f.string());
         return f.string();
     }();
     return chemin;
@@ -35,7 +35,7 @@ BENCHMARK(Chargement)->Unit(benchmark::kMicrosecond);
 // Everything the subject view of one period shows: each student's average and joker
 // average, each assignment's average, the class averages.
 void VueMatiere(benchmark::State& state) {
-    const TClasse c = ClassePleine();
+    const TClasse c = ClasseComplete();
     for (auto _ : state) {
         double total = 0;
         for (int e = 1; e <= c.NbEleve; ++e)
@@ -50,7 +50,7 @@ BENCHMARK(VueMatiere)->Unit(benchmark::kMicrosecond);
 // The year synthesis: each student's year average per subject and overall, and the class
 // line, with the joker variant as the view shows it.
 void SyntheseAnnuelle(benchmark::State& state) {
-    const TClasse c = ClassePleine();
+    const TClasse c = ClasseComplete();
     for (auto _ : state) {
         double total = 0;
         for (int e = 1; e <= c.NbEleve; ++e) {
@@ -65,7 +65,7 @@ void SyntheseAnnuelle(benchmark::State& state) {
 BENCHMARK(SyntheseAnnuelle)->Unit(benchmark::kMicrosecond);
 
 void ExportSynthese(benchmark::State& state) {
-    const TClasse c = ClassePleine();
+    const TClasse c = ClasseComplete();
     for (auto _ : state) benchmark::DoNotOptimize(TexteExport(c, 4, 4));
 }
 BENCHMARK(ExportSynthese)->Unit(benchmark::kMicrosecond);
