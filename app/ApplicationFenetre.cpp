@@ -24,11 +24,13 @@ namespace quillora {
 
 char SeparateurDecimal() {
     const QString point = QLocale::system().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
+    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode())
+                                                         : '.';
 }
 
 std::unique_ptr<TMDI> DemarrerFenetre(const Lancement& l) {
-    auto cadre = std::make_unique<TMDI>(QString::fromStdString(FichierOptionsDe(l)), SeparateurDecimal());
+    auto cadre =
+        std::make_unique<TMDI>(QString::fromStdString(FichierOptionsDe(l)), SeparateurDecimal());
     cadre->showMaximized();
     // Without a window manager (a bare X server) maximising does nothing: fill the screen.
     if (const QScreen* ecran = QGuiApplication::primaryScreen())
@@ -47,7 +49,8 @@ std::unique_ptr<TMDI> DemarrerFenetre(const Lancement& l) {
         MesurerImprimante();
         VerifierAssociation(QStringLiteral(".cl3"), QStringLiteral("QUILLORA"), true, true);
     };
-    const auto unique = static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection);
+    const auto unique =
+        static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection);
     if (feuille)
         QObject::connect(feuille, &TChild::feuilleDessinee, cadre.get(), verifier, unique);
     else

@@ -68,7 +68,8 @@ Lancement AnalyserLigneCommande(const std::vector<std::string>& args) {
         }
     }
     switch (l.mode) {
-    case ModeLancement::Version: break;
+    case ModeLancement::Version:
+        break;
     case ModeLancement::Exporter:
         if (positionnels.size() != 1) return erreur("--exporter attend un seul fichier de classe");
         l.fichier = positionnels[0];
@@ -129,12 +130,16 @@ namespace quillora {
 
 std::optional<int> ExecuterSansFenetre(const Lancement& l, char separateur) {
     switch (l.mode) {
-    case ModeLancement::Version: std::cout << TexteVersion << '\n'; return 0;
-    case ModeLancement::Exporter: return ExecuterExport(l, separateur, std::cout, std::cerr);
+    case ModeLancement::Version:
+        std::cout << TexteVersion << '\n';
+        return 0;
+    case ModeLancement::Exporter:
+        return ExecuterExport(l, separateur, std::cout, std::cerr);
     case ModeLancement::Erreur:
         std::cerr << "quillora : " << l.erreur << "\n\n" << TexteUsage;
         return 2;
-    default: return std::nullopt;
+    default:
+        return std::nullopt;
     }
 }
 

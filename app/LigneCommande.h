@@ -17,12 +17,12 @@ struct Vue {
 // What the command line asks for. Parsing never touches the disk.
 struct Lancement {
     ModeLancement mode = ModeLancement::Fenetre;
-    std::string fichier;        // the class file of --exporter and --pdf
-    std::string sortie;         // the PDF of --pdf
-    std::optional<Vue> vue;     // --vue S,P
+    std::string fichier;               // the class file of --exporter and --pdf
+    std::string sortie;                // the PDF of --pdf
+    std::optional<Vue> vue;            // --vue S,P
     std::optional<std::string> config; // --config FICHIER.ini
     std::vector<std::string> autres;   // arguments left to the window program
-    std::string erreur;         // with ModeLancement::Erreur
+    std::string erreur;                // with ModeLancement::Erreur
 };
 
 Lancement AnalyserLigneCommande(const std::vector<std::string>& arguments);

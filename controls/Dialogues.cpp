@@ -80,6 +80,8 @@ Dialogues& dialogues() {
     return installes ? *installes : reels;
 }
 
-void definirDialogues(Dialogues* d) { installes = d; }
+void definirDialogues(Dialogues* d) {
+    installes = d;
+}
 
 } // namespace quillora

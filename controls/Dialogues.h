@@ -64,9 +64,17 @@ Dialogues& dialogues();
 void definirDialogues(Dialogues* d);
 
 // The titles of the four kinds of box, as the program always wrote them.
-inline QString titreInformation() { return QStringLiteral("Information"); }
-inline QString titreAvertissement() { return QStringLiteral("Avertissement"); }
-inline QString titreErreur() { return QStringLiteral("Erreur"); }
-inline QString titreConfirmation() { return QStringLiteral("Confirmation"); }
+inline QString titreInformation() {
+    return QStringLiteral("Information");
+}
+inline QString titreAvertissement() {
+    return QStringLiteral("Avertissement");
+}
+inline QString titreErreur() {
+    return QStringLiteral("Erreur");
+}
+inline QString titreConfirmation() {
+    return QStringLiteral("Confirmation");
+}
 
 } // namespace quillora

@@ -14,9 +14,13 @@
 
 namespace quillora {
 
-void Plateforme::bip() { QApplication::beep(); }
+void Plateforme::bip() {
+    QApplication::beep();
+}
 
-bool Plateforme::imprimanteInstallee() { return !QPrinterInfo::availablePrinters().isEmpty(); }
+bool Plateforme::imprimanteInstallee() {
+    return !QPrinterInfo::availablePrinters().isEmpty();
+}
 
 Plateforme::MesuresImprimante Plateforme::mesurerImprimante() {
     MesuresImprimante m;
@@ -37,7 +41,9 @@ int Plateforme::resolutionEcran() {
     return ecran ? qRound(ecran->logicalDotsPerInch()) : 96;
 }
 
-bool Plateforme::ouvrirUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool Plateforme::ouvrirUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
 
 bool Plateforme::ouvrirEditeur(const QString& fichier) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(fichier));
@@ -56,7 +62,9 @@ Plateforme::ResultatCommande Plateforme::executer(const QString& programme,
     return r;
 }
 
-QString Plateforme::cheminProgramme() { return QCoreApplication::applicationFilePath(); }
+QString Plateforme::cheminProgramme() {
+    return QCoreApplication::applicationFilePath();
+}
 
 QString Plateforme::dossierConfiguration() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
@@ -76,7 +84,9 @@ Plateforme& plateforme() {
     return installee ? *installee : reelle;
 }
 
-void definirPlateforme(Plateforme* p) { installee = p; }
+void definirPlateforme(Plateforme* p) {
+    installee = p;
+}
 
 void PreparerRenduTexte() {
     if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE"))

@@ -57,7 +57,8 @@ TMDI::TMDI(const QString& fichierOptions, char separateur, QWidget* parent)
     v3_->setText(QLatin1Char(' ') + TitreProgramme());
     MajHeure = true;
     const ResultatEcriture lu = LireOptions(fichierOptions_.toStdString(), separateur_, true);
-    if (!lu.ok) dialogues().avertissement(this, titreAvertissement(), QString::fromStdString(lu.erreur));
+    if (!lu.ok)
+        dialogues().avertissement(this, titreAvertissement(), QString::fromStdString(lu.erreur));
     MettreAJourMenuRecents();
     // The printer is measured again before every preview and print; asking the print
     // system here would only delay the first paint (see DemarrerFenetre).
@@ -178,8 +179,10 @@ void TMDI::creerMenus() {
     });
     QMenu* internet = menuOutils_->addMenu(QStringLiteral("&Internet"));
     internet->setObjectName(QStringLiteral("Internet1"));
-    ajouter(internet, "Int4", QStringLiteral("Aller au site officiel"), [] { AllerAuSiteOfficiel(); });
-    ajouter(internet, "Int2", QStringLiteral("Contacter l'auteur"), [this] { ContacterAuteur(this); });
+    ajouter(internet, "Int4", QStringLiteral("Aller au site officiel"),
+            [] { AllerAuSiteOfficiel(); });
+    ajouter(internet, "Int2", QStringLiteral("Contacter l'auteur"),
+            [this] { ContacterAuteur(this); });
 }
 
 QToolButton* TMDI::bouton(const char* nom, const QString& aide, const QIcon& icone,
@@ -225,21 +228,32 @@ void TMDI::creerPanneau() {
     ligne->addWidget(v3_, 1);
 
     using P = Pictogramme;
-    bouton("SB1", QStringLiteral("Sauver le fichier"), IconeBouton("document-save", P::Disquette), {}, &TMDI::sauver);
-    bouton("SB2", QStringLiteral("Imprimer"), IconeBouton("document-print", P::Imprimante), {}, &TMDI::imprimerAvecDialogue);
-    bouton("SB3", QStringLiteral("Fermer la fenètre active"), IconeBouton("window-close", P::Fermer), {}, &TMDI::fermerActive);
-    bouton("SB6", QStringLiteral("Visualiser la fenètre suivante"), IconeBouton("window-new", P::Suivante), {}, &TMDI::fenetreSuivante);
-    bouton("SB8", QStringLiteral("Changer de matière"), IconeBouton("view-list-details", P::Matiere), {}, &TMDI::matiereSuivante);
-    bouton("SB9", QStringLiteral("Changer de trimestre"), IconeBouton("x-office-calendar", P::Periode), {}, &TMDI::periodeSuivante);
-    bouton("SB7", QStringLiteral("Mode Tableau ou Aperçu avant impression"), IconeBouton("document-print-preview", P::Apercu), {}, &TMDI::basculerApercu);
-    bouton("SB10", QStringLiteral("Défilement Horizontal Rapide"), IconeBouton("go-last", P::FinLigne), {}, &TMDI::defilementH);
-    bouton("SB11", QStringLiteral("Défilement Vertical Rapide"), IconeBouton("go-bottom", P::FinPage), {}, &TMDI::defilementV);
+    bouton("SB1", QStringLiteral("Sauver le fichier"), IconeBouton("document-save", P::Disquette),
+           {}, &TMDI::sauver);
+    bouton("SB2", QStringLiteral("Imprimer"), IconeBouton("document-print", P::Imprimante), {},
+           &TMDI::imprimerAvecDialogue);
+    bouton("SB3", QStringLiteral("Fermer la fenètre active"),
+           IconeBouton("window-close", P::Fermer), {}, &TMDI::fermerActive);
+    bouton("SB6", QStringLiteral("Visualiser la fenètre suivante"),
+           IconeBouton("window-new", P::Suivante), {}, &TMDI::fenetreSuivante);
+    bouton("SB8", QStringLiteral("Changer de matière"),
+           IconeBouton("view-list-details", P::Matiere), {}, &TMDI::matiereSuivante);
+    bouton("SB9", QStringLiteral("Changer de trimestre"),
+           IconeBouton("x-office-calendar", P::Periode), {}, &TMDI::periodeSuivante);
+    bouton("SB7", QStringLiteral("Mode Tableau ou Aperçu avant impression"),
+           IconeBouton("document-print-preview", P::Apercu), {}, &TMDI::basculerApercu);
+    bouton("SB10", QStringLiteral("Défilement Horizontal Rapide"),
+           IconeBouton("go-last", P::FinLigne), {}, &TMDI::defilementH);
+    bouton("SB11", QStringLiteral("Défilement Vertical Rapide"),
+           IconeBouton("go-bottom", P::FinPage), {}, &TMDI::defilementV);
     bouton("SB12", {}, {}, QStringLiteral("Z+"), &TMDI::zoomPlus);
     bouton("SB13", {}, {}, QStringLiteral("Z-"), &TMDI::zoomMoins);
     afficherBoutonsApercu(false);
 }
 
-int TMDI::LargeurV1() const { return v1_->width(); }
+int TMDI::LargeurV1() const {
+    return v1_->width();
+}
 
 QAction* TMDI::Action(const QString& nom) const {
     const auto it = actions_.find(nom);
@@ -273,7 +287,8 @@ TChild* TMDI::OuvrirClasse(const QString& nomFichier) {
     const QString canonique = QFileInfo(nomFichier).canonicalFilePath();
     for (TChild* f : Feuilles())
         if (!canonique.isEmpty() &&
-            QFileInfo(QString::fromStdString(f->Classe.NomFichier)).canonicalFilePath() == canonique) {
+            QFileInfo(QString::fromStdString(f->Classe.NomFichier)).canonicalFilePath() ==
+                canonique) {
             zone_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(f->parentWidget()));
             return f;
         }
@@ -287,7 +302,8 @@ TChild* TMDI::OuvrirClasse(const QString& nomFichier) {
         return nullptr;
     }
     connect(feuille, &TChild::periodeChangee, this, [this, feuille] {
-        if (feuille == FeuilleActive()) AfficherPeriode(&feuille->Classe, feuille->Classe.PeriodeCourante);
+        if (feuille == FeuilleActive())
+            AfficherPeriode(&feuille->Classe, feuille->Classe.PeriodeCourante);
     });
     connect(feuille, &TChild::etatChange, this, [this, feuille] {
         if (feuille == FeuilleActive()) suivreFeuille();
@@ -319,7 +335,8 @@ TChild* TMDI::OuvrirClasse(const QString& nomFichier) {
 void TMDI::ouvrir() {
     RetablirTitre();
     QString dossier = DossierProgramme();
-    if (!Options.liste[1].empty()) dossier = QFileInfo(QString::fromStdString(Options.liste[1])).path();
+    if (!Options.liste[1].empty())
+        dossier = QFileInfo(QString::fromStdString(Options.liste[1])).path();
     const QString f = dialogues().fichierAOuvrir(this, QStringLiteral("Ouvrir une classe"), dossier,
                                                  QStringLiteral("Classes (*.cl3)"));
     if (!f.isEmpty()) OuvrirClasse(f);
@@ -362,13 +379,15 @@ void TMDI::MettreAJourMenuFenetre(bool enFermeture) {
 void TMDI::remplirMenuFenetre() {
     // The list of open windows follows the commands, the active one checked.
     const auto actions = menuFenetre_->actions();
-    for (int i = static_cast<int>(actions.indexOf(separateurFenetre_)) + 1; i < actions.size(); ++i) {
+    for (int i = static_cast<int>(actions.indexOf(separateurFenetre_)) + 1; i < actions.size();
+         ++i) {
         menuFenetre_->removeAction(actions[i]);
         actions[i]->deleteLater();
     }
     int i = 1;
     for (QMdiSubWindow* w : zone_->subWindowList()) {
-        QAction* a = menuFenetre_->addAction(QStringLiteral("&%1 %2").arg(i++).arg(w->windowTitle().remove(QStringLiteral("[*]"))));
+        QAction* a = menuFenetre_->addAction(
+            QStringLiteral("&%1 %2").arg(i++).arg(w->windowTitle().remove(QStringLiteral("[*]"))));
         a->setCheckable(true);
         a->setChecked(w == zone_->activeSubWindow());
         connect(a, &QAction::triggered, this, [this, w] { zone_->setActiveSubWindow(w); });
@@ -388,9 +407,13 @@ void TMDI::arrangerIcones() {
 void TMDI::AfficherPeriode(const TClasse* classe, int periode) {
     QString texte;
     if (classe) {
-        if (periode == 4) texte = QStringLiteral("Bilan");
-        else if (periode == 5) texte = QStringLiteral("Année");
-        else texte = QString::fromLatin1(MotCourtPeriode[IndexPeriodes(classe->NbPeriode)]) + QString::number(periode);
+        if (periode == 4)
+            texte = QStringLiteral("Bilan");
+        else if (periode == 5)
+            texte = QStringLiteral("Année");
+        else
+            texte = QString::fromLatin1(MotCourtPeriode[IndexPeriodes(classe->NbPeriode)]) +
+                    QString::number(periode);
     }
     if (v2_->text() != texte) v2_->setText(texte);
     v3_->setText(texteQt(DateHeureTexte()));
@@ -402,7 +425,8 @@ void TMDI::DesactiverBoutons() {
 }
 
 void TMDI::afficherBoutonsApercu(bool apercu) {
-    for (const char* nom : {"SB10", "SB11", "SB12", "SB13"}) boutons_[QLatin1String(nom)]->setVisible(apercu);
+    for (const char* nom : {"SB10", "SB11", "SB12", "SB13"})
+        boutons_[QLatin1String(nom)]->setVisible(apercu);
     v1_->setFixedWidth(apercu ? LargeurV1Apercu : LargeurV1Tableau);
 }
 
@@ -411,7 +435,8 @@ void TMDI::activation(QMdiSubWindow* fenetre) {
     if (feuille == feuilleActive_ && feuille) return;
     if (feuilleActive_ && feuilleActive_ != feuille) {
         // What only a sheet can do goes off with it.
-        for (const char* nom : {"SB7", "SB8", "SB9"}) boutons_[QLatin1String(nom)]->setEnabled(false);
+        for (const char* nom : {"SB7", "SB8", "SB9"})
+            boutons_[QLatin1String(nom)]->setEnabled(false);
         afficherBoutonsApercu(false);
         feuilleActive_->viewport()->unsetCursor();
     }
@@ -445,20 +470,25 @@ void TMDI::suivreFeuille() {
     boutons_[QStringLiteral("SB6")]->setEnabled(zone_->subWindowList().size() > 1);
     boutons_[QStringLiteral("SB8")]->setEnabled(true);
     boutons_[QStringLiteral("SB9")]->setEnabled(true);
-    for (const char* nom : {"SB10", "SB11", "SB12", "SB13"}) boutons_[QLatin1String(nom)]->setEnabled(f->ModeApercu);
+    for (const char* nom : {"SB10", "SB11", "SB12", "SB13"})
+        boutons_[QLatin1String(nom)]->setEnabled(f->ModeApercu);
     const QString aide = QStringLiteral("Changer de ") + f->MotPeriode();
     boutons_[QStringLiteral("SB9")]->setToolTip(aide);
     boutons_[QStringLiteral("SB9")]->setStatusTip(aide);
 }
 
 void TMDI::sauver() {
-    if (TChild* f = FeuilleActive()) f->EnregistrerAvecCopie();
-    else boutons_[QStringLiteral("SB1")]->setEnabled(false);
+    if (TChild* f = FeuilleActive())
+        f->EnregistrerAvecCopie();
+    else
+        boutons_[QStringLiteral("SB1")]->setEnabled(false);
 }
 
 void TMDI::imprimerAvecDialogue() {
-    if (TChild* f = FeuilleActive()) f->Imprimer(false);
-    else boutons_[QStringLiteral("SB2")]->setEnabled(false);
+    if (TChild* f = FeuilleActive())
+        f->Imprimer(false);
+    else
+        boutons_[QStringLiteral("SB2")]->setEnabled(false);
 }
 
 void TMDI::fermerActive() {
@@ -480,18 +510,37 @@ void TMDI::fenetreSuivante() {
 
 namespace {
 template <typename F> void surFeuille(TChild* f, QToolButton* b, F commande) {
-    if (f) commande(f);
-    else b->setEnabled(false);
+    if (f)
+        commande(f);
+    else
+        b->setEnabled(false);
 }
 } // namespace
 
-void TMDI::matiereSuivante() { surFeuille(FeuilleActive(), boutons_[QStringLiteral("SB8")], [](TChild* f) { f->MatiereSuivante(); }); }
-void TMDI::periodeSuivante() { surFeuille(FeuilleActive(), boutons_[QStringLiteral("SB9")], [](TChild* f) { f->PeriodeSuivante(); }); }
-void TMDI::basculerApercu() { surFeuille(FeuilleActive(), boutons_[QStringLiteral("SB7")], [](TChild* f) { f->BasculerApercu(); }); }
-void TMDI::defilementH() { if (TChild* f = FeuilleActive()) f->DefilementRapide(true); }
-void TMDI::defilementV() { if (TChild* f = FeuilleActive()) f->DefilementRapide(false); }
-void TMDI::zoomPlus() { if (TChild* f = FeuilleActive()) f->ZoomPlus(); }
-void TMDI::zoomMoins() { if (TChild* f = FeuilleActive()) f->ZoomMoins(); }
+void TMDI::matiereSuivante() {
+    surFeuille(FeuilleActive(), boutons_[QStringLiteral("SB8")],
+               [](TChild* f) { f->MatiereSuivante(); });
+}
+void TMDI::periodeSuivante() {
+    surFeuille(FeuilleActive(), boutons_[QStringLiteral("SB9")],
+               [](TChild* f) { f->PeriodeSuivante(); });
+}
+void TMDI::basculerApercu() {
+    surFeuille(FeuilleActive(), boutons_[QStringLiteral("SB7")],
+               [](TChild* f) { f->BasculerApercu(); });
+}
+void TMDI::defilementH() {
+    if (TChild* f = FeuilleActive()) f->DefilementRapide(true);
+}
+void TMDI::defilementV() {
+    if (TChild* f = FeuilleActive()) f->DefilementRapide(false);
+}
+void TMDI::zoomPlus() {
+    if (TChild* f = FeuilleActive()) f->ZoomPlus();
+}
+void TMDI::zoomMoins() {
+    if (TChild* f = FeuilleActive()) f->ZoomMoins();
+}
 
 void TMDI::FermerTous() {
     const auto fenetres = zone_->subWindowList();
@@ -515,13 +564,16 @@ void TMDI::closeEvent(QCloseEvent* event) {
         return;
     }
     const ResultatEcriture r = EcrireOptions(fichierOptions_.toStdString(), separateur_);
-    if (!r.ok) dialogues().avertissement(this, titreAvertissement(), QString::fromStdString(r.erreur));
+    if (!r.ok)
+        dialogues().avertissement(this, titreAvertissement(), QString::fromStdString(r.erreur));
     event->accept();
 }
 
 void TMDI::afficherAide(const QString& aide) {
-    if (aide.isEmpty()) v3_->setText(texteQt(DateHeureTexte()));
-    else v3_->setText(QStringLiteral("  [ ") + aide + QStringLiteral(" ]"));
+    if (aide.isEmpty())
+        v3_->setText(texteQt(DateHeureTexte()));
+    else
+        v3_->setText(QStringLiteral("  [ ") + aide + QStringLiteral(" ]"));
 }
 
 bool TMDI::event(QEvent* event) {

@@ -67,7 +67,8 @@ void ZoneClients::paintEvent(QPaintEvent* event) {
 }
 
 void ZoneClients::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier) emit clicGauche();
+    if (event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier)
+        emit clicGauche();
     QMdiArea::mousePressEvent(event);
 }
 

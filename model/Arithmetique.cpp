@@ -16,7 +16,9 @@ namespace {
 
 constexpr double Dixiemes[] = {1, 10, 100, 1000, 10000, 100000};
 
-char majuscule(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
+char majuscule(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+}
 
 ValeurLue lettreOuRien(std::string_view texte) {
     if (!Options.utiliserL) return {NonCalculable, PasUneNote};
@@ -113,8 +115,8 @@ std::string FormatNote(double x) {
     char tampon[64];
     if (std::fabs(dixiemes) < 1e18L) {
         const long long n = static_cast<long long>(dixiemes);
-        const unsigned long long a = n < 0 ? 0ULL - static_cast<unsigned long long>(n)
-                                           : static_cast<unsigned long long>(n);
+        const unsigned long long a =
+            n < 0 ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
         std::snprintf(tampon, sizeof tampon, "%s%llu.%llu", n < 0 ? "-" : "", a / 10, a % 10);
     } else {
         std::snprintf(tampon, sizeof tampon, "%.0Lf", dixiemes / 10.0L);
@@ -131,23 +133,27 @@ std::string FormatArrondi(int mode, double x) {
     const double i = std::trunc(x);
     const double f = x - i;
     switch (mode) {
-    case 1: return FormatNote(i);
-    case 2: return FormatNote(f >= 0.5 ? i + 1 : i);
-    case 3: return FormatNote(i + 1);
-    case 4: return FormatNote(f < 0.5 ? i : i + 0.5);
-    case 5: return FormatNote(f < 0.25 ? i : f >= 0.75 ? i + 1 : i + 0.5);
-    case 6: return FormatNote(f < 0.5 ? i + 0.5 : i + 1);
-    default: return FormatNote(x);
+    case 1:
+        return FormatNote(i);
+    case 2:
+        return FormatNote(f >= 0.5 ? i + 1 : i);
+    case 3:
+        return FormatNote(i + 1);
+    case 4:
+        return FormatNote(f < 0.5 ? i : i + 0.5);
+    case 5:
+        return FormatNote(f < 0.25 ? i : f >= 0.75 ? i + 1 : i + 0.5);
+    case 6:
+        return FormatNote(f < 0.5 ? i + 0.5 : i + 1);
+    default:
+        return FormatNote(x);
     }
 }
 
 std::string NomArrondi(int mode) {
-    static const char* const noms[7] = {"Aucun arrondi",
-                                        "Au point inférieur",
-                                        "Au point le plus proche",
-                                        "Au point supérieur",
-                                        "Au 1/2 point inférieur",
-                                        "Au 1/2 point le plus proche",
+    static const char* const noms[7] = {"Aucun arrondi",           "Au point inférieur",
+                                        "Au point le plus proche", "Au point supérieur",
+                                        "Au 1/2 point inférieur",  "Au 1/2 point le plus proche",
                                         "Au 1/2 point supérieur"};
     if (mode < 0 || mode > 6) return {};
     return cp1252(noms[mode]);
@@ -168,7 +174,7 @@ long double ArrondiReel48(long double x) {
     if ((mantisse >> 63) == 0) return 0.0L; // an extended denormal is far below 2^-128
     constexpr int bitsPerdus = 64 - 40;
     mantisse += std::uint64_t{1} << (bitsPerdus - 1); // halves away from zero
-    if ((mantisse >> 63) == 0) {                         // carried out of the top bit
+    if ((mantisse >> 63) == 0) {                      // carried out of the top bit
         mantisse = std::uint64_t{1} << 63;
         ++exposant;
     } else {

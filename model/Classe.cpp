@@ -15,8 +15,12 @@ const char* const MotCourtPeriode[2] = {"Sem.", "Trim."};
 
 namespace {
 
-char majusculeAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
-char minusculeAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+char majusculeAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+}
+char minusculeAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
 
 } // namespace
 
@@ -155,10 +159,14 @@ int TClasse::NbDevoirTotal() const {
 std::string TClasse::Titre(int s, int p, bool avecAnnee, int e, int a) const {
     const std::string sep = std::string(" ") + SeparateursTitre[Options.indsep % 10] + " ";
     std::string t = AbrevClasse.str();
-    if (s >= 1 && s <= 3) t += sep + Matiere[s].Nom.str();
-    else if (s == 4) t += sep + cp1252("Synthèse");
-    if (p >= 1 && p <= 3) t += sep + MotCourtPeriode[IndexPeriodes(NbPeriode)] + std::to_string(p);
-    else if (p == 4) t += sep + cp1252("Année");
+    if (s >= 1 && s <= 3)
+        t += sep + Matiere[s].Nom.str();
+    else if (s == 4)
+        t += sep + cp1252("Synthèse");
+    if (p >= 1 && p <= 3)
+        t += sep + MotCourtPeriode[IndexPeriodes(NbPeriode)] + std::to_string(p);
+    else if (p == 4)
+        t += sep + cp1252("Année");
     if (a != 0) t += sep + "Devoir " + std::to_string(a);
     if (e != 0) t += sep + NomEleve(e, true);
     if (avecAnnee) t += " " + AnneeScolaire.str();

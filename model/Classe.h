@@ -68,12 +68,14 @@ static_assert(sizeof(TMatiere) == 48);
 static_assert(sizeof(ImageClasse) == TailleFichierClasse);
 
 // Period words, indexed by NbPeriode - 2 (0: two semesters, 1: three trimesters).
-extern const char* const LettrePeriode[2];   // "S", "T"
-extern const char* const MotPeriode[2];      // "Semestre", "Trimestre"
+extern const char* const LettrePeriode[2];      // "S", "T"
+extern const char* const MotPeriode[2];         // "Semestre", "Trimestre"
 extern const char* const DeuxLettresPeriode[2]; // "Se", "Tr"
-extern const char* const MotCourtPeriode[2]; // "Sem.", "Trim."
+extern const char* const MotCourtPeriode[2];    // "Sem.", "Trim."
 
-inline int IndexPeriodes(int nbPeriode) { return nbPeriode == 2 ? 0 : 1; }
+inline int IndexPeriodes(int nbPeriode) {
+    return nbPeriode == 2 ? 0 : 1;
+}
 
 struct Resultat {
     bool ok = true;

@@ -15,7 +15,9 @@ std::string messageEndommage(const std::string& chemin, const std::string& quoi)
     return "Le fichier \"" + chemin + "\" est endommagé : " + quoi + ".";
 }
 
-template <std::size_t N> bool longueurValide(const ShortString<N>& s) { return s.longueur <= N; }
+template <std::size_t N> bool longueurValide(const ShortString<N>& s) {
+    return s.longueur <= N;
+}
 
 // Everything a later operation could use as an index is checked here, so that a damaged
 // or foreign file never reaches a window.
@@ -36,8 +38,8 @@ std::string defautImage(const ImageClasse& c) {
     for (int s = 1; s <= MaxMatieres; ++s)
         for (int p = 1; p <= MaxPeriodes; ++p)
             if (c.NbDevoir[s][p] > MaxDevoirs)
-                return hors(("nombre de devoirs de la matière " + std::to_string(s) +
-                             ", période " + std::to_string(p))
+                return hors(("nombre de devoirs de la matière " + std::to_string(s) + ", période " +
+                             std::to_string(p))
                                 .c_str(),
                             c.NbDevoir[s][p], "au plus 24");
 
@@ -88,8 +90,8 @@ Resultat TClasse::ChargerOctets(const unsigned char* donnees, std::size_t taille
 Resultat TClasse::Charger() {
     std::FILE* f = std::fopen(NomFichier.c_str(), "rb");
     if (!f)
-        return {false, "Impossible d'ouvrir le fichier \"" + NomFichier + "\". " +
-                           RaisonSysteme(errno)};
+        return {false,
+                "Impossible d'ouvrir le fichier \"" + NomFichier + "\". " + RaisonSysteme(errno)};
     // One byte more than the image tells nothing; bytes beyond it are ignored.
     auto tampon = std::make_unique<unsigned char[]>(TailleFichierClasse);
     const std::size_t lus = std::fread(tampon.get(), 1, TailleFichierClasse, f);
@@ -97,12 +99,14 @@ Resultat TClasse::Charger() {
     const int code = errno;
     std::fclose(f);
     if (erreur && lus < TailleFichierClasse)
-        return {false, "Impossible d'ouvrir le fichier \"" + NomFichier + "\". " +
-                           RaisonSysteme(code)};
+        return {false,
+                "Impossible d'ouvrir le fichier \"" + NomFichier + "\". " + RaisonSysteme(code)};
     return ChargerOctets(tampon.get(), lus, NomFichier);
 }
 
-Resultat TClasse::Sauver() const { return SauverSous(NomFichier); }
+Resultat TClasse::Sauver() const {
+    return SauverSous(NomFichier);
+}
 
 Resultat TClasse::SauverSous(const std::string& chemin) const {
     std::string raison;

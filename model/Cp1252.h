@@ -14,6 +14,8 @@ std::string Cp1252DepuisUtf8(std::string_view utf8);
 char32_t UnicodeDeCp1252(unsigned char c);
 
 // For literals of the model, written in UTF-8 in the sources.
-inline std::string cp1252(std::string_view utf8) { return Cp1252DepuisUtf8(utf8); }
+inline std::string cp1252(std::string_view utf8) {
+    return Cp1252DepuisUtf8(utf8);
+}
 
 } // namespace quillora

@@ -26,8 +26,9 @@ void DefinirMesuresImprimante(int resolutionEcran, int resolutionImprimante, int
 
 namespace {
 
-const char* const NomsMois[12] = {"janvier", "février", "mars",      "avril",   "mai",      "juin",
-                                  "juillet", "août",    "septembre", "octobre", "novembre", "décembre"};
+const char* const NomsMois[12] = {"janvier",   "février", "mars",     "avril",
+                                  "mai",       "juin",    "juillet",  "août",
+                                  "septembre", "octobre", "novembre", "décembre"};
 const char* const NomsJours[7] = {"dimanche", "lundi",    "mardi", "mercredi",
                                   "jeudi",    "vendredi", "samedi"};
 
@@ -118,8 +119,7 @@ std::string DateHeureTexte() {
     const DateHeure d = Maintenant();
     return " " + cp1252(NomsJours[JourSemaine(d.annee, d.mois, d.jour)]) + " " +
            deuxChiffres(d.jour) + " " + cp1252(NomsMois[d.mois - 1]) + " " +
-           std::to_string(d.annee) + "  /  " + deuxChiffres(d.heure) + ":" +
-           deuxChiffres(d.minute);
+           std::to_string(d.annee) + "  /  " + deuxChiffres(d.heure) + ":" + deuxChiffres(d.minute);
 }
 
 bool VerifierDomaine(double valeur, double max, std::string& avertissement) {
@@ -136,8 +136,8 @@ bool VerifierDomaine(double valeur, double max, std::string& avertissement) {
         std::snprintf(nombre, sizeof nombre, "%s", valeur < 0 ? "-inf" : "inf");
     }
     avertissement = cp1252("Le nombre ") + nombre +
-                    cp1252(" est en dehors du domaine de validité.") + "\r" +
-                    cp1252("( De 0 à ") + FormatNote(max) + " )";
+                    cp1252(" est en dehors du domaine de validité.") + "\r" + cp1252("( De 0 à ") +
+                    FormatNote(max) + " )";
     return false;
 }
 

@@ -11,19 +11,30 @@ namespace quillora {
 
 std::string RaisonSysteme(int code) {
     switch (code) {
-    case ENOENT: return "Le fichier ou le dossier est introuvable.";
+    case ENOENT:
+        return "Le fichier ou le dossier est introuvable.";
     case EACCES:
-    case EPERM: return "Accès refusé.";
-    case ENOSPC: return "Il n'y a plus assez d'espace sur le disque.";
-    case EROFS: return "Le support est protégé en écriture.";
-    case EISDIR: return "C'est un dossier, pas un fichier.";
-    case ENOTDIR: return "Un élément du chemin n'est pas un dossier.";
-    case EDQUOT: return "Le quota du disque est atteint.";
-    case EIO: return "Erreur d'entrée/sortie.";
-    case ENAMETOOLONG: return "Le nom du fichier est trop long.";
+    case EPERM:
+        return "Accès refusé.";
+    case ENOSPC:
+        return "Il n'y a plus assez d'espace sur le disque.";
+    case EROFS:
+        return "Le support est protégé en écriture.";
+    case EISDIR:
+        return "C'est un dossier, pas un fichier.";
+    case ENOTDIR:
+        return "Un élément du chemin n'est pas un dossier.";
+    case EDQUOT:
+        return "Le quota du disque est atteint.";
+    case EIO:
+        return "Erreur d'entrée/sortie.";
+    case ENAMETOOLONG:
+        return "Le nom du fichier est trop long.";
     case EMFILE:
-    case ENFILE: return "Trop de fichiers ouverts.";
-    default: return std::strerror(code);
+    case ENFILE:
+        return "Trop de fichiers ouverts.";
+    default:
+        return std::strerror(code);
     }
 }
 
@@ -57,7 +68,7 @@ bool EcrireFichierAtomique(const std::string& chemin, const void* donnees, std::
         return false;
     }
     // Keep the permissions of the file we replace; a new file gets the usual ones.
-    struct stat st{};
+    struct stat st {};
     mode_t mode;
     if (::stat(chemin.c_str(), &st) == 0) {
         mode = st.st_mode & 07777;
@@ -68,7 +79,8 @@ bool EcrireFichierAtomique(const std::string& chemin, const void* donnees, std::
     }
     ::fchmod(fd, mode);
 
-    const bool ecrit = toutEcrire(fd, static_cast<const char*>(donnees), taille) && ::fsync(fd) == 0;
+    const bool ecrit =
+        toutEcrire(fd, static_cast<const char*>(donnees), taille) && ::fsync(fd) == 0;
     const int erreurEcriture = errno;
     if (::close(fd) != 0 && ecrit) {
         raison = RaisonSysteme(errno);

@@ -21,11 +21,17 @@ std::function<DateHeure()>& horlogeCourante() {
 
 } // namespace
 
-DateHeure Maintenant() { return horlogeCourante()(); }
+DateHeure Maintenant() {
+    return horlogeCourante()();
+}
 
-void DefinirHorloge(std::function<DateHeure()> horloge) { horlogeCourante() = std::move(horloge); }
+void DefinirHorloge(std::function<DateHeure()> horloge) {
+    horlogeCourante() = std::move(horloge);
+}
 
-void HorlogeSysteme() { horlogeCourante() = heureLocale; }
+void HorlogeSysteme() {
+    horlogeCourante() = heureLocale;
+}
 
 int JourSemaine(int annee, int mois, int jour) {
     // Sakamoto's method.

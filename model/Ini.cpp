@@ -34,8 +34,8 @@ FichierIni FichierIni::Analyser(std::string_view texte) {
         if (ligne.empty() || ligne.front() == ';') continue;
         if (ligne.front() == '[') {
             const auto ferme = ligne.find(']');
-            const std::string_view nom =
-                rogner(ligne.substr(1, ferme == std::string_view::npos ? ligne.size() - 1 : ferme - 1));
+            const std::string_view nom = rogner(
+                ligne.substr(1, ferme == std::string_view::npos ? ligne.size() - 1 : ferme - 1));
             courante = ini.trouver(nom);
             if (!courante) {
                 ini.sections_.push_back({std::string(nom), {}});

@@ -15,7 +15,9 @@ constexpr double Puissance10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-bool chiffre(char c) { return c >= '0' && c <= '9'; }
+bool chiffre(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The printf family writes the locale's decimal point; bring it back to '.'.
 void pointDecimal(char* t) {
@@ -101,10 +103,14 @@ bool LireEntier(std::string_view t, long long& valeur) {
     for (; i < t.size(); ++i) {
         const char c = t[i];
         int d;
-        if (chiffre(c)) d = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
-        else return false;
+        if (chiffre(c))
+            d = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else
+            return false;
         v = v * base + static_cast<unsigned>(d);
         if (v > 0xFFFFFFFFFFULL) return false; // far beyond anything a setting holds
     }

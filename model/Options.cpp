@@ -37,30 +37,31 @@ bool operator==(const TOptions& a, const TOptions& b) {
     };
     return a.arrondiN == b.arrondiN && a.prenom == b.prenom && a.trait == b.trait &&
            a.majuscule == b.majuscule && a.noirblanc == b.noirblanc && a.moydiv2 == b.moydiv2 &&
-           a.textebas == b.textebas && a.sauvegarde == b.sauvegarde &&
-           a.alignernb == b.alignernb && a.verification == b.verification &&
-           a.imprimerAnnee == b.imprimerAnnee && a.imprimerTitre == b.imprimerTitre &&
-           a.tailleid == b.tailleid && a.utiliserL == b.utiliserL && a.marge == b.marge &&
-           a.centrert == b.centrert && a.notemax == b.notemax && a.coefmax == b.coefmax &&
-           a.notemoy == b.notemoy && a.indsep == b.indsep && tab(a.couleur, b.couleur) &&
-           a.zoomP == b.zoomP && a.zoomD == b.zoomD && a.kp == b.kp && a.kd == b.kd &&
-           a.repsauve == b.repsauve && tab(a.liste, b.liste) && a.polname == b.polname &&
-           tab(a.cores, b.cores) && a.polstyle == b.polstyle && a.relief == b.relief;
+           a.textebas == b.textebas && a.sauvegarde == b.sauvegarde && a.alignernb == b.alignernb &&
+           a.verification == b.verification && a.imprimerAnnee == b.imprimerAnnee &&
+           a.imprimerTitre == b.imprimerTitre && a.tailleid == b.tailleid &&
+           a.utiliserL == b.utiliserL && a.marge == b.marge && a.centrert == b.centrert &&
+           a.notemax == b.notemax && a.coefmax == b.coefmax && a.notemoy == b.notemoy &&
+           a.indsep == b.indsep && tab(a.couleur, b.couleur) && a.zoomP == b.zoomP &&
+           a.zoomD == b.zoomD && a.kp == b.kp && a.kd == b.kd && a.repsauve == b.repsauve &&
+           tab(a.liste, b.liste) && a.polname == b.polname && tab(a.cores, b.cores) &&
+           a.polstyle == b.polstyle && a.relief == b.relief;
 }
 
 void InitOptions(TOptions& o) {
     o = TOptions{};
     constexpr Couleur noir = 0x000000, rouge = 0x0000FF, argent = 0xC0C0C0, blanc = 0xFFFFFF,
                       jaune = 0x00FFFF;
-    const Couleur couleurs[12] = {noir, noir, argent, noir, noir,  noir,
-                                  rouge, noir, rouge, noir, blanc, jaune};
+    const Couleur couleurs[12] = {noir,  noir, argent, noir, noir,  noir,
+                                  rouge, noir, rouge,  noir, blanc, jaune};
     for (int i = 1; i <= 12; ++i) o.couleur[i] = couleurs[i - 1];
     o.repsauve = "A:\\";
     for (int i = 1; i <= 3; ++i) o.liste[i].clear();
     o.polname = "Arial";
     static const CorrespondanceLettre lettres[15] = {
-        {"A+", 20}, {"A", 19}, {"A-", 18}, {"B+", 17.5}, {"B", 15},  {"B-", 13.5}, {"C+", 12}, {"C", 10.5},
-        {"C-", 9},  {"D+", 7.5}, {"D", 6}, {"D-", 4.5},  {"E+", 3}, {"E", 1.5},   {"E-", 0}};
+        {"A+", 20},   {"A", 19},   {"A-", 18},  {"B+", 17.5}, {"B", 15},
+        {"B-", 13.5}, {"C+", 12},  {"C", 10.5}, {"C-", 9},    {"D+", 7.5},
+        {"D", 6},     {"D-", 4.5}, {"E+", 3},   {"E", 1.5},   {"E-", 0}};
     for (int i = 1; i <= 15; ++i) o.cores[i] = lettres[i - 1];
     o.polstyle = {};
     o.relief = 1;
@@ -74,14 +75,22 @@ struct CleBool {
 };
 
 const CleBool ClesBooleennes[] = {
-    {"arrondiN", &TOptions::arrondiN},         {"prenom", &TOptions::prenom},
-    {"trait", &TOptions::trait},               {"majuscule", &TOptions::majuscule},
-    {"noirblanc", &TOptions::noirblanc},       {"moydiv2", &TOptions::moydiv2},
-    {"textebas", &TOptions::textebas},         {"sauvegarde", &TOptions::sauvegarde},
-    {"alignernb", &TOptions::alignernb},       {"verification", &TOptions::verification},
-    {"imprimerAnnee", &TOptions::imprimerAnnee}, {"imprimerTitre", &TOptions::imprimerTitre},
-    {"tailleid", &TOptions::tailleid},         {"utiliserL", &TOptions::utiliserL},
-    {"marge", &TOptions::marge},               {"centrert", &TOptions::centrert},
+    {"arrondiN", &TOptions::arrondiN},
+    {"prenom", &TOptions::prenom},
+    {"trait", &TOptions::trait},
+    {"majuscule", &TOptions::majuscule},
+    {"noirblanc", &TOptions::noirblanc},
+    {"moydiv2", &TOptions::moydiv2},
+    {"textebas", &TOptions::textebas},
+    {"sauvegarde", &TOptions::sauvegarde},
+    {"alignernb", &TOptions::alignernb},
+    {"verification", &TOptions::verification},
+    {"imprimerAnnee", &TOptions::imprimerAnnee},
+    {"imprimerTitre", &TOptions::imprimerTitre},
+    {"tailleid", &TOptions::tailleid},
+    {"utiliserL", &TOptions::utiliserL},
+    {"marge", &TOptions::marge},
+    {"centrert", &TOptions::centrert},
 };
 
 struct CleOctet {
@@ -105,7 +114,9 @@ const CleReel ClesReelles[] = {{"zoomP", &TOptions::zoomP},
                                {"kp", &TOptions::kp},
                                {"kd", &TOptions::kd}};
 
-std::string numero(const char* cle, int i) { return cle + std::to_string(i); }
+std::string numero(const char* cle, int i) {
+    return cle + std::to_string(i);
+}
 
 std::string couper(std::string s, std::size_t n) {
     if (s.size() > n) s.resize(n);
@@ -181,7 +192,8 @@ TOptions OptionsDepuisTexte(std::string_view texte, char separateur, const TOpti
     o.polname = texteOu("Divers", "polname", defaut.polname, 32);
     for (int i = 1; i <= 15; ++i) {
         o.cores[i].coresV = reel("Correspondance", numero("coresV", i), defaut.cores[i].coresV);
-        o.cores[i].coresL = texteOu("Correspondance", numero("coresL", i), defaut.cores[i].coresL, 2);
+        o.cores[i].coresL =
+            texteOu("Correspondance", numero("coresL", i), defaut.cores[i].coresL, 2);
     }
     o.polstyle.gras = booleen("Autre", "polstyleB", false);
     o.polstyle.italique = booleen("Autre", "polstyleI", false);
@@ -219,10 +231,12 @@ std::string NomFichierOptions() {
     if (!dossier.empty() && ::access(dossier.c_str(), W_OK) == 0) return beside.string();
     // An installed program's folder is read-only: the user's configuration folder then.
     fs::path config;
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) config = xdg;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
+        config = xdg;
     else if (const char* home = std::getenv("HOME"); home && *home)
         config = fs::path(home) / ".config";
-    else config = fs::temp_directory_path();
+    else
+        config = fs::temp_directory_path();
     return (config / "quillora" / beside.filename()).string();
 }
 

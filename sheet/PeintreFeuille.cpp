@@ -24,8 +24,9 @@ void PeintreFeuille::Police(double n, StylePolice style) {
 bool PeintreFeuille::Visible(QPoint p, int largeur) const {
     // One line's height of slack on every side covers accents, italics and underlines.
     const int marge = hauteurLigne_;
-    return visible_.intersects(QRect(QPoint(p.x() - marge, p.y() - marge),
-                                     QPoint(p.x() + largeur + marge, p.y() + hauteurLigne_ + marge)));
+    return visible_.intersects(
+        QRect(QPoint(p.x() - marge, p.y() - marge),
+              QPoint(p.x() + largeur + marge, p.y() + hauteurLigne_ + marge)));
 }
 
 bool PeintreFeuille::PeutMontrer(double x, double y, int caracteres) const {

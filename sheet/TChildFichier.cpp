@@ -94,8 +94,10 @@ void TChild::EffacerFichier() {
     }
     effacement_ = true;
     // The frame's window around the sheet goes with it.
-    if (QWidget* cadre = parentWidget(); cadre && cadre->inherits("QMdiSubWindow")) cadre->close();
-    else close();
+    if (QWidget* cadre = parentWidget(); cadre && cadre->inherits("QMdiSubWindow"))
+        cadre->close();
+    else
+        close();
 }
 
 void TChild::closeEvent(QCloseEvent* event) {

@@ -36,8 +36,8 @@ void EcrireNotesEtMoyennes(PeintreFeuille& f, const TClasse& c, int s, int p, in
         if (!f.LigneVisible(y)) continue;
         for (int a = 1; a <= n; ++a)
             if (f.PeutMontrer(20 * (a + L), y, 6))
-                EcrireValeur(f, 20 * (a + L), y,
-                             TexteNote(c.Eleve[e].Note[s][p][a], f.Couleurs()), d);
+                EcrireValeur(f, 20 * (a + L), y, TexteNote(c.Eleve[e].Note[s][p][a], f.Couleurs()),
+                             d);
         EcrireValeur(f, 20 * (n + L + 1), y, moyenne(c.Moyenne(s, p, false, e)), d);
         if (c.Joker) EcrireValeur(f, 20 * (n + L + 2), y, moyenne(c.Moyenne(s, p, true, e)), d);
     }

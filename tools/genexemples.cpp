@@ -20,7 +20,9 @@ struct Hasard {
         etat = etat * 6364136223846793005ULL + 1442695040888963407ULL;
         return static_cast<unsigned>(etat >> 33);
     }
-    int entre(int a, int b) { return a + static_cast<int>(suivant() % static_cast<unsigned>(b - a + 1)); }
+    int entre(int a, int b) {
+        return a + static_cast<int>(suivant() % static_cast<unsigned>(b - a + 1));
+    }
 };
 
 struct Personne {
@@ -30,20 +32,20 @@ struct Personne {
 };
 
 const Personne Eleves3A[] = {
-    {"Martin", "Léa", "14032012"},       {"Bernard", "Hugo", "02112011"},
-    {"Dubois", "Chloé", "27062012"},     {"Thomas", "Lucas", "09012012"},
-    {"Robert", "Manon", "18092011"},     {"Richard", "Enzo", "30042012"},
-    {"Petit", "Camille", "11122011"},    {"Durand", "Nathan", "05052012"},
-    {"Leroy", "Inès", "23022012"},       {"Moreau", "Théo", "16082012"},
-    {"Simon", "Jade", "07102011"},       {"Laurent", "Louis", "29032012"},
-    {"LEFÈBVRE", "Zoé", "12072012"},     {"Michel", "Raphaël", "21112011"},
-    {"Garcia", "Emma", "03062012"},      {"David", "Gabriel", "25012012"},
-    {"Bertrand", "Louise", "08042012"},  {"Roux", "Arthur", "19092011"},
-    {"Vincent", "Alice", "31082012"},    {"Fournier", "Jules", "14022012"},
-    {"Morel", "Lina", "06122011"},       {"Girard", "Noah", "17052012"},
-    {"ANDRÉ", "Rose", "28102011"},       {"Mercier", "Adam", "10072012"},
-    {"Blanc", "Anna", "22032012"},       {"GUÉRIN", "Maël", ""},
-    {"Boyer", "Éloïse", "01012012"},     {"Faure", "Sacha", "13112011"},
+    {"Martin", "Léa", "14032012"},      {"Bernard", "Hugo", "02112011"},
+    {"Dubois", "Chloé", "27062012"},    {"Thomas", "Lucas", "09012012"},
+    {"Robert", "Manon", "18092011"},    {"Richard", "Enzo", "30042012"},
+    {"Petit", "Camille", "11122011"},   {"Durand", "Nathan", "05052012"},
+    {"Leroy", "Inès", "23022012"},      {"Moreau", "Théo", "16082012"},
+    {"Simon", "Jade", "07102011"},      {"Laurent", "Louis", "29032012"},
+    {"LEFÈBVRE", "Zoé", "12072012"},    {"Michel", "Raphaël", "21112011"},
+    {"Garcia", "Emma", "03062012"},     {"David", "Gabriel", "25012012"},
+    {"Bertrand", "Louise", "08042012"}, {"Roux", "Arthur", "19092011"},
+    {"Vincent", "Alice", "31082012"},   {"Fournier", "Jules", "14022012"},
+    {"Morel", "Lina", "06122011"},      {"Girard", "Noah", "17052012"},
+    {"ANDRÉ", "Rose", "28102011"},      {"Mercier", "Adam", "10072012"},
+    {"Blanc", "Anna", "22032012"},      {"GUÉRIN", "Maël", ""},
+    {"Boyer", "Éloïse", "01012012"},    {"Faure", "Sacha", "13112011"},
 };
 
 const Personne ElevesTS2[] = {
@@ -70,9 +72,12 @@ std::string note(Hasard& h, int niveau) {
     if (v < 0) v = 0;
     if (v > 20) v = 20;
     switch (h.entre(0, 5)) {
-    case 0: return std::to_string(v > 19 ? 19 : v) + ".5";
-    case 1: return v < 10 ? std::to_string(v) + ".75" : std::to_string(v);
-    default: return std::to_string(v);
+    case 0:
+        return std::to_string(v > 19 ? 19 : v) + ".5";
+    case 1:
+        return v < 10 ? std::to_string(v) + ".75" : std::to_string(v);
+    default:
+        return std::to_string(v);
     }
 }
 
@@ -109,7 +114,8 @@ bool classe3A(const std::string& dossier) {
     c.ModeArrondi = 4;
     c.NbPeriode = 3;
     c.NbMatiere = 3;
-    const char* matieres[3][2] = {{"Mathématiques", "Ma"}, {"Physique-Chimie", "PC"}, {"SVT", "SV"}};
+    const char* matieres[3][2] = {
+        {"Mathématiques", "Ma"}, {"Physique-Chimie", "PC"}, {"SVT", "SV"}};
     const double coefs[3][3] = {{3, 3, 4}, {2, 2, 2}, {1.5, 1.5, 2}};
     for (int s = 1; s <= 3; ++s) {
         c.Matiere[s].Nom = cp1252(matieres[s - 1][0]);
@@ -152,12 +158,17 @@ bool classe3A(const std::string& dossier) {
                 for (int e = 1; e <= 28; ++e) {
                     std::string n = note(h, niveaux[e]);
                     const int tirage = h.entre(0, 99);
-                    if (tirage < 3) n = "abs";
-                    else if (tirage < 4) n = "disp";
+                    if (tirage < 3)
+                        n = "abs";
+                    else if (tirage < 4)
+                        n = "disp";
                     // Physics is marked with letters now and then, as some teachers do.
                     else if (s == 2 && d.coef == 1 && tirage < 30)
-                        n = std::string("ABCDE").substr(static_cast<std::size_t>(h.entre(0, 3)), 1) +
-                            (h.entre(0, 2) == 0 ? "+" : h.entre(0, 1) ? "-" : "");
+                        n = std::string("ABCDE").substr(static_cast<std::size_t>(h.entre(0, 3)),
+                                                        1) +
+                            (h.entre(0, 2) == 0 ? "+"
+                             : h.entre(0, 1)    ? "-"
+                                                : "");
                     c.Eleve[e].Note[s][p][a] = n;
                 }
             }

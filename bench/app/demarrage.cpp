@@ -9,9 +9,7 @@
 #include "TChild.h"
 #include "TMDI.h"
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

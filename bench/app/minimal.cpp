@@ -24,9 +24,11 @@ void peindre(QPainter& p, double k) {
     for (int e = 1; e <= 45; ++e) {
         p.drawText(QPointF(10 * k, (30 + 10 * e) * k), QStringLiteral("ÉLÈVE %1 Prénom").arg(e));
         for (int a = 1; a <= 24; ++a)
-            p.drawText(QPointF((100 + 20 * a) * k, (30 + 10 * e) * k), QString::number((e * a) % 21) + QStringLiteral(".5"));
+            p.drawText(QPointF((100 + 20 * a) * k, (30 + 10 * e) * k),
+                       QString::number((e * a) % 21) + QStringLiteral(".5"));
     }
-    for (int i = 0; i < 5; ++i) p.drawLine(QPointF(0, (35 + 100 * i) * k), QPointF(600 * k, (35 + 100 * i) * k));
+    for (int i = 0; i < 5; ++i)
+        p.drawLine(QPointF(0, (35 + 100 * i) * k), QPointF(600 * k, (35 + 100 * i) * k));
 }
 
 } // namespace

@@ -16,7 +16,8 @@ using namespace quillora;
 namespace fs = std::filesystem;
 
 TEST(LigneCommande, AnalyseDesModes) {
-    Lancement l = AnalyserLigneCommande({"--exporter", "a.cl3", "--vue", "4,4", "--config", "q.ini"});
+    Lancement l =
+        AnalyserLigneCommande({"--exporter", "a.cl3", "--vue", "4,4", "--config", "q.ini"});
     EXPECT_EQ(l.mode, ModeLancement::Exporter);
     EXPECT_EQ(l.fichier, "a.cl3");
     ASSERT_TRUE(l.vue);
@@ -66,7 +67,8 @@ struct Execution {
 
 // Runs the real program, as a teacher's script would.
 Execution executer(const std::vector<std::string>& args, const std::string& env = "") {
-    const std::string dossier = fs::temp_directory_path() / ("quillora-cli-" + std::to_string(::getpid()));
+    const std::string dossier =
+        fs::temp_directory_path() / ("quillora-cli-" + std::to_string(::getpid()));
     fs::create_directories(dossier);
     std::string commande = env + " " + QUILLORA_EXE;
     for (const auto& a : args) commande += " '" + a + "'";
@@ -74,7 +76,8 @@ Execution executer(const std::vector<std::string>& args, const std::string& env 
     Execution r{};
     FILE* p = ::popen(commande.c_str(), "r");
     std::array<char, 4096> tampon;
-    for (std::size_t n; (n = std::fread(tampon.data(), 1, tampon.size(), p)) > 0;) r.sortie.append(tampon.data(), n);
+    for (std::size_t n; (n = std::fread(tampon.data(), 1, tampon.size(), p)) > 0;)
+        r.sortie.append(tampon.data(), n);
     const int statut = ::pclose(p);
     r.code = WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
     std::ifstream err(dossier + "/err");
@@ -89,10 +92,12 @@ const std::string exemple = std::string(QUILLORA_SOURCE_DIR) + "/exemples/3A.cl3
 } // namespace
 
 TEST(LigneCommande, LExportEcritLaVueEnLignesUtf8) {
-    const std::string ini = fs::temp_directory_path() / ("quillora-absent-" + std::to_string(::getpid()) + ".ini");
+    const std::string ini =
+        fs::temp_directory_path() / ("quillora-absent-" + std::to_string(::getpid()) + ".ini");
     const Execution r = executer({"--exporter", exemple, "--vue", "4,4", "--config", ini});
     ASSERT_EQ(r.code, 0) << r.erreurs;
-    EXPECT_EQ(r.sortie.rfind("3A / Synthèse / Année ( 2026 / 2027 )\n\tMathématiques", 0), 0u) << r.sortie;
+    EXPECT_EQ(r.sortie.rfind("3A / Synthèse / Année ( 2026 / 2027 )\n\tMathématiques", 0), 0u)
+        << r.sortie;
     EXPECT_EQ(r.sortie.find('\r'), std::string::npos);
     EXPECT_EQ(r.sortie.back(), '\n');
     EXPECT_NE(r.sortie[r.sortie.size() - 2], '\n');
@@ -101,11 +106,13 @@ TEST(LigneCommande, LExportEcritLaVueEnLignesUtf8) {
     // Without --vue, the view saved in the file (subject 1, first trimester).
     const Execution defaut = executer({"--exporter", exemple, "--config", ini});
     EXPECT_NE(defaut.sortie.find("Trim.1"), std::string::npos);
-    EXPECT_NE(defaut.sortie.find("Arrondi des moyennes: Au 1/2 point inférieur"), std::string::npos);
+    EXPECT_NE(defaut.sortie.find("Arrondi des moyennes: Au 1/2 point inférieur"),
+              std::string::npos);
 }
 
 TEST(LigneCommande, LesReglagesDuFichierDeConfigurationSontSuivis) {
-    const std::string ini = fs::temp_directory_path() / ("quillora-cfg-" + std::to_string(::getpid()) + ".ini");
+    const std::string ini =
+        fs::temp_directory_path() / ("quillora-cfg-" + std::to_string(::getpid()) + ".ini");
     {
         std::ofstream f(ini);
         f << "[Boolean]\nprenom=0\ntextebas=0\nimprimerAnnee=0\n[Divers]\nindsep=0\n";
@@ -139,13 +146,15 @@ TEST(LigneCommande, CodesDeSortie) {
 }
 
 TEST(LigneCommande, LeSeparateurDecimalDeLaLangueLitLesReglages) {
-    const std::string ini = fs::temp_directory_path() / ("quillora-sep-" + std::to_string(::getpid()) + ".ini");
+    const std::string ini =
+        fs::temp_directory_path() / ("quillora-sep-" + std::to_string(::getpid()) + ".ini");
     {
         std::ofstream f(ini);
         f << "[Correspondance]\ncoresV8=0,5\n"; // "C" with a French decimal comma
     }
-    Lancement l = AnalyserLigneCommande({"--exporter", std::string(QUILLORA_SOURCE_DIR) + "/exemples/3A.cl3",
-                                         "--vue", "2,1", "--config", ini});
+    Lancement l =
+        AnalyserLigneCommande({"--exporter", std::string(QUILLORA_SOURCE_DIR) + "/exemples/3A.cl3",
+                               "--vue", "2,1", "--config", ini});
     std::ostringstream francais, anglais, erreurs;
     EXPECT_EQ(ExecuterExport(l, ',', francais, erreurs), 0);
     EXPECT_EQ(ExecuterExport(l, '.', anglais, erreurs), 0);

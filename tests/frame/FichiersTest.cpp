@@ -41,7 +41,8 @@ TEST_F(Fichiers, UnFichierIllisibleNOuvreAucuneFenetre) {
     EXPECT_TRUE(cadre->Feuilles().isEmpty());
     ASSERT_EQ(dialogues.nombre(QStringLiteral("erreur")), 2);
     EXPECT_EQ(dialogues.affiches[0].texte, QStringLiteral("Erreur de lecture du flux"));
-    EXPECT_TRUE(dialogues.affiches[1].texte.startsWith(QStringLiteral("Impossible d'ouvrir le fichier \"")));
+    EXPECT_TRUE(dialogues.affiches[1].texte.startsWith(
+        QStringLiteral("Impossible d'ouvrir le fichier \"")));
     EXPECT_TRUE(Options.liste[1].empty());
 }
 
@@ -78,7 +79,8 @@ TEST_F(Fichiers, UnEnregistrementImpossibleLaisseLaFeuilleModifiee) {
     EXPECT_FALSE(f->EnregistrerAvecCopie());
     EXPECT_TRUE(f->Modifie);
     EXPECT_GE(dialogues.nombre(QStringLiteral("erreur")), 1);
-    EXPECT_TRUE(dialogues.affiches[0].texte.startsWith(QStringLiteral("Impossible de créer le fichier \"")));
+    EXPECT_TRUE(dialogues.affiches[0].texte.startsWith(
+        QStringLiteral("Impossible de créer le fichier \"")));
 }
 
 TEST_F(Fichiers, SauverSousChangeDeNomEtDeFichierRecent) {
@@ -106,9 +108,10 @@ TEST_F(Fichiers, AnnulerALaFermetureGardeLaFenetreEtArreteQuitter) {
     EXPECT_FALSE(cadre->FermetureOK);
     EXPECT_EQ(cadre->Feuilles().size(), 2);
     ASSERT_EQ(dialogues.nombre(QStringLiteral("question")), 1);
-    EXPECT_EQ(dialogues.affiches[0].texte,
-              QStringLiteral("Le fichier ") + QString::fromStdString(b->Classe.NomFichier) +
-                  QStringLiteral(" à été modifié, mais pas sauvé.\r\rCe fichier doit il être sauvé ?\r"));
+    EXPECT_EQ(
+        dialogues.affiches[0].texte,
+        QStringLiteral("Le fichier ") + QString::fromStdString(b->Classe.NomFichier) +
+            QStringLiteral(" à été modifié, mais pas sauvé.\r\rCe fichier doit il être sauvé ?\r"));
     EXPECT_FALSE(QFileInfo::exists(ini + QStringLiteral(".absent"))); // nothing else happened
 
     // "No" for the last, then "No" for the first: both close and the settings are written.
@@ -143,11 +146,12 @@ TEST_F(Fichiers, LaCopieDeSauvegardeALaFermeture) {
     cadre->Action(QStringLiteral("M15"))->trigger();
     QApplication::processEvents();
     ASSERT_EQ(dialogues.nombre(QStringLiteral("question")), 1);
-    EXPECT_EQ(dialogues.affiches[0].texte,
-              QStringLiteral("La sauvegarde automatique est activée.\r( Option - Onglet Sauvegarde )\r\r"
-                             "Fichier à sauvegarder: 3A.CL3\rDans le répertoire: ") +
-                  QString::fromStdString(Options.repsauve) +
-                  QStringLiteral("\r\rEffectuer cette sauvegarde ?"));
+    EXPECT_EQ(
+        dialogues.affiches[0].texte,
+        QStringLiteral("La sauvegarde automatique est activée.\r( Option - Onglet Sauvegarde )\r\r"
+                       "Fichier à sauvegarder: 3A.CL3\rDans le répertoire: ") +
+            QString::fromStdString(Options.repsauve) +
+            QStringLiteral("\r\rEffectuer cette sauvegarde ?"));
     EXPECT_EQ(octets(dossier.filePath(QStringLiteral("sauve/3A.CL3"))).size(), 76632);
 
     // An unreachable backup folder is reported, and the window closes all the same.
@@ -181,7 +185,8 @@ TEST_F(Fichiers, EffacerSupprimeLeFichierMaisPasLeBak) {
     EXPECT_TRUE(cadre->Feuilles().isEmpty());
     EXPECT_EQ(dialogues.nombre(QStringLiteral("question")), 2);
     EXPECT_EQ(dialogues.affiches[0].texte,
-              QStringLiteral("Effacer DEFINITIVEMENT du disque le ficher ") + a + QStringLiteral(" ?"));
+              QStringLiteral("Effacer DEFINITIVEMENT du disque le ficher ") + a +
+                  QStringLiteral(" ?"));
 }
 
 TEST_F(Fichiers, FermerSansFenetreTermineSansEcrireLesReglages) {
@@ -215,7 +220,8 @@ TEST_F(Fichiers, LeFichierDeLaLigneDeCommande) {
     const QString majuscules = exemple(QStringLiteral("3A.cl3"), QStringLiteral("B.CL3"));
     EXPECT_EQ(FichierLigneCommande({QStringLiteral("--config"), ini, a}), a);
     EXPECT_EQ(FichierLigneCommande({a, exemple(QStringLiteral("TS2.cl3"))}), a);
-    EXPECT_EQ(FichierLigneCommande({QStringLiteral("/nulle/part.cl3"), a}), QString()); // first mention only
+    EXPECT_EQ(FichierLigneCommande({QStringLiteral("/nulle/part.cl3"), a}),
+              QString());                                     // first mention only
     EXPECT_EQ(FichierLigneCommande({majuscules}), QString()); // ".CL3" is not ".cl3"
     EXPECT_EQ(FichierLigneCommande({dossier.filePath(QStringLiteral("x.cl3.txt"))}), QString());
     EXPECT_EQ(FichierLigneCommande({}), QString());

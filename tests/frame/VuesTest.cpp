@@ -25,7 +25,9 @@ protected:
     // The periods visited from period 1 by `etape`, until back at the start.
     static std::vector<int> cycle(TChild* f, void (TChild::*etape)(), bool periodes) {
         std::vector<int> vues;
-        auto courante = [&] { return periodes ? f->Classe.PeriodeCourante : f->Classe.MatiereCourante; };
+        auto courante = [&] {
+            return periodes ? f->Classe.PeriodeCourante : f->Classe.MatiereCourante;
+        };
         for (int i = 0; i < 6; ++i) {
             (f->*etape)();
             vues.push_back(courante());
@@ -87,19 +89,23 @@ TEST_F(Vues, LesMenusSuiventLaDivisionEtLesMatieres) {
     EXPECT_FALSE(action(aff, "MenuM2")->isVisible());
     EXPECT_FALSE(action(s->MenuPopup(), "MPopup6")->isVisible());
     EXPECT_TRUE(action(aff, "NBilan")->isChecked()); // the view saved in the file
-    EXPECT_EQ(cadre->Bouton(QStringLiteral("SB9"))->toolTip(), QStringLiteral("Changer de Semestre"));
+    EXPECT_EQ(cadre->Bouton(QStringLiteral("SB9"))->toolTip(),
+              QStringLiteral("Changer de Semestre"));
 
     TChild* t = ouvrir();
     EXPECT_EQ(action(t->MenuAffichage(), "Ntrim3")->text(), QStringLiteral("&Trimestre 3"));
     EXPECT_TRUE(action(t->MenuAffichage(), "Ntrim3")->isVisible());
-    EXPECT_EQ(cadre->Bouton(QStringLiteral("SB9"))->toolTip(), QStringLiteral("Changer de Trimestre"));
+    EXPECT_EQ(cadre->Bouton(QStringLiteral("SB9"))->toolTip(),
+              QStringLiteral("Changer de Trimestre"));
 
     // The pop-up menu offers every view but the one shown.
     t->ChangerTrimestre(2);
     t->ChangerMatiere(4);
     for (int i = 1; i <= 8; ++i) {
         const bool courant = i == 2 || i == 8;
-        EXPECT_EQ(action(t->MenuPopup(), ("MPopup" + std::to_string(i)).c_str())->isEnabled(), !courant) << i;
+        EXPECT_EQ(action(t->MenuPopup(), ("MPopup" + std::to_string(i)).c_str())->isEnabled(),
+                  !courant)
+            << i;
     }
     EXPECT_TRUE(action(t->MenuAffichage(), "MenuM4")->isChecked());
     action(t->MenuPopup(), "MPopup5")->trigger();
@@ -160,7 +166,8 @@ TEST_F(Vues, ApercuEtZoom) {
     EXPECT_EQ(cadre->LargeurV1(), 301);
     EXPECT_TRUE(cadre->Bouton(QStringLiteral("SB12"))->isVisibleTo(cadre.get()));
     // One page fits the window's height.
-    EXPECT_NEAR(f->ZoomApercu * HauteurPage * RapportEcranImprimante, f->viewport()->height() - 15, 1e-6);
+    EXPECT_NEAR(f->ZoomApercu * HauteurPage * RapportEcranImprimante, f->viewport()->height() - 15,
+                1e-6);
 
     f->ZoomApercu = 0.125;
     cadre->Bouton(QStringLiteral("SB13"))->click();

@@ -21,7 +21,8 @@ std::vector<unsigned char> lire(const fs::path& f) {
 
 void ecrire(const fs::path& f, const std::vector<unsigned char>& octets) {
     std::ofstream out(f, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(octets.data()), static_cast<std::streamsize>(octets.size()));
+    out.write(reinterpret_cast<const char*>(octets.data()),
+              static_cast<std::streamsize>(octets.size()));
 }
 
 class FichierClasse : public ModeleTest {
@@ -92,16 +93,18 @@ TEST_F(FichierClasse, ChargerPuisSauverRendLesMemesOctets) {
     std::memcpy(octets.data(), &modele.Image(), octets.size());
     unsigned graine = 7;
     auto brouiller = [&](std::size_t debut, std::size_t n) {
-        for (std::size_t i = 0; i < n; ++i) octets[debut + i] = static_cast<unsigned char>((graine = graine * 1103515245 + 12345) >> 16);
+        for (std::size_t i = 0; i < n; ++i)
+            octets[debut + i] =
+                static_cast<unsigned char>((graine = graine * 1103515245 + 12345) >> 16);
     };
-    brouiller(1 + 3, 17);                        // student 1 surname after a 3-byte name
+    brouiller(1 + 3, 17); // student 1 surname after a 3-byte name
     octets[0] = 3;
-    brouiller(60615 + 67, 5);                    // assignment padding
-    brouiller(76464, 168);                       // reserve
+    brouiller(60615 + 67, 5); // assignment padding
+    brouiller(76464, 168);    // reserve
     octets[76311] = 1;
-    brouiller(76311 + 2, 7);                     // class abbreviation's unused bytes
+    brouiller(76311 + 2, 7); // class abbreviation's unused bytes
     const fs::path source = dossier / "source.cl3", copie = dossier / "copie.cl3";
-    octets.resize(76632 + 100, 0x55);            // trailing bytes are ignored
+    octets.resize(76632 + 100, 0x55); // trailing bytes are ignored
     ecrire(source, octets);
 
     TClasse c;
@@ -126,14 +129,21 @@ TEST_F(FichierClasse, UnFichierEndommageEstRefuseSansToucherLaClasse) {
         const char* motif;
     };
     const Defaut defauts[] = {
-        {76460, 46, "nombre d'élèves 46"},      {76461, 0, "nombre de matières 0"},
-        {76461, 4, "nombre de matières"},       {76348, 4, "nombre de périodes 4"},
-        {76348, 1, "nombre de périodes"},       {76462, 5, "matière affichée"},
-        {76463, 0, "période affichée"},         {76451 + 8, 25, "nombre de devoirs"},
-        {76347, 7, "mode d'arrondi"},           {1347 * 44 + 21, 21, "élève 45"},
+        {76460, 46, "nombre d'élèves 46"},
+        {76461, 0, "nombre de matières 0"},
+        {76461, 4, "nombre de matières"},
+        {76348, 4, "nombre de périodes 4"},
+        {76348, 1, "nombre de périodes"},
+        {76462, 5, "matière affichée"},
+        {76463, 0, "période affichée"},
+        {76451 + 8, 25, "nombre de devoirs"},
+        {76347, 7, "mode d'arrondi"},
+        {1347 * 44 + 21, 21, "élève 45"},
         {1347 * 3 + 51 + 6 * 10, 6, "note de l'élève 4"},
-        {60615 + 72 * 5 + 26, 41, "devoir"},    {76167 + 21, 3, "matière 1"},
-        {76311, 9, "en-tête"},                  {76400, 51, "en-tête"},
+        {60615 + 72 * 5 + 26, 41, "devoir"},
+        {76167 + 21, 3, "matière 1"},
+        {76311, 9, "en-tête"},
+        {76400, 51, "en-tête"},
     };
     for (const Defaut& d : defauts) {
         auto abime = octets;
@@ -197,7 +207,8 @@ TEST_F(FichierClasse, UnEchecDEnregistrementLaisseLAncienFichier) {
     const fs::path ailleurs = dossier / "absent" / "classe.cl3";
     const Resultat r = c.SauverSous(ailleurs.string());
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.erreur.rfind("Impossible de créer le fichier \"" + ailleurs.string() + "\". ", 0), 0u);
+    EXPECT_EQ(r.erreur.rfind("Impossible de créer le fichier \"" + ailleurs.string() + "\". ", 0),
+              0u);
     EXPECT_EQ(lire(f), avant);
     // No temporary file left behind.
     EXPECT_EQ(std::distance(fs::directory_iterator(dossier), fs::directory_iterator()), 1);

@@ -70,8 +70,8 @@ TEST_F(Classe, LeTriDeplaceLesElevesAvecLeursNotes) {
         EXPECT_EQ(c.Eleve[e].Prenom.str().substr(1), c.Eleve[e].Note[2][3][24].str());
     }
     // Byte order: capitals before small letters.
-    EXPECT_EQ(ordre, (std::vector<std::string>{"ABEL", "BRUN", "Dupont", "MARTIN", "MARTIN",
-                                               "Zola", "dupont"}));
+    EXPECT_EQ(ordre, (std::vector<std::string>{"ABEL", "BRUN", "Dupont", "MARTIN", "MARTIN", "Zola",
+                                               "dupont"}));
 
     TClasse seul;
     seul.Initialiser();

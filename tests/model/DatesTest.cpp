@@ -11,7 +11,8 @@ protected:
         TClasse c;
         c.Initialiser();
         c.NbEleve = static_cast<std::uint8_t>(naissances.size());
-        for (std::size_t e = 0; e < naissances.size(); ++e) c.Eleve[e + 1].DateNaissance = naissances[e];
+        for (std::size_t e = 0; e < naissances.size(); ++e)
+            c.Eleve[e + 1].DateNaissance = naissances[e];
         return c;
     }
 };
@@ -33,7 +34,7 @@ TEST_F(Dates, DecodageDesDatesDeNaissance) {
 TEST_F(Dates, UnJourQuiNExistePasSAfficheTelQuelSansErreur) {
     TClasse c = classe({"31022012", "29022013"});
     EXPECT_EQ(Utf8DepuisCp1252(c.DateNaissanceTexte(1)), "31 février 2012");
-    EXPECT_EQ(c.DateNaissanceTexte(2), "29 "+ cp1252("février") + " 2013");
+    EXPECT_EQ(c.DateNaissanceTexte(2), "29 " + cp1252("février") + " 2013");
     EXPECT_GT(c.AgeEnJours(1), 0);
 }
 

@@ -34,7 +34,8 @@ inline TClasse classeAvecNotes(const std::vector<std::vector<std::string>>& lign
     for (std::size_t e = 1; e <= lignes.size(); ++e) {
         c.Eleve[e].Nom = "ELEVE" + std::to_string(e);
         const auto& notes = lignes[e - 1];
-        if (notes.size() > c.NbDevoir[s][p]) c.NbDevoir[s][p] = static_cast<std::uint8_t>(notes.size());
+        if (notes.size() > c.NbDevoir[s][p])
+            c.NbDevoir[s][p] = static_cast<std::uint8_t>(notes.size());
         for (std::size_t a = 1; a <= notes.size(); ++a) c.Eleve[e].Note[s][p][a] = notes[a - 1];
     }
     for (std::size_t a = 1; a <= coefs.size(); ++a) c.Devoir[s][p][a].Coef = coefs[a - 1];

@@ -24,22 +24,65 @@ protected:
 
 TEST_F(Reglages, LeFichierParDefautEstEcritDansLOrdre) {
     const auto l = lignes(TexteOptions(OptionsDefaut, ','));
-    const std::vector<std::string> debut = {
-        "[Boolean]",   "arrondiN=0",      "prenom=1",        "trait=1",       "majuscule=1",
-        "noirblanc=1", "moydiv2=1",       "textebas=1",      "sauvegarde=1",  "alignernb=1",
-        "verification=1", "imprimerAnnee=1", "imprimerTitre=1", "tailleid=1", "utiliserL=1",
-        "marge=1",     "centrert=1",      "",                "[Divers]",      "coefmax=10",
-        "notemax=20",  "notemoy=10",      "indsep=2",        "couleur1=0",    "couleur2=0",
-        "couleur3=12632256", "couleur4=0", "couleur5=0",     "couleur6=0",    "couleur7=255",
-        "couleur8=0",  "couleur9=255",    "couleur10=0",     "couleur11=16777215",
-        "couleur12=65535", "zoomP=2",     "zoomD=2",         "kp=1",          "kd=1",
-        "repsauve=A:\\", "liste1=",       "liste2=",         "liste3=",       "polname=Arial",
-        "",            "[Correspondance]", "coresV1=20",     "coresL1=A+",    "coresV2=19",
-        "coresL2=A",   "coresV3=18",      "coresL3=A-",      "coresV4=17,5",  "coresL4=B+"};
+    const std::vector<std::string> debut = {"[Boolean]",
+                                            "arrondiN=0",
+                                            "prenom=1",
+                                            "trait=1",
+                                            "majuscule=1",
+                                            "noirblanc=1",
+                                            "moydiv2=1",
+                                            "textebas=1",
+                                            "sauvegarde=1",
+                                            "alignernb=1",
+                                            "verification=1",
+                                            "imprimerAnnee=1",
+                                            "imprimerTitre=1",
+                                            "tailleid=1",
+                                            "utiliserL=1",
+                                            "marge=1",
+                                            "centrert=1",
+                                            "",
+                                            "[Divers]",
+                                            "coefmax=10",
+                                            "notemax=20",
+                                            "notemoy=10",
+                                            "indsep=2",
+                                            "couleur1=0",
+                                            "couleur2=0",
+                                            "couleur3=12632256",
+                                            "couleur4=0",
+                                            "couleur5=0",
+                                            "couleur6=0",
+                                            "couleur7=255",
+                                            "couleur8=0",
+                                            "couleur9=255",
+                                            "couleur10=0",
+                                            "couleur11=16777215",
+                                            "couleur12=65535",
+                                            "zoomP=2",
+                                            "zoomD=2",
+                                            "kp=1",
+                                            "kd=1",
+                                            "repsauve=A:\\",
+                                            "liste1=",
+                                            "liste2=",
+                                            "liste3=",
+                                            "polname=Arial",
+                                            "",
+                                            "[Correspondance]",
+                                            "coresV1=20",
+                                            "coresL1=A+",
+                                            "coresV2=19",
+                                            "coresL2=A",
+                                            "coresV3=18",
+                                            "coresL3=A-",
+                                            "coresV4=17,5",
+                                            "coresL4=B+"};
     ASSERT_GE(l.size(), debut.size());
     EXPECT_EQ(std::vector<std::string>(l.begin(), l.begin() + debut.size()), debut);
-    const std::vector<std::string> fin = {"coresV15=0", "coresL15=E-", "",          "[Autre]",
-                                          "polstyleB=0", "polstyleI=0", "polstyleU=0", "relief=1"};
+    const std::vector<std::string> fin = {"coresV15=0",  "coresL15=E-", "",
+                                          "[Autre]",     "polstyleB=0", "polstyleI=0",
+                                          "polstyleU=0", "relief=1"};
     EXPECT_EQ(std::vector<std::string>(l.end() - fin.size(), l.end()), fin);
 }
 
@@ -70,23 +113,27 @@ TEST_F(Reglages, ChaqueCleIllisibleReprendSaValeurParDefaut) {
     defaut.polstyle.gras = true;
     const std::string texte =
         "[BOOLEAN]\n"
-        "PRENOM=0\n"          // names compare without case
-        "trait=oui\n"         // not an integer: default
-        "majuscule=  7  \n"   // any integer but 0 is true
-        "prenom=1\n"          // the first of two equal keys wins
+        "PRENOM=0\n"        // names compare without case
+        "trait=oui\n"       // not an integer: default
+        "majuscule=  7  \n" // any integer but 0 is true
+        "prenom=1\n"        // the first of two equal keys wins
         "[Divers]\n"
-        "coefmax=300\n"       // beyond a byte: default
+        "coefmax=300\n" // beyond a byte: default
         "notemax=-1\n"
         "notemoy=12\n"
-        "indsep=10\n"         // no such separator: default
+        "indsep=10\n"          // no such separator: default
         "couleur1=-16777201\n" // a negative value is a 32-bit colour all the same
         "couleur2=abc\n"
         "couleur3=99999999999\n"
-        "zoomP=1.5\n"         // '.' is not the separator here
+        "zoomP=1.5\n" // '.' is not the separator here
         "zoomD=\n"
         "kp=0,75\n"
-        "repsauve=" + std::string(300, 'r') + "\n"
-        "polname=" + std::string(40, 'p') + "\n"
+        "repsauve=" +
+        std::string(300, 'r') +
+        "\n"
+        "polname=" +
+        std::string(40, 'p') +
+        "\n"
         "[Correspondance]\n"
         "coresL1=ABC\n"
         "coresV2=x\n"
@@ -125,7 +172,8 @@ TEST_F(Reglages, SansCleReliefLesLignesSontSimples) {
 }
 
 TEST_F(Reglages, LePremierLancementCreeLeFichier) {
-    const fs::path dossier = fs::temp_directory_path() / ("quillora-ini-" + std::to_string(::getpid()));
+    const fs::path dossier =
+        fs::temp_directory_path() / ("quillora-ini-" + std::to_string(::getpid()));
     fs::remove_all(dossier);
     const std::string f = (dossier / "sous" / "quillora.ini").string();
 

@@ -2,8 +2,12 @@
 
 namespace quillora::test {
 
-DialoguesScriptes::DialoguesScriptes() { definirDialogues(this); }
-DialoguesScriptes::~DialoguesScriptes() { definirDialogues(nullptr); }
+DialoguesScriptes::DialoguesScriptes() {
+    definirDialogues(this);
+}
+DialoguesScriptes::~DialoguesScriptes() {
+    definirDialogues(nullptr);
+}
 
 QStringList DialoguesScriptes::textes() const {
     QStringList l;
@@ -75,8 +79,12 @@ std::optional<QColor> DialoguesScriptes::couleur(QWidget*, const QColor&) {
     return c;
 }
 
-PlateformeFactice::PlateformeFactice() { definirPlateforme(this); }
-PlateformeFactice::~PlateformeFactice() { definirPlateforme(nullptr); }
+PlateformeFactice::PlateformeFactice() {
+    definirPlateforme(this);
+}
+PlateformeFactice::~PlateformeFactice() {
+    definirPlateforme(nullptr);
+}
 
 bool PlateformeFactice::ouvrirUrl(const QUrl& url) {
     urlsOuvertes << url.toString();

@@ -41,8 +41,7 @@ public:
     void erreur(QWidget*, const QString& titre, const QString& texte) override;
     QMessageBox::StandardButton question(QWidget*, const QString& titre, const QString& texte,
                                          QMessageBox::StandardButtons) override;
-    QString fichierAOuvrir(QWidget*, const QString& titre, const QString&,
-                           const QString&) override;
+    QString fichierAOuvrir(QWidget*, const QString& titre, const QString&, const QString&) override;
     QString fichierAEnregistrer(QWidget*, const QString& titre, const QString&,
                                 const QString&) override;
     bool imprimer(QPrinter*, QWidget*) override;
