@@ -144,21 +144,3 @@ TEST(LigneCommande, CodesDeSortie) {
     EXPECT_EQ(vue.code, 2);
     EXPECT_EQ(vue.erreurs, "La vue 2,1 n'existe pas dans cette classe (1 matière, 2 semestres).\n");
 }
-
-TEST(LigneCommande, LeSeparateurDecimalDeLaLangueLitLesReglages) {
-    const std::string ini =
-        fs::temp_directory_path() / ("quillora-sep-" + std::to_string(::getpid()) + ".ini");
-    {
-        std::ofstream f(ini);
-        f << "[Correspondance]\ncoresV8=0,5\n"; // "C" with a French decimal comma
-    }
-    Lancement l =
-        AnalyserLigneCommande({"--exporter", std::string(QUILLORA_SOURCE_DIR) + "/exemples/3A.cl3",
-                               "--vue", "2,1", "--config", ini});
-    std::ostringstream francais, anglais, erreurs;
-    EXPECT_EQ(ExecuterExport(l, ',', francais, erreurs), 0);
-    EXPECT_EQ(ExecuterExport(l, '.', anglais, erreurs), 0);
-    fs::remove(ini);
-    InitOptions(Options);
-    EXPECT_NE(francais.str(), anglais.str());
-}
