@@ -20,27 +20,13 @@ namespace {
 const QString sources = QStringLiteral(QUILLORA_SOURCE_DIR "/Aide/");
 
 // Every topic that a dialog or window asks for.
-const char* const sujets[] = {"Dlg_NewClasse",
-                              "Dlg_NewDevoir",
-                              "Dlg_SupprimerEleve",
-                              "Dlg_ParamClasse",
-                              "Dlg_ModifDevoir",
-                              "Dlg_InsererEleve",
-                              "Dlg_ModifEleve",
-                              "ClassementDesEleves",
-                              "AgeDesEleves",
-                              "LesAnniversairesDuMois",
-                              "Dlg_NewEleve",
-                              "Dlg_ModifMatiere",
-                              "Dlg_SupDevoir",
-                              "PressePapInterne",
-                              "Dlg_InsererDevoir",
-                              "stat_01",
-                              "stat_02",
-                              "stat_03",
-                              "stat_04",
-                              "LesOptions",
-                              "Dlg_Print"};
+const QStringList sujets =
+    QStringLiteral("Dlg_NewClasse Dlg_NewDevoir Dlg_SupprimerEleve Dlg_ParamClasse Dlg_ModifDevoir "
+                   "Dlg_InsererEleve Dlg_ModifEleve ClassementDesEleves AgeDesEleves "
+                   "LesAnniversairesDuMois Dlg_NewEleve Dlg_ModifMatiere Dlg_SupDevoir "
+                   "PressePapInterne Dlg_InsererDevoir stat_01 stat_02 stat_03 stat_04 LesOptions "
+                   "Dlg_Print")
+        .split(u' ');
 
 FenetreAide* fenetreOuverte() {
     for (QWidget* w : QApplication::allWidgets())
@@ -50,7 +36,7 @@ FenetreAide* fenetreOuverte() {
 
 TEST(PagesAide, EveryTopicHasATitledPageAndEveryLinkLeadsSomewhere) {
     QStringList pages{FenetreAide::PageAccueil()};
-    for (const char* s : sujets) pages << QString::fromLatin1(s) + QStringLiteral(".htm");
+    for (const QString& s : sujets) pages << s + QStringLiteral(".htm");
     for (const QString& page : pages) {
         QFile f(sources + page);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << "missing help page " << page;
@@ -89,8 +75,9 @@ protected:
 };
 
 TEST_F(Aide, TheFolderBesideTheParentComesFirstThenTheInstalledOneThenBesideTheProgram) {
-    EXPECT_EQ(CheminAide(), racine + "/prog/Aide/");
-    QDir(racine).mkpath(QStringLiteral("prog/Aide"));
+    // Without any folder, nothing opens.
+    AfficherAide(QStringLiteral("LesOptions"));
+    EXPECT_EQ(fenetreOuverte(), nullptr);
     EXPECT_EQ(CheminAide(), racine + "/prog/Aide/");
     QDir(racine).mkpath(QStringLiteral("share/quillora/Aide"));
     EXPECT_EQ(CheminAide(), racine + "/share/quillora/Aide/");
@@ -101,21 +88,13 @@ TEST_F(Aide, TheFolderBesideTheParentComesFirstThenTheInstalledOneThenBesideTheP
     EXPECT_EQ(CheminAide(), "/Aide/");
 }
 
-TEST_F(Aide, WithoutAHelpFolderNothingOpens) {
-    AfficherAide(QStringLiteral("LesOptions"));
-    AfficherAide();
-    EXPECT_EQ(fenetreOuverte(), nullptr);
-}
-
 TEST_F(Aide, TheWindowOpensAtTheTopicAndBrowsesBetweenPages) {
     plateforme.programme = QStringLiteral(QUILLORA_SOURCE_DIR "/bin/quillora");
     AfficherAide(QStringLiteral("Dlg_NewDevoir"));
     FenetreAide* f = fenetreOuverte();
-    ASSERT_NE(f, nullptr);
-    EXPECT_TRUE(f->isVisible());
+    ASSERT_TRUE(f && f->isVisible());
     QTextBrowser* n = f->Navigateur();
     EXPECT_EQ(n->source().fileName(), "Dlg_NewDevoir.htm");
-    EXPECT_EQ(n->documentTitle(), "Ajouter un nouveau devoir");
     EXPECT_EQ(f->windowTitle(), "Aide de Quillora - Ajouter un nouveau devoir");
 
     const auto action = [&](const char* texte) {
@@ -133,7 +112,6 @@ TEST_F(Aide, TheWindowOpensAtTheTopicAndBrowsesBetweenPages) {
     EXPECT_TRUE(action("Précédent")->isEnabled());
     action("Précédent")->trigger();
     EXPECT_EQ(n->source().fileName(), "Dlg_NewDevoir.htm");
-    EXPECT_TRUE(action("Suivant")->isEnabled());
 
     // A web link goes to the desktop's browser.
     emit n->anchorClicked(QUrl(QStringLiteral("https://www.quillora.org/")));
@@ -146,6 +124,7 @@ TEST_F(Aide, TheWindowOpensAtTheTopicAndBrowsesBetweenPages) {
     EXPECT_EQ(n->source().fileName(), "stat_02.htm");
     action("Sommaire")->trigger();
     EXPECT_EQ(n->source().fileName(), "Sommaire.htm");
+    AfficherAide(QStringLiteral("LesOptions"));
     AfficherAide();
     EXPECT_EQ(n->source().fileName(), "Sommaire.htm");
 }

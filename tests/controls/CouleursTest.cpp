@@ -35,13 +35,22 @@ protected:
     DialoguesScriptes dialogues;
 };
 
-TEST_F(Couleurs, CustomColoursOutliveTheDialog) {
+TEST_F(Couleurs, CustomColoursOutliveTheDialogBesideTheProgramOrInTheUsersFolder) {
+    const auto allerRetour = [] {
+        {
+            TMaColorDialog d;
+            QColorDialog::setCustomColor(3, QColor(10, 20, 30));
+            QColorDialog::setCustomColor(15, QColor(200, 100, 0));
+        }
+        for (int i = 0; i < QColorDialog::customCount(); ++i)
+            QColorDialog::setCustomColor(i, Qt::black);
+        { TMaColorDialog d; }
+        EXPECT_EQ(QColorDialog::customColor(3), QColor(10, 20, 30));
+        EXPECT_EQ(QColorDialog::customColor(15), QColor(200, 100, 0));
+        EXPECT_EQ(QColorDialog::customColor(0), QColor(Qt::white));
+    };
     EXPECT_EQ(FichierCouleurs(), plateforme.bac.path() + "/bin/CouleurPerso.ini");
-    {
-        TMaColorDialog d;
-        QColorDialog::setCustomColor(3, QColor(10, 20, 30));
-        QColorDialog::setCustomColor(15, QColor(200, 100, 0));
-    }
+    allerRetour();
     QFile f(FichierCouleurs());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray texte = f.readAll();
@@ -50,12 +59,11 @@ TEST_F(Couleurs, CustomColoursOutliveTheDialog) {
     EXPECT_TRUE(texte.contains("nColor3=1971210")) << texte.constData();
     EXPECT_TRUE(texte.contains("nColor15=25800"));
 
+    plateforme.programme = QStringLiteral("/nonexistent/quillora/bin/quillora");
+    EXPECT_EQ(FichierCouleurs(), plateforme.configuration + "/CouleurPerso.ini");
     for (int i = 0; i < QColorDialog::customCount(); ++i)
-        QColorDialog::setCustomColor(i, Qt::black);
-    { TMaColorDialog d; }
-    EXPECT_EQ(QColorDialog::customColor(3), QColor(10, 20, 30));
-    EXPECT_EQ(QColorDialog::customColor(15), QColor(200, 100, 0));
-    EXPECT_EQ(QColorDialog::customColor(0), QColor(Qt::white));
+        QColorDialog::setCustomColor(i, Qt::white);
+    allerRetour();
 }
 
 TEST_F(Couleurs, ValuesFoundInTheFileCloseUpTheirGaps) {
@@ -64,19 +72,6 @@ TEST_F(Couleurs, ValuesFoundInTheFileCloseUpTheirGaps) {
     EXPECT_EQ(QColorDialog::customColor(0), QColor(255, 0, 0));
     EXPECT_EQ(QColorDialog::customColor(1), QColor(0, 255, 0));
     EXPECT_EQ(QColorDialog::customColor(2), QColor(Qt::white));
-}
-
-TEST_F(Couleurs, AProgramFolderThatCannotBeWrittenSendsTheFileToTheUsersFolder) {
-    plateforme.programme = QStringLiteral("/nonexistent/quillora/bin/quillora");
-    EXPECT_EQ(FichierCouleurs(), plateforme.configuration + "/CouleurPerso.ini");
-    EXPECT_TRUE(QDir(plateforme.configuration).exists());
-    {
-        TMaColorDialog d;
-        QColorDialog::setCustomColor(1, QColor(1, 2, 3));
-    }
-    QColorDialog::setCustomColor(1, Qt::white);
-    { TMaColorDialog d; }
-    EXPECT_EQ(QColorDialog::customColor(1), QColor(1, 2, 3));
 }
 
 TEST_F(Couleurs, ASwatchTakesOnlyAConfirmedChoice) {
@@ -94,12 +89,9 @@ TEST_F(Couleurs, ASwatchTakesOnlyAConfirmedChoice) {
     EXPECT_EQ(panneau.Color(), QColor(Qt::green));
     EXPECT_EQ(changes.count(), 1);
     EXPECT_EQ(dialogues.nombre(QStringLiteral("couleur")), 2);
-
-    // It shows its own colour, whatever its parent's.
     const QImage image = panneau.grab().toImage();
     EXPECT_EQ(image.pixelColor(panneau.width() / 2, panneau.height() / 2), QColor(Qt::green));
-    // Choosing a colour wrote the custom colours, as any run of the dialog does.
-    EXPECT_TRUE(QFile::exists(FichierCouleurs()));
+    EXPECT_TRUE(QFile::exists(FichierCouleurs())) << "a choice writes the custom colours";
 }
 
 } // namespace

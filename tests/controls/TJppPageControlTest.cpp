@@ -21,7 +21,6 @@ protected:
             c.addTab(new QLabel(QString::fromUtf8(o)), QString::fromUtf8(o));
         c.resize(623, 300);
     }
-    // The rows from the top, each as the set of its tabs' tops.
     int ligne(int onglet) const { return c.tabRect(onglet).top(); }
     int nombreRouges(const QImage& image, const QRect& r) const {
         int n = 0;
@@ -36,34 +35,28 @@ protected:
     TJppPageControl c;
 };
 
-TEST_F(PageControl, WrapsItsTabsOnRowsThatFillTheWidth) {
-    c.resize(300, 300);
-    ASSERT_GT(c.rowCount(), 1);
-    for (int i = 0; i < c.count(); ++i) {
-        const QRect r = c.tabRect(i);
-        EXPECT_GE(r.left(), 0);
-        EXPECT_LE(r.right(), c.width() - 1) << i;
-        for (int j = i + 1; j < c.count(); ++j) EXPECT_FALSE(r.intersects(c.tabRect(j)));
-    }
-    // The pages start under the last row.
-    int bas = 0;
-    for (int i = 0; i < c.count(); ++i) bas = std::max(bas, c.tabRect(i).bottom());
-    EXPECT_GT(c.widget(0)->mapTo(&c, QPoint(0, 0)).y(), bas);
-
-    c.resize(2000, 300);
-    EXPECT_EQ(c.rowCount(), 1);
-}
-
-TEST_F(PageControl, TheSelectedRowMovesNextToThePages) {
+TEST_F(PageControl, WrapsItsTabsOnRowsWithTheSelectedRowNextToThePages) {
     c.resize(300, 300);
     const int rangs = c.rowCount();
     ASSERT_GT(rangs, 1);
-    const int dernier = c.count() - 1;
+    int bas = 0;
+    for (int i = 0; i < c.count(); ++i) {
+        const QRect r = c.tabRect(i);
+        EXPECT_TRUE(c.rect().contains(r)) << i;
+        for (int j = i + 1; j < c.count(); ++j) EXPECT_FALSE(r.intersects(c.tabRect(j)));
+        bas = std::max(bas, r.bottom());
+    }
+    EXPECT_GT(c.widget(0)->mapTo(&c, QPoint(0, 0)).y(), bas);
+
     // The first tab is selected, so its row is the lowest.
+    const int dernier = c.count() - 1;
     EXPECT_GT(ligne(0), ligne(dernier));
     c.setCurrentIndex(dernier);
     EXPECT_GT(ligne(dernier), ligne(0));
     EXPECT_EQ(c.rowCount(), rangs);
+
+    c.resize(2000, 300);
+    EXPECT_EQ(c.rowCount(), 1);
 }
 
 TEST_F(PageControl, ATabIsChosenByClickOrByItsAccelerator) {

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRect>
+#include <algorithm>
 #include <functional>
 
 namespace quillora::test {
@@ -23,15 +24,36 @@ template <typename Controle> QImage rendre(Controle& c, int W, int H) {
 }
 
 using Filtre = std::function<bool(QColor)>;
-Filtre egal(const QColor& couleur);
+inline Filtre egal(const QColor& couleur) {
+    return [rgb = couleur.rgb()](QColor c) { return c.rgb() == rgb; };
+}
 // Anything but the given colours: text, which is antialiased, falls in here.
-Filtre sauf(std::initializer_list<QColor> couleurs);
+inline Filtre sauf(std::initializer_list<QColor> couleurs) {
+    return [exclues = std::vector<QColor>(couleurs)](QColor c) {
+        return std::find(exclues.begin(), exclues.end(), c) == exclues.end();
+    };
+}
 
-int compter(const QImage& image, const QRect& zone, const Filtre& filtre);
+// The smallest rectangle holding every matching pixel of `zone` (null when none matches), and
+// their number.
+inline QRect boite(const QImage& image, const QRect& zone, const Filtre& filtre, int* n = nullptr) {
+    QRect resultat;
+    const QRect r = zone & image.rect();
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (filtre(image.pixelColor(x, y))) {
+                resultat |= QRect(x, y, 1, 1);
+                if (n) ++*n;
+            }
+    return resultat;
+}
+inline int compter(const QImage& image, const QRect& zone, const Filtre& filtre) {
+    int n = 0;
+    boite(image, zone, filtre, &n);
+    return n;
+}
 inline int compter(const QImage& image, const Filtre& filtre) {
     return compter(image, image.rect(), filtre);
 }
-// The smallest rectangle holding every matching pixel; null when none matches.
-QRect boite(const QImage& image, const QRect& zone, const Filtre& filtre);
 
 } // namespace quillora::test

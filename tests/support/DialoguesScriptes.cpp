@@ -1,6 +1,18 @@
 #include "DialoguesScriptes.h"
 
+#include <algorithm>
+
 namespace quillora::test {
+
+namespace {
+// The next scripted answer, or `sinon` once the script runs out.
+template <typename T> T prochain(std::deque<T>& script, T sinon) {
+    if (script.empty()) return sinon;
+    T r = std::move(script.front());
+    script.pop_front();
+    return r;
+}
+} // namespace
 
 DialoguesScriptes::DialoguesScriptes() {
     definirDialogues(this);
@@ -16,19 +28,16 @@ QStringList DialoguesScriptes::textes() const {
 }
 
 int DialoguesScriptes::nombre(const QString& genre) const {
-    int n = 0;
-    for (const auto& a : affiches) n += a.genre == genre;
-    return n;
+    return static_cast<int>(
+        std::count_if(affiches.begin(), affiches.end(), [&](auto& a) { return a.genre == genre; }));
 }
 
 void DialoguesScriptes::information(QWidget*, const QString& titre, const QString& texte) {
     affiches.push_back({QStringLiteral("information"), titre, texte});
 }
-
 void DialoguesScriptes::avertissement(QWidget*, const QString& titre, const QString& texte) {
     affiches.push_back({QStringLiteral("avertissement"), titre, texte});
 }
-
 void DialoguesScriptes::erreur(QWidget*, const QString& titre, const QString& texte) {
     affiches.push_back({QStringLiteral("erreur"), titre, texte});
 }
@@ -37,28 +46,19 @@ QMessageBox::StandardButton DialoguesScriptes::question(QWidget*, const QString&
                                                         const QString& texte,
                                                         QMessageBox::StandardButtons) {
     affiches.push_back({QStringLiteral("question"), titre, texte});
-    if (reponses.empty()) return QMessageBox::Cancel;
-    const auto r = reponses.front();
-    reponses.pop_front();
-    return r;
+    return prochain(reponses, QMessageBox::Cancel);
 }
 
 QString DialoguesScriptes::fichierAOuvrir(QWidget*, const QString& titre, const QString&,
                                           const QString&) {
     affiches.push_back({QStringLiteral("ouvrir"), titre, {}});
-    if (fichiers.empty()) return {};
-    const QString f = fichiers.front();
-    fichiers.pop_front();
-    return f;
+    return prochain(fichiers, QString());
 }
 
 QString DialoguesScriptes::fichierAEnregistrer(QWidget*, const QString& titre, const QString&,
                                                const QString&) {
     affiches.push_back({QStringLiteral("enregistrer"), titre, {}});
-    if (fichiers.empty()) return {};
-    const QString f = fichiers.front();
-    fichiers.pop_front();
-    return f;
+    return prochain(fichiers, QString());
 }
 
 bool DialoguesScriptes::imprimer(QPrinter*, QWidget*) {
@@ -73,10 +73,7 @@ bool DialoguesScriptes::configurerImprimante(QPrinter*, QWidget*) {
 
 std::optional<QColor> DialoguesScriptes::couleur(QWidget*, const QColor&) {
     affiches.push_back({QStringLiteral("couleur"), {}, {}});
-    if (couleurs.empty()) return std::nullopt;
-    const auto c = couleurs.front();
-    couleurs.pop_front();
-    return c;
+    return prochain(couleurs, std::optional<QColor>());
 }
 
 PlateformeFactice::PlateformeFactice() {
@@ -100,8 +97,7 @@ Plateforme::ResultatCommande PlateformeFactice::executer(const QString& prog,
                                                          const QStringList& arguments) {
     commandes.push_back({prog, arguments});
     const auto it = reponses.find(prog);
-    if (it == reponses.end()) return {};
-    return it->second;
+    return it == reponses.end() ? ResultatCommande{} : it->second;
 }
 
 } // namespace quillora::test
