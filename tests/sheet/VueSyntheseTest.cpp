@@ -7,26 +7,20 @@ constexpr int L = 5;
 
 // The year view and the year's synthesis of a class of two subjects, with two semesters or
 // three trimesters: student 1 has 12 everywhere in subject 1, coefficients 1, 2 and 3.
-class VueAnnee : public FeuilleTest, public ::testing::WithParamInterface<int> {
-protected:
-    void SetUp() override {
-        FeuilleTest::SetUp();
-        c = classe({{"12"}, {"6"}});
-        c.NbPeriode = static_cast<std::uint8_t>(m);
-        c.NbMatiere = 2;
-        c.PeriodeCourante = 4;
-        for (int p = 1; p <= 3; ++p) {
-            c.Matiere[1].Coef[p] = p;
-            c.NbDevoir[1][p] = 1;
-            c.Eleve[1].Note[1][p][1] = "12";
-        }
-    }
-    const int m = GetParam();
-    TClasse c;
-};
+class VueAnnee : public FeuilleTest, public ::testing::WithParamInterface<int> {};
 
-TEST_P(VueAnnee, UneColonneParPeriodePuisLAnnee) {
-    const QImage im = peindre(c);
+TEST_P(VueAnnee, UneColonneParPeriodePuisLAnneeEtLaSynthese) {
+    const int m = GetParam();
+    TClasse c = classe({{"12"}, {"6"}});
+    c.NbPeriode = static_cast<std::uint8_t>(m);
+    c.NbMatiere = 2;
+    c.PeriodeCourante = 4;
+    for (int p = 1; p <= 3; ++p) {
+        c.Matiere[1].Coef[p] = p;
+        c.NbDevoir[1][p] = 1;
+        c.Eleve[1].Note[1][p][1] = "12";
+    }
+    QImage im = peindre(c);
     const QString mot = m == 2 ? QStringLiteral("Sem. ") : QStringLiteral("Trim. ");
     for (int i = 1; i <= m; ++i) {
         EXPECT_TRUE(montre(im, Arrondi((2 * i + L - 1.5) * 20), 3, mot + QString::number(i),
@@ -39,11 +33,9 @@ TEST_P(VueAnnee, UneColonneParPeriodePuisLAnnee) {
     EXPECT_TRUE(montre(im, 10, 45, "Moyenne", teinte::titres));
     const int x = g.Point(Arrondi((L + 6.3) * 20) - retrait, 0).x();
     EXPECT_TRUE(uni(im, QRect(x, 10, 1, 110), teinte::lignes));
-}
 
-TEST_P(VueAnnee, LaSyntheseJointLesCoefficientsDesPeriodes) {
-    c.MatiereCourante = 4;
-    const QImage im = peindre(c);
+    c.MatiereCourante = 4; // the synthesis joins the periods' coefficients
+    im = peindre(c);
     const QString coefs = m == 2 ? QStringLiteral("1+2") : QStringLiteral("1+2+3");
     EXPECT_TRUE(montre(im, 20 * (2 + L - 1), 11, coefs, teinte::titres, teinte::fond, 5, true));
     EXPECT_TRUE(montre(im, 20 * (2 + L - 1), 2, QStringLiteral("Matière 1"), teinte::titres,
