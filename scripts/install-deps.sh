@@ -10,7 +10,7 @@ packages=(
     libzip-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
-    xvfb xauth x11-apps imagemagick
+    xvfb xauth x11-apps imagemagick libmagickcore-6.q16-6-extra
     xdg-utils shared-mime-info desktop-file-utils
     hyperfine poppler-utils
 )
@@ -35,4 +35,4 @@ fi
 
 echo "Installation de : ${missing[*]}"
 "${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "${missing[@]}"
