@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPageLayout>
@@ -29,6 +30,8 @@ char SeparateurDecimal() {
 }
 
 std::unique_ptr<TMDI> DemarrerFenetre(const Lancement& l) {
+    // The program's own icon in every title bar, instead of the toolkit's.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icones/quillora.png")));
     auto cadre =
         std::make_unique<TMDI>(QString::fromStdString(FichierOptionsDe(l)), SeparateurDecimal());
     cadre->showMaximized();
