@@ -79,26 +79,8 @@ int ExecuterPdf(int argc, char** argv, const Lancement& l) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     PreparerRenduTexte();
     QGuiApplication app(argc, argv);
-    LireOptions(FichierOptionsDe(l), SeparateurDecimal(), false);
-
     TClasse classe;
-    classe.Initialiser();
-    classe.NomFichier = l.fichier;
-    if (const Resultat r = classe.Charger(); !r) {
-        std::cerr << r.erreur << '\n';
-        return 1;
-    }
-    classe.NormaliserNoms();
-    if (l.vue) {
-        if ((l.vue->matiere != 4 && l.vue->matiere > classe.NbMatiere) ||
-            (l.vue->periode != 4 && l.vue->periode > classe.NbPeriode)) {
-            std::cerr << "La vue " << l.vue->matiere << ',' << l.vue->periode
-                      << " n'existe pas dans cette classe.\n";
-            return 2;
-        }
-        classe.MatiereCourante = static_cast<std::uint8_t>(l.vue->matiere);
-        classe.PeriodeCourante = static_cast<std::uint8_t>(l.vue->periode);
-    }
+    if (const int code = PreparerClasse(l, SeparateurDecimal(), classe, std::cerr)) return code;
 
     QPrinter imprimante(QPrinter::HighResolution);
     imprimante.setOutputFormat(QPrinter::PdfFormat);

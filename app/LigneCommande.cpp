@@ -92,11 +92,8 @@ std::string FichierOptionsDe(const Lancement& l) {
     return l.config ? *l.config : NomFichierOptions();
 }
 
-int ExecuterExport(const Lancement& l, char separateur, std::ostream& sortie,
-                   std::ostream& erreurs) {
+int PreparerClasse(const Lancement& l, char separateur, TClasse& classe, std::ostream& erreurs) {
     LireOptions(FichierOptionsDe(l), separateur, false);
-
-    TClasse classe;
     classe.Initialiser();
     classe.NomFichier = l.fichier;
     if (const Resultat r = classe.Charger(); !r) {
@@ -114,8 +111,17 @@ int ExecuterExport(const Lancement& l, char separateur, std::ostream& sortie,
                 << (classe.NbPeriode == 2 ? " semestres).\n" : " trimestres).\n");
         return 2;
     }
+    classe.MatiereCourante = static_cast<std::uint8_t>(vue.matiere);
+    classe.PeriodeCourante = static_cast<std::uint8_t>(vue.periode);
+    return 0;
+}
 
-    std::string texte = Utf8DepuisCp1252(TexteExport(classe, vue.matiere, vue.periode));
+int ExecuterExport(const Lancement& l, char separateur, std::ostream& sortie,
+                   std::ostream& erreurs) {
+    TClasse classe;
+    if (const int code = PreparerClasse(l, separateur, classe, erreurs)) return code;
+    std::string texte =
+        Utf8DepuisCp1252(TexteExport(classe, classe.MatiereCourante, classe.PeriodeCourante));
     for (char& c : texte)
         if (c == '\r') c = '\n';
     texte += '\n';
@@ -123,10 +129,6 @@ int ExecuterExport(const Lancement& l, char separateur, std::ostream& sortie,
     sortie.flush();
     return sortie ? 0 : 1;
 }
-
-} // namespace quillora
-
-namespace quillora {
 
 std::optional<int> ExecuterSansFenetre(const Lancement& l, char separateur) {
     switch (l.mode) {

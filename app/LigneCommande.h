@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "Classe.h"
+
 namespace quillora {
 
 enum class ModeLancement { Fenetre, Version, Exporter, Pdf, Erreur };
@@ -29,6 +31,12 @@ Lancement AnalyserLigneCommande(const std::vector<std::string>& arguments);
 
 extern const char* const TexteUsage;
 extern const char* const TexteVersion;
+
+// What both command-line modes do first: reads the settings (never creating the file),
+// loads the class and sets it on the view asked for (by default the one saved in it).
+// Returns 0, or the exit status with the reason written on `erreurs`.
+int PreparerClasse(const Lancement& l, char separateurDecimal, TClasse& classe,
+                   std::ostream& erreurs);
 
 // Reads the settings (never creating the file), loads the class and writes the export
 // text of the view as UTF-8 lines on `sortie`. Returns the process's exit status:
