@@ -53,9 +53,14 @@ QLineEdit* Champ(QWidget* parent, const char* nom, int longueur) {
     e->setObjectName(QLatin1String(nom));
     e->setMaxLength(longueur);
     e->setValidator(new ValidateurCp1252(e));
-    // Wide enough for its whole length in the average character of the font.
-    const int large = e->fontMetrics().averageCharWidth() * std::max(longueur, 6) + 16;
-    e->setMinimumWidth(std::min(large, 360));
+    // Wide enough for its whole length in capitals, as names are shown; short codes
+    // and dates keep that width instead of stretching to the longest field.
+    const int large =
+        e->fontMetrics().horizontalAdvance(QLatin1Char('N')) * std::max(longueur, 3) + 20;
+    if (longueur <= 8)
+        e->setFixedWidth(large);
+    else
+        e->setMinimumWidth(std::min(large, 360));
     return e;
 }
 
@@ -91,8 +96,11 @@ ChampsEleve AjouterChampsEleve(QWidget* parent, QGridLayout* grille, int ligne,
     }
     grille->addWidget(c.nom, ligne, 1, 1, 2);
     grille->addWidget(c.prenom, ligne + 1, 1, 1, 2);
-    grille->addWidget(c.date, ligne + 2, 1);
-    if (!indication.isEmpty()) grille->addWidget(new QLabel(indication, parent), ligne + 2, 2);
+    auto* date = new QHBoxLayout;
+    date->addWidget(c.date);
+    if (!indication.isEmpty()) date->addWidget(new QLabel(indication, parent));
+    date->addStretch(1);
+    grille->addLayout(date, ligne + 2, 1, 1, 2);
     return c;
 }
 

@@ -29,15 +29,15 @@ TDial05::TDial05(TClasse& classe, QWidget* parent) : QDialog(parent), classe_(cl
 
     auto* classeBox = new QGroupBox(QStringLiteral("Classe"), this);
     auto* g = new QGridLayout(classeBox);
-    auto ligne = [&](int r, const QString& libelle, QWidget* champ) {
+    auto ligne = [&](int r, const QString& libelle, QWidget* champ, Qt::Alignment a = {}) {
         auto* l = new QLabel(libelle, classeBox);
         l->setBuddy(champ);
         g->addWidget(l, r, 0);
-        g->addWidget(champ, r, 1);
+        g->addWidget(champ, r, 1, a);
     };
     abrev_ = Champ(classeBox, "AbrevClasse", 8);
     abrev_->setText(texteQt(classe.AbrevClasse));
-    ligne(0, QStringLiteral("Abréviation de la classe"), abrev_);
+    ligne(0, QStringLiteral("Abréviation de la classe"), abrev_, Qt::AlignLeft);
     auto* division = new QWidget(classeBox);
     auto* radios = new QHBoxLayout(division);
     radios->setContentsMargins(0, 0, 0, 0);

@@ -17,8 +17,6 @@ TDial15::TDial15(TClasse& classe, QWidget* parent) : QDialog(parent), classe_(cl
         auto* rangee = new QHBoxLayout(ligne);
         noms_[s - 1] = Champ(ligne, "Nom", 20);
         abrevs_[s - 1] = Champ(ligne, "Abrev", 2);
-        abrevs_[s - 1]->setMinimumWidth(
-            abrevs_[s - 1]->fontMetrics().horizontalAdvance(QStringLiteral("WWW")) + 12);
         noms_[s - 1]->setText(TexteChamp(classe.Matiere[s].Nom));
         abrevs_[s - 1]->setText(TexteChamp(classe.Matiere[s].Abrev));
         auto* ln = new QLabel(QStringLiteral("Nom complet:"), ligne);

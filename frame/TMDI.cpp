@@ -344,11 +344,14 @@ TChild* TMDI::OuvrirClasse(const QString& nomFichier) {
 
 QString TMDI::dossierClasses() const {
     // The program's own folder is not the teacher's to write in: a new class goes where
-    // the last one came from, or else among the documents.
+    // the last one came from, or else among the documents, or else home, whichever exists.
+    QStringList dossiers{QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                         QDir::homePath()};
     if (!Options.liste[1].empty())
-        return QFileInfo(QString::fromStdString(Options.liste[1])).absolutePath();
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
+        dossiers.prepend(QFileInfo(QString::fromStdString(Options.liste[1])).absolutePath());
+    for (const QString& d : dossiers)
+        if (!d.isEmpty() && QFileInfo(d).isDir()) return d;
+    return QDir::homePath();
 }
 
 void TMDI::ouvrir() {
