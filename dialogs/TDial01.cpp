@@ -40,10 +40,8 @@ TDial01::TDial01(TClasse& classe, QWidget* parent) : QDialog(parent), classe_(cl
     fleches->addStretch(1);
     haut->addLayout(fleches);
     colonne->addLayout(haut);
-    const Boutons b = AjouterBoutons(this, colonne, QStringLiteral("Dlg_NewClasse"));
-    // Enter moves on to the next student wherever the focus is.
-    for (QPushButton* p : {b.ok, b.annuler, b.aide, precedent}) p->setAutoDefault(false);
-    suivant->setAutoDefault(false);
+    AjouterBoutons(this, colonne, QStringLiteral("Dlg_NewClasse"));
+    // Enter in a field moves on to the next student; on a button, it presses that button.
     suivant->setDefault(true);
     connect(suivant, &QPushButton::clicked, this, &TDial01::Suivant);
     connect(precedent, &QPushButton::clicked, this, &TDial01::Precedent);
