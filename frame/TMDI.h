@@ -88,6 +88,7 @@ private:
     void zoomMoins();
     void ouvrir();
     void ouvrirRecent(int i);
+    void options();
 
     QString fichierOptions_;
     char separateur_;

@@ -1,5 +1,6 @@
 #include "DialoguesScriptes.h"
 
+#include <QDialog>
 #include <algorithm>
 
 namespace quillora::test {
@@ -74,6 +75,20 @@ bool DialoguesScriptes::configurerImprimante(QPrinter*, QWidget*) {
 std::optional<QColor> DialoguesScriptes::couleur(QWidget*, const QColor&) {
     affiches.push_back({QStringLiteral("couleur"), {}, {}});
     return prochain(couleurs, std::optional<QColor>());
+}
+
+int DialoguesScriptes::executer(QDialog* dialogue) {
+    affiches.push_back({QStringLiteral("dialogue"), dialogue->windowTitle(), {}});
+    if (modaux.empty()) {
+        dialogue->reject();
+        return dialogue->result();
+    }
+    const auto script = modaux.front();
+    modaux.pop_front();
+    dialogue->show();
+    script(dialogue);
+    dialogue->hide();
+    return dialogue->result();
 }
 
 PlateformeFactice::PlateformeFactice() {
