@@ -1,5 +1,6 @@
 #include "DialoguesScriptes.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <algorithm>
 
@@ -85,9 +86,13 @@ int DialoguesScriptes::executer(QDialog* dialogue) {
     }
     const auto script = modaux.front();
     modaux.pop_front();
+    // The window below gets the activation back, as it does when a modal run ends.
+    QWidget* avant = QApplication::activeWindow();
     dialogue->show();
     script(dialogue);
     dialogue->hide();
+    QApplication::processEvents();
+    if (avant) QApplication::setActiveWindow(avant);
     return dialogue->result();
 }
 
