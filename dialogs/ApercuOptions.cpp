@@ -98,8 +98,9 @@ void DessinerApercu(QPainter& p, const TOptions& o) {
     ecrire(140, 30, c[8], QStringLiteral("10"));
     ecrire(140, 40, c[8], QStringLiteral("13"));
     ecrire(120, 50, c[8], QStringLiteral("13"));
-    // The class's average: the mean of the three students' averages above it.
-    ecrire(140, 50, c[8], QStringLiteral("11.8"));
+    // The class's average: the mean of the three students' averages above it, rounded like
+    // them.
+    ecrire(140, 50, c[8], o.arrondiN ? QStringLiteral("12") : QStringLiteral("11.8"));
 
     for (int x : {98, 118, 138}) ligne(p, point(x, 3), point(x, 59), o.relief, c[2]);
     ligne(p, point(78, 9), point(138, 9), o.relief, c[2]);

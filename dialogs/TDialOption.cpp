@@ -518,9 +518,11 @@ void TDialOption::LireControles() {
     for (auto& [champ, c] : cases_) o.*champ = c->isChecked();
 
     // "/" closes the folder so that the file name can follow it; an empty field means no
-    // folder at all, not the root of the disk.
+    // folder at all, not the root of the disk. A drive letter left from an old settings file
+    // keeps its own "\", so that it is still recognised and refused as such.
     QString dossier = repsauve_->text();
-    if (!dossier.isEmpty() && !dossier.endsWith(QLatin1Char('/'))) {
+    if (!dossier.isEmpty() && !dossier.endsWith(QLatin1Char('/')) &&
+        !dossier.endsWith(QLatin1Char('\\'))) {
         o.repsauve = coupe(dossier, 254) + "/";
     } else {
         o.repsauve = coupe(dossier, 255);

@@ -39,7 +39,7 @@ TEST_F(Options_, OkPutsWhatWasTypedInForceAndWritesIt) {
     };
     for (const Cas& c :
          {Cas{"abc", "/home/prof/sauve", 1.0, "/home/prof/sauve/"}, Cas{"1,5", "", 1.0, ""},
-          Cas{"0", "/media/CLE/", 1.0, "/media/CLE/"}, Cas{"2.5", "A:\\", 2.5, "A:\\/"}}) {
+          Cas{"0", "/media/CLE/", 1.0, "/media/CLE/"}, Cas{"2.5", "A:\\", 2.5, "A:\\"}}) {
         TDialOption d(nullptr, ini, ',');
         controle<QLineEdit>(d, "kd")->setText(QLatin1String(c.kd));
         controle<QLineEdit>(d, "repsauve")->setText(QLatin1String(c.repsauve));
