@@ -1,6 +1,7 @@
 #include "Dialogues.h"
 
 #include <QColorDialog>
+#include <QDialog>
 #include <QFileDialog>
 #include <QPageSetupDialog>
 #include <QPrintDialog>

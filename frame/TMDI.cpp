@@ -20,6 +20,7 @@
 #include "Plateforme.h"
 #include "Programme.h"
 #include "TChild.h"
+#include "TDialOption.h"
 #include "TDlgInfo.h"
 #include "ZoneClients.h"
 
@@ -178,6 +179,10 @@ void TMDI::creerMenus() {
 
     menuOutils_ = menuBar()->addMenu(QStringLiteral("&Outils"));
     menuOutils_->setObjectName(QStringLiteral("Aide1"));
+    ajouter(menuOutils_, "Options1", QStringLiteral("&Options..."), [this] {
+        options();
+    })->setStatusTip(QStringLiteral("Configuration du logiciel"));
+    menuOutils_->addSeparator();
     ajouter(menuOutils_, "Aide2", QStringLiteral("&Aide"), [] { AfficherAide(); });
     ajouter(menuOutils_, "Aproposde1", QStringLiteral("A propos de..."), [this] {
         TDlgInfo info(this);
@@ -367,6 +372,20 @@ void TMDI::ouvrir() {
 void TMDI::ouvrirRecent(int i) {
     RetablirTitre();
     OuvrirClasse(QString::fromStdString(Options.liste[i]));
+}
+
+void TMDI::options() {
+    bool confirme;
+    if (TChild* f = FeuilleActive()) {
+        confirme = f->OuvrirOptions(fichierOptions_, separateur_);
+    } else {
+        TDialOption dialogue(this, fichierOptions_, separateur_);
+        confirme = dialogues().executer(dialogue) == QDialog::Accepted;
+    }
+    if (!confirme) return;
+    // After the names were re-cased, so that their column is measured on them as shown.
+    const QList<TChild*> feuilles = Feuilles();
+    for (auto it = feuilles.rbegin(); it != feuilles.rend(); ++it) (*it)->OptionsChangees();
 }
 
 void TMDI::MettreAJourMenuRecents() {

@@ -91,6 +91,7 @@ private:
     // Where a new class is put until the teacher names it.
     QString dossierClasses() const;
     void ouvrirRecent(int i);
+    void options();
 
     QString fichierOptions_;
     char separateur_;

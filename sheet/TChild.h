@@ -111,6 +111,13 @@ public:
     // Asks, then deletes the class file and closes the window without the save prompt.
     void EffacerFichier();
 
+    // The options dialog; true when it was confirmed. Re-cases the names when their capitals
+    // changed. `fichierOptions` is the settings file that OK writes, its reals with
+    // `separateur`.
+    bool OuvrirOptions(const QString& fichierOptions, char separateur);
+    // Measures the names again and repaints in the options now in force.
+    void OptionsChangees();
+
     // The last close's outcome: false when the teacher cancelled it.
     bool FermetureOK() const { return fermetureOK_; }
 
@@ -137,7 +144,8 @@ signals:
     void statut(const QString& texte, bool heure);
     // The class changed under the statistics windows: `code` 1 for the students (no argument),
     // 3 for a grade (period, assignment, student), 4 for an assignment's coefficient (period,
-    // assignment, 0), 5 for the class parameters (0), 7 for the subjects (period, subject).
+    // assignment, 0), 5 for the class parameters (0), 6 for the options (0, 0, 0), 7 for the
+    // subjects (period, subject).
     void notification(int code, int periode, int item, int eleve);
 
 protected:

@@ -148,6 +148,13 @@ void TChild::sauvegardeDeFermeture() {
     if (dialogues().question(this, titreConfirmation(), texte,
                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
+    // An emptied folder field is no folder: the copy would otherwise land at the root.
+    if (repertoire.isEmpty()) {
+        dialogues().erreur(this, titreErreur(),
+                           QStringLiteral("Aucun répertoire de sauvegarde n'est indiqué.\r"
+                                          "( Option - Onglet Sauvegarde )"));
+        return;
+    }
     // A folder typed without its final separator still means that folder.
     QString cible = repertoire;
     if (!cible.endsWith(QLatin1Char('/'))) cible += QLatin1Char('/');

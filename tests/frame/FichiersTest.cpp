@@ -154,15 +154,19 @@ TEST_F(Fichiers, LaCopieDeSauvegardeALaFermeture) {
             QStringLiteral("\r\rEffectuer cette sauvegarde ?"));
     EXPECT_EQ(octets(dossier.filePath(QStringLiteral("sauve/3A.CL3"))).size(), 76632);
 
-    // An unreachable backup folder is reported, and the window closes all the same.
-    f = cadre->OuvrirClasse(exemple(QStringLiteral("3A.cl3"), QStringLiteral("3a.cl3")));
-    Options.repsauve = "A:\\";
-    dialogues.affiches.clear();
-    dialogues.reponses = {QMessageBox::Yes};
-    cadre->Action(QStringLiteral("M15"))->trigger();
-    QApplication::processEvents();
-    EXPECT_EQ(dialogues.nombre(QStringLiteral("erreur")), 1);
-    EXPECT_TRUE(cadre->Feuilles().isEmpty());
+    // An unreachable or emptied backup folder is reported, nothing lands at the root, and
+    // the window closes all the same.
+    for (const char* repertoire : {"A:\\", ""}) {
+        f = cadre->OuvrirClasse(exemple(QStringLiteral("3A.cl3"), QStringLiteral("3a.cl3")));
+        Options.repsauve = repertoire;
+        dialogues.affiches.clear();
+        dialogues.reponses = {QMessageBox::Yes};
+        cadre->Action(QStringLiteral("M15"))->trigger();
+        QApplication::processEvents();
+        EXPECT_EQ(dialogues.nombre(QStringLiteral("erreur")), 1) << repertoire;
+        EXPECT_TRUE(cadre->Feuilles().isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/3A.CL3")));
 }
 
 TEST_F(Fichiers, EffacerSupprimeLeFichierMaisPasLeBak) {

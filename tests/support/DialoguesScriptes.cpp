@@ -1,5 +1,6 @@
 #include "DialoguesScriptes.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <algorithm>
 
@@ -80,9 +81,13 @@ std::optional<QColor> DialoguesScriptes::couleur(QWidget*, const QColor&) {
 int DialoguesScriptes::executer(QDialog& d) {
     affiches.push_back({QStringLiteral("dialogue"), d.windowTitle(), {}});
     d.setResult(QDialog::Rejected);
+    // The window below gets the activation back, as it does when a modal run ends.
+    QWidget* avant = QApplication::activeWindow();
     d.show();
     if (auto geste = prochain(gestes, std::function<void(QDialog&)>())) geste(d);
     if (d.isVisible()) d.reject();
+    QApplication::processEvents();
+    if (avant) QApplication::setActiveWindow(avant);
     return d.result();
 }
 

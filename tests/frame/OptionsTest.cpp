@@ -1,0 +1,71 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QSignalSpy>
+
+#include "Cadre.h"
+#include "TColorPanel.h"
+
+using namespace quillora;
+using namespace quillora::test;
+
+namespace {
+
+class OptionsCadre : public Cadre {
+protected:
+    // The teacher unticks the capitals, makes the background green and leaves with `fin`.
+    void modifier(void (QDialog::*fin)()) {
+        dialogues.gestes.push_back([fin](QDialog& d) {
+            d.findChild<QCheckBox*>(QStringLiteral("majuscule"))->click();
+            d.findChild<TColorPanel*>(QStringLiteral("couleur3"))->setColor(Qt::green);
+            (d.*fin)();
+        });
+        QFile::remove(ini);
+        cadre->Action(QStringLiteral("Options1"))->trigger();
+    }
+    QColor fond(TChild* f) {
+        QApplication::processEvents();
+        return f->viewport()->grab().toImage().pixelColor(f->viewport()->width() - 2,
+                                                          f->viewport()->height() - 2);
+    }
+};
+
+TEST_F(OptionsCadre, OkReCasesTheActiveClassAndRepaintsEverySheet) {
+    TChild* autre = cadre->OuvrirClasse(exemple(QStringLiteral("TS2.cl3")));
+    TChild* f = cadre->OuvrirClasse(exemple());
+    ASSERT_TRUE(f && autre);
+    EXPECT_EQ(f->Classe.Eleve[2].Nom.str(), "BERNARD");
+    QSignalSpy notifications(autre, &TChild::notification);
+    modifier(&QDialog::accept);
+
+    EXPECT_EQ(f->Classe.Eleve[2].Nom.str(), "Bernard");
+    EXPECT_TRUE(f->Modifie);
+    // Only the class the dialog was opened on is re-cased and marked.
+    EXPECT_FALSE(autre->Modifie);
+    EXPECT_TRUE(QFile::exists(ini));
+    EXPECT_EQ(fond(f), QColor(Qt::green));
+    EXPECT_EQ(fond(autre), QColor(Qt::green));
+    EXPECT_EQ(notifications, (QList<QVariantList>{{6, 0, 0, 0}}));
+}
+
+TEST_F(OptionsCadre, CancelChangesNothingAndAnOpenEntryKeepsTheDialogClosed) {
+    TChild* f = cadre->OuvrirClasse(exemple());
+    ASSERT_NE(f, nullptr);
+    modifier(&QDialog::reject);
+    EXPECT_EQ(f->Classe.Eleve[2].Nom.str(), "BERNARD");
+    EXPECT_FALSE(f->Modifie);
+    EXPECT_TRUE(Options.majuscule);
+    EXPECT_EQ(Options.couleur[3], 0xC0C0C0u);
+    EXPECT_FALSE(QFile::exists(ini));
+
+    QApplication::processEvents();
+    f->Ligne = f->Colonne = 1;
+    f->OuvrirSaisie(QStringLiteral("1"));
+    ASSERT_TRUE(f->SaisieEnCours());
+    ASSERT_EQ(cadre->FeuilleActive(), f);
+    cadre->Action(QStringLiteral("Options1"))->trigger();
+    EXPECT_EQ(dialogues.nombre(QStringLiteral("dialogue")), 1);
+    EXPECT_TRUE(
+        dialogues.textes().contains(QStringLiteral("Terminer d'abord la saisie de la note !")));
+}
+
+} // namespace
