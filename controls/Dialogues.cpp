@@ -1,6 +1,7 @@
 #include "Dialogues.h"
 
 #include <QColorDialog>
+#include <QDialog>
 #include <QFileDialog>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -69,6 +70,10 @@ std::optional<QColor> DialoguesQt::couleur(QWidget* parent, const QColor& initia
     const QColor c = QColorDialog::getColor(initiale, parent);
     if (!c.isValid()) return std::nullopt;
     return c;
+}
+
+int DialoguesQt::executer(QDialog& dialogue) {
+    return dialogue.exec();
 }
 
 namespace {

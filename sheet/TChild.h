@@ -86,6 +86,21 @@ public:
     QString MotPeriode() const;
     bool VueMatiere() const { return Classe.MatiereCourante != 4 && Classe.PeriodeCourante != 4; }
 
+    // The assignments of the subject and period shown (the "Note" menu).
+    void AjouterDevoir();
+    void InsererDevoir();
+    void ModifierDevoir();
+    void SupprimerDevoir();
+    void ViderPeriode();
+    void ViderAnnee();
+    // The assignment clipboard (the "Edition" menu).
+    void CopierDevoir();
+    void CouperDevoir();
+    void AjouterDevoirCopie();
+    void InsererDevoirCopie();
+    // Runs the choice of an assignment for `but` (TDial16's purposes); -1789 when cancelled.
+    int ChoisirDevoir(int but);
+
     // Printing and export.
     void Imprimer(bool SansDialogue);
     void ConfigurerImprimante();
@@ -103,6 +118,7 @@ public:
 
     QMenu* MenuEdition() const { return menuEdition_; }
     QMenu* MenuAffichage() const { return menuAffichage_; }
+    QMenu* MenuNote() const { return menuNote_; }
     QMenu* MenuPopup() const { return popup_; }
     const GeometrieFeuille& Geometrie() const { return geometrie_; }
     EtatFeuille Etat() const;
@@ -120,8 +136,9 @@ signals:
     void feuilleDessinee();
     // The frame's status line shows `texte`; `heure` lets its clock replace it again.
     void statut(const QString& texte, bool heure);
-    // The class changed under the statistics windows: `code` 3 for a grade (period, assignment,
-    // student), 4 for an assignment's coefficient (period, assignment, 0).
+    // The class changed under the statistics windows: `code` 2 for the assignments of a period
+    // (period, 0, 0), 3 for a grade (period, assignment, student), 4 for an assignment's
+    // coefficient (period, assignment, 0).
     void notification(int code, int periode, int item, int eleve);
 
 protected:
@@ -149,11 +166,18 @@ private:
     bool toucheCurseur(const QKeyEvent* event);
     void deplacerCurseur(int touche);
     void curseurDeplace();
+    void creerMenuNote();
+    void creerMenuEditionDevoirs();
+    void devoirsChanges();
 
     QMenu* menuEdition_ = nullptr;
     QMenu* menuAffichage_ = nullptr;
+    QMenu* menuNote_ = nullptr;
     QMenu* popup_ = nullptr;
     QAction* M64 = nullptr;
+    // The "Note" menu's M30..M35 and the "Edition" menu's M60..M63.
+    std::array<QAction*, 6> mNote_{};
+    std::array<QAction*, 4> mEdition_{};
     std::array<QAction*, 5> ntrim_{};  // [1..4]: Ntrim1..Ntrim3, NBilan
     std::array<QAction*, 5> menuM_{};  // [1..4]: MenuM1..MenuM4
     std::array<QAction*, 9> mpopup_{}; // [1..8]: MPopup1..MPopup8

@@ -7,6 +7,7 @@
 #include "Dialogues.h"
 #include "Options.h"
 #include "Plateforme.h"
+#include "PressePapier.h"
 #include "TChild.h"
 
 namespace quillora {
@@ -19,10 +20,12 @@ void TChild::creerMenus() {
     };
     menuEdition_ = new QMenu(QStringLiteral("&Edition"), this);
     menuEdition_->setObjectName(QStringLiteral("MEdition"));
+    creerMenuEditionDevoirs();
     M64 = action(menuEdition_, "M64", QStringLiteral("&Exporter le tableau"));
     M64->setStatusTip(QStringLiteral("Exporter vers un tableur"));
     connect(M64, &QAction::triggered, this, &TChild::ExporterTableau);
 
+    creerMenuNote();
     menuAffichage_ = new QMenu(QStringLiteral("&Affichage"), this);
     menuAffichage_->setObjectName(QStringLiteral("MAffichage"));
     popup_ = new QMenu(this);
@@ -80,6 +83,9 @@ void TChild::TexteMenus() {
         mpopup_[i]->setText(ntrim_[i]->text());
         mpopup_[i]->setStatusTip(ntrim_[i]->statusTip());
     }
+    QAction* M33 = mNote_[3];
+    M33->setText(QStringLiteral("S&upprimer les notes du ") + w);
+    M33->setStatusTip(QStringLiteral("Supprimer TOUTES les notes de ce ") + w);
     const bool trois = Classe.NbPeriode == 3;
     ntrim_[3]->setVisible(trois);
     mpopup_[3]->setVisible(trois);
@@ -105,6 +111,18 @@ void TChild::cocherVue() {
 
 void TChild::MettreAJourMenus() {
     M64->setEnabled(true);
+    const bool v = VueMatiere();
+    const int s = Classe.MatiereCourante;
+    const int nd = v ? Classe.NbDevoir[s][Classe.PeriodeCourante] : Classe.NbDevoirTotal();
+    const bool m30 = v && nd != MaxDevoirs;
+    const bool m62 = m30 && PressePapier().Rempli;
+    mNote_[0]->setEnabled(m30);
+    for (QAction* a : {mNote_[1], mNote_[2], mNote_[3], mEdition_[0], mEdition_[1]})
+        a->setEnabled(v && nd != 0);
+    mNote_[4]->setEnabled(v && Classe.NbDevoirAnnee(s) > 0);
+    mNote_[5]->setEnabled(m30 && nd != 0);
+    mEdition_[2]->setEnabled(m62);
+    mEdition_[3]->setEnabled(m62 && nd != 0);
     for (int i = 1; i <= 4; ++i) {
         mpopup_[i]->setEnabled(i != Classe.PeriodeCourante);
         mpopup_[i + 4]->setEnabled(i != Classe.MatiereCourante);

@@ -1,5 +1,6 @@
 #include "DialoguesScriptes.h"
 
+#include <QDialog>
 #include <algorithm>
 
 namespace quillora::test {
@@ -74,6 +75,21 @@ bool DialoguesScriptes::configurerImprimante(QPrinter*, QWidget*) {
 std::optional<QColor> DialoguesScriptes::couleur(QWidget*, const QColor&) {
     affiches.push_back({QStringLiteral("couleur"), {}, {}});
     return prochain(couleurs, std::optional<QColor>());
+}
+
+int DialoguesScriptes::executer(QDialog& dialogue) {
+    affiches.push_back({QStringLiteral("dialogue"), dialogue.windowTitle(), {}});
+    dialogue.setResult(QDialog::Rejected);
+    dialogue.show();
+    if (scripts.empty()) {
+        dialogue.reject();
+    } else {
+        const auto script = std::move(scripts.front());
+        scripts.pop_front();
+        script(dialogue);
+    }
+    dialogue.hide();
+    return dialogue.result();
 }
 
 PlateformeFactice::PlateformeFactice() {
