@@ -66,9 +66,9 @@ ChampsDevoir::ChampsDevoir(bool nouveau, QWidget* parent) : QGroupBox(parent) {
     duree_ = champ(this, "Duree", 5);
     coef_ = champ(this, "Coef", 4);
     commentaire_ = champ(this, "Commentaire", 40);
-    // Wide enough for a whole comment of capitals.
-    commentaire_->setMinimumWidth(commentaire_->fontMetrics().horizontalAdvance(QString(40, 'M')) /
-                                  2);
+    // Wide enough to show a whole comment of ordinary text.
+    commentaire_->setMinimumWidth(
+        commentaire_->fontMetrics().horizontalAdvance(QString(40, QLatin1Char('e'))) + 16);
     for (QLineEdit* l : {date_, duree_, coef_})
         l->setFixedWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("mer. 30 sept.")) + 16);
 
@@ -97,7 +97,6 @@ void ChampsDevoir::Afficher(const TDevoir& d) {
     duree_->setText(texteQt(d.Duree));
     coef_->setText(texteQt(FormatNote(d.Coef)));
     commentaire_->setText(texteQt(d.Commentaire));
-    coefAffiche_ = coef_->text();
     coefStocke_ = d.Coef;
     garderCoef_ = true;
 }
@@ -107,7 +106,7 @@ bool ChampsDevoir::Enregistrer(TDevoir& d) {
     d.Duree = texteModele(duree_->text());
     double coef = coefStocke_;
     std::string avertissement;
-    bool ok = garderCoef_ && coef_->text() == coefAffiche_;
+    bool ok = garderCoef_ && !coef_->isModified();
     if (!ok) {
         switch (LireCoefficient(texteModele(coef_->text()), coef, avertissement)) {
         case Coefficient::Accepte:

@@ -36,7 +36,6 @@ private:
     // A stored coefficient is shown with one decimal: left untouched, it keeps its value
     // instead of becoming its rounding.
     bool garderCoef_ = false;
-    QString coefAffiche_;
     double coefStocke_ = 1.0;
 };
 

@@ -25,6 +25,7 @@ TDial06::TDial06(TClasse& classe, QWidget* parent) : QDialog(parent), classe_(cl
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     auto* annuler = new QPushButton(QStringLiteral("Annuler"), this);
+    ok->setObjectName(QStringLiteral("OK"));
     ok->setDefault(true);
     annuler->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &TDial06::ok);

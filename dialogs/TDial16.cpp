@@ -57,6 +57,7 @@ TDial16::TDial16(const TClasse& classe, But but, QWidget* parent) : QDialog(pare
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     auto* annuler = new QPushButton(QStringLiteral("Annuler"), this);
+    ok->setObjectName(QStringLiteral("OK"));
     ok->setDefault(true);
     annuler->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &TDial16::ok);
