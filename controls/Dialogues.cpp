@@ -1,7 +1,6 @@
 #include "Dialogues.h"
 
 #include <QColorDialog>
-#include <QDialog>
 #include <QFileDialog>
 #include <QPageSetupDialog>
 #include <QPrintDialog>

@@ -40,8 +40,8 @@ public:
     // process-wide list.
     virtual std::optional<QColor> couleur(QWidget* parent, const QColor& initiale) = 0;
 
-    // Runs one of the program's own modal dialogs, already built; returns its result
-    // (QDialog::Accepted or Rejected).
+    // Runs one of the program's own dialogs modally; its result (QDialog::Accepted or
+    // Rejected).
     virtual int executer(QDialog& dialogue) = 0;
 };
 

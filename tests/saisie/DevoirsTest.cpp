@@ -83,7 +83,7 @@ TEST_F(Devoirs, LesMenusSuiventLesDevoirsLaVueEtLePressePapiers) {
 TEST_F(Devoirs, UneInsertionAnnuleeLaisseLaClasseOctetPourOctet) {
     QSignalSpy notifications(f.get(), &TChild::notification);
     const ImageClasse avant = f->Classe.Image();
-    dialogues.scripts = {choisir(2), [](QDialog& d) {
+    dialogues.gestes = {choisir(2), [](QDialog& d) {
                              auto* champs = static_cast<TDial02&>(d).Champs();
                              champs->Commentaire()->setText(QStringLiteral("Oral"));
                              champs->Coef()->setText(QStringLiteral("x"));
@@ -98,7 +98,7 @@ TEST_F(Devoirs, UneInsertionAnnuleeLaisseLaClasseOctetPourOctet) {
 
 TEST_F(Devoirs, CouperPuisInsererLaCopieRemetLesDevoirsEnPlace) {
     const ImageClasse avant = f->Classe.Image();
-    dialogues.scripts = {choisir(2), choisir(2), choisir(2)};
+    dialogues.gestes = {choisir(2), choisir(2), choisir(2)};
     f->CopierDevoir();
     EXPECT_FALSE(f->Modifie);
     f->CouperDevoir();
@@ -135,7 +135,7 @@ TEST_F(Devoirs, LesSuppressionsDemandentConfirmation) {
               0}}) {
         const ImageClasse avant = f->Classe.Image();
         for (auto reponse : {QMessageBox::No, QMessageBox::Yes}) {
-            dialogues.scripts = {choisir(1)};
+            dialogues.gestes = {choisir(1)};
             dialogues.reponses = {reponse};
             (f.get()->*k.commande)();
             EXPECT_EQ(dialogues.textes().last(), QString::fromUtf8(k.question));
@@ -157,7 +157,7 @@ TEST_F(Devoirs, UnDevoirSaisiEleveParEleveSeRetrouveALExport) {
     c.NbEleve = 3;
     c.NbDevoir[1][1] = 0;
     c.Joker = 0;
-    dialogues.scripts = {[](QDialog& d) {
+    dialogues.gestes = {[](QDialog& d) {
                              auto* champs = static_cast<TDial02&>(d).Champs();
                              QTest::keyClick(champs->Date(), Qt::Key_Down);
                              champs->Duree()->setText(QStringLiteral("1h"));

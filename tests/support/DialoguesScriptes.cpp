@@ -77,19 +77,13 @@ std::optional<QColor> DialoguesScriptes::couleur(QWidget*, const QColor&) {
     return prochain(couleurs, std::optional<QColor>());
 }
 
-int DialoguesScriptes::executer(QDialog& dialogue) {
-    affiches.push_back({QStringLiteral("dialogue"), dialogue.windowTitle(), {}});
-    dialogue.setResult(QDialog::Rejected);
-    dialogue.show();
-    if (scripts.empty()) {
-        dialogue.reject();
-    } else {
-        const auto script = std::move(scripts.front());
-        scripts.pop_front();
-        script(dialogue);
-    }
-    dialogue.hide();
-    return dialogue.result();
+int DialoguesScriptes::executer(QDialog& d) {
+    affiches.push_back({QStringLiteral("dialogue"), d.windowTitle(), {}});
+    d.setResult(QDialog::Rejected);
+    d.show();
+    if (auto geste = prochain(gestes, std::function<void(QDialog&)>())) geste(d);
+    if (d.isVisible()) d.reject();
+    return d.result();
 }
 
 PlateformeFactice::PlateformeFactice() {

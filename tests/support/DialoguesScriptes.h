@@ -32,9 +32,9 @@ public:
     // Whether the print and set-up dialogs are confirmed.
     bool impressionAcceptee = true;
     std::deque<std::optional<QColor>> couleurs;
-    // What the user does in the next dialogs of the program, in order: each script gets the
-    // dialog shown and ends it by its buttons. Once they run out, dialogs are cancelled.
-    std::deque<std::function<void(QDialog&)>> scripts;
+    // What the teacher does in the program's next dialogs, in order, on the dialog shown;
+    // a dialog with nothing scripted is cancelled.
+    std::deque<std::function<void(QDialog&)>> gestes;
 
     std::vector<Affichage> affiches;
     QStringList textes() const;
