@@ -86,6 +86,11 @@ public:
     QString MotPeriode() const;
     bool VueMatiere() const { return Classe.MatiereCourante != 4 && Classe.PeriodeCourante != 4; }
 
+    // Printing and export.
+    void Imprimer(bool SansDialogue);
+    void ConfigurerImprimante();
+    void ExporterTableau();
+
     // The assignments of the subject and period shown (the "Note" menu).
     void AjouterDevoir();
     void InsererDevoir();
@@ -100,11 +105,6 @@ public:
     void InsererDevoirCopie();
     // Runs the choice of an assignment for `but` (TDial16's purposes); -1789 when cancelled.
     int ChoisirDevoir(int but);
-
-    // Printing and export.
-    void Imprimer(bool SansDialogue);
-    void ConfigurerImprimante();
-    void ExporterTableau();
 
     // Saving; each returns false when nothing was written.
     bool Enregistrer(bool ajouterRecent);
@@ -136,9 +136,8 @@ signals:
     void feuilleDessinee();
     // The frame's status line shows `texte`; `heure` lets its clock replace it again.
     void statut(const QString& texte, bool heure);
-    // The class changed under the statistics windows: `code` 2 for the assignments of a period
-    // (period, 0, 0), 3 for a grade (period, assignment, student), 4 for an assignment's
-    // coefficient (period, assignment, 0).
+    // The class changed under the statistics windows: `code` 3 for a grade (period, assignment,
+    // student), 4 for an assignment's coefficient (period, assignment, 0).
     void notification(int code, int periode, int item, int eleve);
 
 protected:
@@ -168,6 +167,7 @@ private:
     void curseurDeplace();
     void creerMenuNote();
     void creerMenuEditionDevoirs();
+    void menusDevoirsAJour();
     void devoirsChanges();
 
     QMenu* menuEdition_ = nullptr;
@@ -175,12 +175,12 @@ private:
     QMenu* menuNote_ = nullptr;
     QMenu* popup_ = nullptr;
     QAction* M64 = nullptr;
-    // The "Note" menu's M30..M35 and the "Edition" menu's M60..M63.
-    std::array<QAction*, 6> mNote_{};
-    std::array<QAction*, 4> mEdition_{};
     std::array<QAction*, 5> ntrim_{};  // [1..4]: Ntrim1..Ntrim3, NBilan
     std::array<QAction*, 5> menuM_{};  // [1..4]: MenuM1..MenuM4
     std::array<QAction*, 9> mpopup_{}; // [1..8]: MPopup1..MPopup8
+    // The "Note" menu's M30..M35 and the "Edition" menu's M60..M63.
+    std::array<QAction*, 6> mNote_{};
+    std::array<QAction*, 4> mEdition_{};
     GeometrieFeuille geometrie_;
     std::optional<Cellule> marque_; // where the cursor's mark is drawn
     QCursor pointeur_;              // the pointer over the cells

@@ -6,6 +6,7 @@
 #include "CurseurFeuille.h"
 #include "Devoirs.h"
 #include "Dialogues.h"
+#include "PressePapier.h"
 #include "TChild.h"
 #include "TDial02.h"
 #include "TDial06.h"
@@ -58,6 +59,22 @@ void TChild::creerMenuNote() {
     mNote_[3]->setText(QStringLiteral("S&upprimer les notes du ") + MotPeriode());
 }
 
+void TChild::menusDevoirsAJour() {
+    const bool v = VueMatiere();
+    const int s = Classe.MatiereCourante;
+    const int nd = v ? Classe.NbDevoir[s][Classe.PeriodeCourante] : Classe.NbDevoirTotal();
+    const bool m30 = v && nd != MaxDevoirs;
+    const bool m62 = m30 && PressePapier().Rempli;
+    mNote_[0]->setEnabled(m30);
+    for (QAction* a : {mNote_[1], mNote_[2], mNote_[3], mEdition_[0], mEdition_[1]})
+        a->setEnabled(v && nd != 0);
+    mNote_[4]->setEnabled(v && Classe.NbDevoirAnnee(s) > 0);
+    mNote_[5]->setEnabled(m30 && nd != 0);
+    mEdition_[2]->setEnabled(m62);
+    mEdition_[3]->setEnabled(m62 && nd != 0);
+}
+
+// The statistics windows hear code 2: the assignments of the period shown changed.
 void TChild::devoirsChanges() {
     // The cursor may stand on an assignment that is gone.
     if (marque_ && !CelluleValide(Classe, *marque_)) marque_.reset();

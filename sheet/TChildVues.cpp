@@ -7,7 +7,6 @@
 #include "Dialogues.h"
 #include "Options.h"
 #include "Plateforme.h"
-#include "PressePapier.h"
 #include "TChild.h"
 
 namespace quillora {
@@ -111,22 +110,11 @@ void TChild::cocherVue() {
 
 void TChild::MettreAJourMenus() {
     M64->setEnabled(true);
-    const bool v = VueMatiere();
-    const int s = Classe.MatiereCourante;
-    const int nd = v ? Classe.NbDevoir[s][Classe.PeriodeCourante] : Classe.NbDevoirTotal();
-    const bool m30 = v && nd != MaxDevoirs;
-    const bool m62 = m30 && PressePapier().Rempli;
-    mNote_[0]->setEnabled(m30);
-    for (QAction* a : {mNote_[1], mNote_[2], mNote_[3], mEdition_[0], mEdition_[1]})
-        a->setEnabled(v && nd != 0);
-    mNote_[4]->setEnabled(v && Classe.NbDevoirAnnee(s) > 0);
-    mNote_[5]->setEnabled(m30 && nd != 0);
-    mEdition_[2]->setEnabled(m62);
-    mEdition_[3]->setEnabled(m62 && nd != 0);
     for (int i = 1; i <= 4; ++i) {
         mpopup_[i]->setEnabled(i != Classe.PeriodeCourante);
         mpopup_[i + 4]->setEnabled(i != Classe.MatiereCourante);
     }
+    menusDevoirsAJour();
     emit etatChange();
 }
 
