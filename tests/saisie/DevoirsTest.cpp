@@ -84,12 +84,12 @@ TEST_F(Devoirs, UneInsertionAnnuleeLaisseLaClasseOctetPourOctet) {
     QSignalSpy notifications(f.get(), &TChild::notification);
     const ImageClasse avant = f->Classe.Image();
     dialogues.gestes = {choisir(2), [](QDialog& d) {
-                             auto* champs = static_cast<TDial02&>(d).Champs();
-                             champs->Commentaire()->setText(QStringLiteral("Oral"));
-                             champs->Coef()->setText(QStringLiteral("x"));
-                             clic(d, "PlusTard"); // refused, the fields half written
-                             d.reject();
-                         }};
+                            auto* champs = static_cast<TDial02&>(d).Champs();
+                            champs->Commentaire()->setText(QStringLiteral("Oral"));
+                            champs->Coef()->setText(QStringLiteral("x"));
+                            clic(d, "PlusTard"); // refused, the fields half written
+                            d.reject();
+                        }};
     f->InsererDevoir();
     EXPECT_TRUE(memesOctets(avant));
     EXPECT_FALSE(f->Modifie);
@@ -158,20 +158,20 @@ TEST_F(Devoirs, UnDevoirSaisiEleveParEleveSeRetrouveALExport) {
     c.NbDevoir[1][1] = 0;
     c.Joker = 0;
     dialogues.gestes = {[](QDialog& d) {
-                             auto* champs = static_cast<TDial02&>(d).Champs();
-                             QTest::keyClick(champs->Date(), Qt::Key_Down);
-                             champs->Duree()->setText(QStringLiteral("1h"));
-                             champs->Coef()->setText(QStringLiteral("2"));
-                             champs->Commentaire()->setText(QStringLiteral("Contrôle"));
-                             clic(d, "Saisir");
-                         },
-                         [](QDialog& d) {
-                             for (const char* n : {"12", "abs", "15.5"}) {
-                                 static_cast<TDial03&>(d).Note()->setText(QLatin1String(n));
-                                 clic(d, "Suivant");
-                             }
-                             clic(d, "Valider");
-                         }};
+                            auto* champs = static_cast<TDial02&>(d).Champs();
+                            QTest::keyClick(champs->Date(), Qt::Key_Down);
+                            champs->Duree()->setText(QStringLiteral("1h"));
+                            champs->Coef()->setText(QStringLiteral("2"));
+                            champs->Commentaire()->setText(QStringLiteral("Contrôle"));
+                            clic(d, "Saisir");
+                        },
+                        [](QDialog& d) {
+                            for (const char* n : {"12", "abs", "15.5"}) {
+                                static_cast<TDial03&>(d).Note()->setText(QLatin1String(n));
+                                clic(d, "Suivant");
+                            }
+                            clic(d, "Valider");
+                        }};
     f->AjouterDevoir();
     ASSERT_TRUE(f->Enregistrer(false));
     TChild g;
