@@ -496,8 +496,8 @@ void TMDI::afficherMenusFeuille(TChild* feuille) {
     menusFeuille_.clear();
     if (!feuille) return;
     QAction* avant = menuFenetre_->menuAction();
-    for (QMenu* m : {feuille->MenuEdition(), feuille->MenuClasse(), feuille->MenuMatiere(),
-                     feuille->MenuAffichage()}) {
+    for (QMenu* m : {feuille->MenuEdition(), feuille->MenuClasse(), feuille->MenuNote(),
+                     feuille->MenuMatiere(), feuille->MenuAffichage()}) {
         menuBar()->insertAction(avant, m->menuAction());
         menusFeuille_ << m->menuAction();
     }

@@ -104,6 +104,21 @@ public:
     void ConfigurerImprimante();
     void ExporterTableau();
 
+    // The assignments of the subject and period shown (the "Note" menu).
+    void AjouterDevoir();
+    void InsererDevoir();
+    void ModifierDevoir();
+    void SupprimerDevoir();
+    void ViderPeriode();
+    void ViderAnnee();
+    // The assignment clipboard (the "Edition" menu).
+    void CopierDevoir();
+    void CouperDevoir();
+    void AjouterDevoirCopie();
+    void InsererDevoirCopie();
+    // Runs the choice of an assignment for `but` (TDial16's purposes); -1789 when cancelled.
+    int ChoisirDevoir(int but);
+
     // Saving; each returns false when nothing was written.
     bool Enregistrer(bool ajouterRecent);
     bool EnregistrerSous();
@@ -125,6 +140,7 @@ public:
     QMenu* MenuClasse() const { return menuClasse_; }
     QMenu* MenuMatiere() const { return menuMatiere_; }
     QMenu* MenuAffichage() const { return menuAffichage_; }
+    QMenu* MenuNote() const { return menuNote_; }
     QMenu* MenuPopup() const { return popup_; }
     const GeometrieFeuille& Geometrie() const { return geometrie_; }
     EtatFeuille Etat() const;
@@ -180,9 +196,14 @@ private:
     bool toucheCurseur(const QKeyEvent* event);
     void deplacerCurseur(int touche);
     void curseurDeplace();
+    void creerMenuNote();
+    void creerMenuEditionDevoirs();
+    void menusDevoirsAJour();
+    void devoirsChanges();
 
     QMenu* menuEdition_ = nullptr;
     QMenu* menuAffichage_ = nullptr;
+    QMenu* menuNote_ = nullptr;
     QMenu* popup_ = nullptr;
     QAction* M64 = nullptr;
     QMenu* menuClasse_ = nullptr;
@@ -193,6 +214,9 @@ private:
     std::array<QAction*, 5> ntrim_{};  // [1..4]: Ntrim1..Ntrim3, NBilan
     std::array<QAction*, 5> menuM_{};  // [1..4]: MenuM1..MenuM4
     std::array<QAction*, 9> mpopup_{}; // [1..8]: MPopup1..MPopup8
+    // The "Note" menu's M30..M35 and the "Edition" menu's M60..M63.
+    std::array<QAction*, 6> mNote_{};
+    std::array<QAction*, 4> mEdition_{};
     GeometrieFeuille geometrie_;
     std::optional<Cellule> marque_; // where the cursor's mark is drawn
     QCursor pointeur_;              // the pointer over the cells

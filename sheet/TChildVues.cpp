@@ -19,10 +19,12 @@ void TChild::creerMenus() {
     };
     menuEdition_ = new QMenu(QStringLiteral("&Edition"), this);
     menuEdition_->setObjectName(QStringLiteral("MEdition"));
+    creerMenuEditionDevoirs();
     M64 = action(menuEdition_, "M64", QStringLiteral("&Exporter le tableau"));
     M64->setStatusTip(QStringLiteral("Exporter vers un tableur"));
     connect(M64, &QAction::triggered, this, &TChild::ExporterTableau);
 
+    creerMenuNote();
     menuAffichage_ = new QMenu(QStringLiteral("&Affichage"), this);
     menuAffichage_->setObjectName(QStringLiteral("MAffichage"));
     popup_ = new QMenu(this);
@@ -82,6 +84,9 @@ void TChild::TexteMenus() {
         mpopup_[i]->setText(ntrim_[i]->text());
         mpopup_[i]->setStatusTip(ntrim_[i]->statusTip());
     }
+    QAction* M33 = mNote_[3];
+    M33->setText(QStringLiteral("S&upprimer les notes du ") + w);
+    M33->setStatusTip(QStringLiteral("Supprimer TOUTES les notes de ce ") + w);
     const bool trois = Classe.NbPeriode == 3;
     ntrim_[3]->setVisible(trois);
     mpopup_[3]->setVisible(trois);
@@ -112,6 +117,7 @@ void TChild::MettreAJourMenus() {
         mpopup_[i]->setEnabled(i != Classe.PeriodeCourante);
         mpopup_[i + 4]->setEnabled(i != Classe.MatiereCourante);
     }
+    menusDevoirsAJour();
     emit etatChange();
 }
 

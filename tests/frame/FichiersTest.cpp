@@ -236,8 +236,8 @@ TEST_F(Fichiers, ExporterLeTableauRemplitLePressePapiers) {
     ASSERT_NE(f, nullptr);
     f->ChangerMatiere(4);
     QApplication::clipboard()->clear();
-    f->MenuEdition()->actions().first()->trigger();
-    EXPECT_EQ(f->MenuEdition()->actions().first()->objectName(), QStringLiteral("M64"));
+    f->MenuEdition()->actions().last()->trigger();
+    EXPECT_EQ(f->MenuEdition()->actions().last()->objectName(), QStringLiteral("M64"));
     EXPECT_EQ(QApplication::clipboard()->text(), texteQt(TexteExport(f->Classe, 4, 1)));
     EXPECT_TRUE(QApplication::clipboard()->text().contains(QLatin1Char('\r')));
     EXPECT_FALSE(QApplication::clipboard()->text().contains(QLatin1Char('\n')));

@@ -148,9 +148,13 @@ TEST_F(Saisie, UneSaisieOuverteArreteLesCommandes) {
     f->EffacerFichier();
     EXPECT_FALSE(f->close());
     EXPECT_FALSE(f->FermetureOK());
+    for (auto commande : {&TChild::AjouterDevoir, &TChild::InsererDevoir, &TChild::ModifierDevoir,
+                          &TChild::SupprimerDevoir, &TChild::ViderPeriode, &TChild::ViderAnnee,
+                          &TChild::CouperDevoir, &TChild::InsererDevoirCopie})
+        (f.get()->*commande)();
     EXPECT_EQ(dialogues.textes(),
-              QStringList(7, QStringLiteral("Terminer d'abord la saisie de la note !")));
-    EXPECT_EQ(dialogues.nombre(QStringLiteral("erreur")), 7);
+              QStringList(15, QStringLiteral("Terminer d'abord la saisie de la note !")));
+    EXPECT_EQ(dialogues.nombre(QStringLiteral("erreur")), 15);
     EXPECT_EQ(f->Classe.PeriodeCourante, 1);
     EXPECT_EQ(f->Classe.MatiereCourante, 1);
     EXPECT_FALSE(f->ModeApercu);

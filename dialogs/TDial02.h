@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+
+#include "Classe.h"
+
+namespace quillora {
+
+class ChampsDevoir;
+
+// A new assignment of the subject and period shown, written into its slot and counted
+// when one of the two validating buttons succeeds. Cancel counts nothing.
+class TDial02 : public QDialog {
+    Q_OBJECT
+public:
+    // `verbe`: "Ajouter" for an assignment at the end, "Insérer" for one put before another;
+    // `a` is the assignment's number.
+    TDial02(TClasse& classe, const QString& verbe, int a, QWidget* parent = nullptr);
+
+    ChampsDevoir* Champs() const { return champs_; }
+
+private:
+    bool place() const;
+    void validerPlusTard();
+    void validerEtSaisir();
+
+    TClasse& classe_;
+    int a_;
+    ChampsDevoir* champs_;
+};
+
+} // namespace quillora

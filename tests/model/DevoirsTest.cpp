@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "Devoirs.h"
+#include "Fabrique.h"
+#include "Saisie.h"
+
+using namespace quillora;
+using namespace quillora::test;
+
+namespace {
+
+using Devoirs = ModeleTest;
+
+bool MemesOctets(const TClasse& a, const TClasse& b) {
+    return std::memcmp(&a.Image(), &b.Image(), sizeof(ImageClasse)) == 0;
+}
+
+// `eleves` students, `n` assignments in subject 1, period 1: grade "e.a", comment "Da".
+TClasse Classe(int eleves, int n) {
+    TClasse c = classeAvecNotes(std::vector<std::vector<std::string>>(eleves));
+    c.NbDevoir[1][1] = static_cast<std::uint8_t>(n);
+    for (int a = 1; a <= n; ++a) {
+        c.Devoir[1][1][a].Commentaire = "D" + std::to_string(a);
+        c.Devoir[1][1][a].Coef = a;
+        for (int e = 1; e <= eleves; ++e)
+            c.Eleve[e].Note[1][1][a] = std::to_string(e) + "." + std::to_string(a);
+    }
+    return c;
+}
+
+TEST_F(Devoirs, AucuneCommandeNeDepasseVingtQuatreDevoirs) {
+    TPressePapier pp;
+    CopierDevoir(Classe(2, 1), 1, 1, 1, pp);
+    struct Cas {
+        int n;
+        bool place; // room for one more
+    };
+    for (const Cas k : {Cas{0, true}, Cas{23, true}, Cas{24, false}}) {
+        TClasse c = Classe(2, k.n);
+        const TClasse avant = c;
+        EXPECT_EQ(InsererDevoirVide(c, 1, 1, 1), k.place) << k.n;
+        EXPECT_EQ(CollerDevoir(c, 1, 1, 1, pp), k.place) << k.n;
+        EXPECT_EQ(c.NbDevoir[1][1], k.place ? k.n + 1 : 24) << k.n;
+        if (!k.place) {
+            EXPECT_TRUE(MemesOctets(c, avant));
+        }
+        // Past the count, nothing to delete or to fill.
+        EXPECT_FALSE(SupprimerDevoir(c, 1, 1, c.NbDevoir[1][1] + 1)) << k.n;
+        EXPECT_FALSE(CollerDevoir(c, 1, 1, c.NbDevoir[1][1] + 2, pp)) << k.n;
+    }
+    TClasse vide = Classe(2, 0);
+    EXPECT_FALSE(SupprimerDevoir(vide, 1, 1, 1));
+}
+
+TEST_F(Devoirs, LesNotesSeCollentParPositionEntreClassesDeTaillesDifferentes) {
+    TPressePapier pp;
+    CopierDevoir(Classe(32, 1), 1, 1, 1, pp); // copied over by the next copy
+    CopierDevoir(Classe(30, 2), 1, 1, 2, pp);
+    EXPECT_EQ(pp.NbEleve, 30);
+    TClasse petite = Classe(28, 0), grande = Classe(32, 0);
+    ASSERT_TRUE(CollerDevoir(petite, 1, 1, 1, pp));
+    ASSERT_TRUE(CollerDevoir(grande, 1, 1, 1, pp));
+    EXPECT_EQ(petite.Eleve[28].Note[1][1][1], "28.2");
+    EXPECT_EQ(grande.Eleve[30].Note[1][1][1], "30.2");
+    EXPECT_TRUE(grande.Eleve[31].Note[1][1][1].empty());
+    EXPECT_TRUE(grande.Eleve[32].Note[1][1][1].empty());
+    EXPECT_EQ(grande.Devoir[1][1][1].Commentaire, "D2");
+}
+
+TEST_F(Devoirs, LaDateProposeeFranchitLesMoisEtLesAnnees) {
+    EXPECT_EQ(TexteDateDevoir(DateHeure{2026, 12, 5}, -5), "lun. 30 nov.");
+    EXPECT_EQ(TexteDateDevoir(DateHeure{2026, 12, 5}, 27), "ven. 1 jan.");
+    EXPECT_EQ(TexteDateDevoir(DateHeure{2028, 2, 28}, 1), cp1252("mar. 29 fév."));
+}
+
+} // namespace

@@ -1,0 +1,284 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <cstring>
+
+#include "ChampsDevoir.h"
+#include "FeuilleSaisie.h"
+#include "Horloge.h"
+#include "PressePapier.h"
+#include "TDial02.h"
+#include "TDial03.h"
+#include "TDial06.h"
+#include "TDial16.h"
+
+using namespace quillora;
+using namespace quillora::test;
+
+namespace {
+
+// The sheet of six students and four assignments, with an empty assignment clipboard and
+// today the 5th of December 2026.
+class Devoirs : public FeuilleSaisie {
+protected:
+    void SetUp() override {
+        FeuilleSaisie::SetUp();
+        PressePapier() = TPressePapier{};
+        DefinirHorloge([] { return DateHeure{2026, 12, 5, 10, 0, 0}; });
+    }
+    void TearDown() override {
+        PressePapier() = TPressePapier{};
+        HorlogeSysteme();
+        FeuilleSaisie::TearDown();
+    }
+    // Chooses assignment `a` in the choice of an assignment.
+    static std::function<void(QDialog&)> choisir(int a) {
+        return [a](QDialog& d) {
+            static_cast<TDial16&>(d).Liste()->setCurrentIndex(a - 1);
+            clic(d, "OK");
+        };
+    }
+    static void taper(QLineEdit* l, const char* t) {
+        l->selectAll();
+        QTest::keyClicks(l, QString::fromUtf8(t));
+    }
+    static void clic(QWidget& d, const char* bouton) {
+        d.findChild<QPushButton*>(QLatin1String(bouton))->click();
+    }
+    bool memesOctets(const ImageClasse& avant) const {
+        return std::memcmp(&avant, &f->Classe.Image(), sizeof(ImageClasse)) == 0;
+    }
+    QAction* action(const char* nom) const { return f->findChild<QAction*>(QLatin1String(nom)); }
+};
+
+TEST_F(Devoirs, LesMenusSuiventLesDevoirsLaVueEtLePressePapiers) {
+    struct Cas {
+        int n, periode;
+        bool rempli;
+        const char* actifs; // M30..M35, M60..M63: 1 when enabled
+    };
+    for (const Cas& k : {Cas{4, 1, false, "111111 1100"}, Cas{24, 1, true, "011110 1100"},
+                         Cas{0, 1, true, "100010 0010"}, Cas{4, 4, true, "000000 0000"}}) {
+        f->Classe.NbDevoir[1][1] = static_cast<std::uint8_t>(k.n);
+        f->Classe.NbDevoir[1][2] = 1; // the year has grades in every case
+        f->Classe.PeriodeCourante = static_cast<std::uint8_t>(k.periode);
+        PressePapier().Rempli = k.rempli;
+        f->MettreAJourMenus();
+        std::string actifs;
+        for (const char* nom :
+             {"M30", "M31", "M32", "M33", "M34", "M35", "", "M60", "M61", "M62", "M63"})
+            actifs += *nom ? (action(nom)->isEnabled() ? '1' : '0') : ' ';
+        EXPECT_EQ(actifs, k.actifs) << k.n << " " << k.periode;
+    }
+    f->Classe.NbPeriode = 2;
+    f->TexteMenus();
+    EXPECT_EQ(action("M33")->text(), QStringLiteral("S&upprimer les notes du Semestre"));
+}
+
+TEST_F(Devoirs, UneInsertionAnnuleeLaisseLaClasseOctetPourOctet) {
+    QSignalSpy notifications(f.get(), &TChild::notification);
+    const ImageClasse avant = f->Classe.Image();
+    dialogues.gestes = {choisir(2), [](QDialog& d) {
+                            auto* champs = static_cast<TDial02&>(d).Champs();
+                            champs->Commentaire()->setText(QStringLiteral("Oral"));
+                            champs->Coef()->setText(QStringLiteral("x"));
+                            clic(d, "PlusTard"); // refused, the fields half written
+                            d.reject();
+                        }};
+    f->InsererDevoir();
+    EXPECT_TRUE(memesOctets(avant));
+    EXPECT_FALSE(f->Modifie);
+    EXPECT_TRUE(notifications.isEmpty());
+}
+
+TEST_F(Devoirs, CouperPuisInsererLaCopieRemetLesDevoirsEnPlace) {
+    const ImageClasse avant = f->Classe.Image();
+    dialogues.gestes = {choisir(2), choisir(2), choisir(2)};
+    f->CopierDevoir();
+    EXPECT_FALSE(f->Modifie);
+    f->CouperDevoir();
+    EXPECT_EQ(f->Classe.Devoir[1][1][2].Commentaire, "Devoir 3");
+    EXPECT_EQ(texte(6, 2), "17");
+    QSignalSpy notifications(f.get(), &TChild::notification);
+    f->InsererDevoirCopie();
+    EXPECT_TRUE(memesOctets(avant));
+    EXPECT_EQ(notifications, (QList<QVariantList>{{2, 1, 0, 0}}));
+    EXPECT_EQ(dialogues.nombre(QStringLiteral("avertissement")), 0);
+
+    // Into a class of five: a warning, then the grades by position.
+    TChild g;
+    g.Classe.NbEleve = 5;
+    g.AjouterDevoirCopie();
+    EXPECT_EQ(dialogues.textes().last(), QStringLiteral("Le nombre d'élève n'est pas identique !"));
+    EXPECT_EQ(g.Classe.NbDevoir[1][1], 1);
+    EXPECT_EQ(g.Classe.Eleve[5].Note[1][1][1], "15");
+}
+
+TEST_F(Devoirs, LesSuppressionsDemandentConfirmation) {
+    struct Cas {
+        void (TChild::*commande)();
+        const char* question;
+        int restants; // assignments of trimesters 1 and 3 after Yes
+    };
+    f->Classe.NbDevoir[1][3] = 2;
+    for (const Cas& k :
+         {Cas{&TChild::SupprimerDevoir, "Supprimer définitivement le devoir n° 1 (Devoir 1) ?", 5},
+          Cas{&TChild::ViderPeriode,
+              "Supprimer définitivement toutes les notes du premier Trimestre ,en Matière 1 ?", 2},
+          Cas{&TChild::ViderAnnee,
+              "Supprimer définitivement TOUTES les notes de l'année scolaire, en Matière 1 ?",
+              0}}) {
+        const ImageClasse avant = f->Classe.Image();
+        for (auto reponse : {QMessageBox::No, QMessageBox::Yes}) {
+            dialogues.gestes = {choisir(1)};
+            dialogues.reponses = {reponse};
+            (f.get()->*k.commande)();
+            EXPECT_EQ(dialogues.textes().last(), QString::fromUtf8(k.question));
+            EXPECT_EQ(f->Modifie, reponse == QMessageBox::Yes);
+            EXPECT_EQ(memesOctets(avant), reponse == QMessageBox::No);
+        }
+        EXPECT_EQ(f->Classe.NbDevoir[1][1] + f->Classe.NbDevoir[1][3], k.restants);
+        f->Classe.Image() = avant;
+        f->MarquerSauve();
+    }
+}
+
+TEST_F(Devoirs, UnDevoirSaisiEleveParEleveSeRetrouveALExport) {
+    Options.imprimerAnnee = false;
+    QTemporaryDir dossier;
+    TClasse& c = f->Classe;
+    c.NomFichier = dossier.filePath(QStringLiteral("4B.cl3")).toStdString();
+    c.AbrevClasse = "4B";
+    c.NbEleve = 3;
+    c.NbDevoir[1][1] = 0;
+    c.Joker = 0;
+    dialogues.gestes = {[](QDialog& d) {
+                            auto* champs = static_cast<TDial02&>(d).Champs();
+                            QTest::keyClick(champs->Date(), Qt::Key_Down);
+                            champs->Duree()->setText(QStringLiteral("1h"));
+                            champs->Coef()->setText(QStringLiteral("2"));
+                            champs->Commentaire()->setText(QStringLiteral("Contrôle"));
+                            clic(d, "Saisir");
+                        },
+                        [](QDialog& d) {
+                            for (const char* n : {"12", "abs", "15.5"}) {
+                                static_cast<TDial03&>(d).Note()->setText(QLatin1String(n));
+                                clic(d, "Suivant");
+                            }
+                            clic(d, "Valider");
+                        }};
+    f->AjouterDevoir();
+    ASSERT_TRUE(f->Enregistrer(false));
+    TChild g;
+    ASSERT_TRUE(g.OuvrirFichier(c.NomFichier));
+    g.ExporterTableau();
+    // No first names: the name column keeps the blank before them.
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+              "4B / Matière 1 / Trim.1\r"
+              "ARNAUD \t12\t12\r"
+              "BLANC \tabs\t?\r"
+              "COLIN \t15.5\t15.5\r"
+              "\t13.8\t13.8\r"
+              "Num\tCoef.\tDurée\tDate\r"
+              "1\t2\t1h\tdim. 6 déc.\tContrôle\r"
+              "Arrondi des moyennes: Aucun arrondi");
+}
+
+TEST_F(Devoirs, NouveauDevoirDateAuClavierEtCoefficientRefuse) {
+    TDial02 d(f->Classe, QStringLiteral("Ajouter"), 5);
+    d.show();
+    QLineEdit* date = d.Champs()->Date();
+    for (Qt::Key k : {Qt::Key_Down, Qt::Key_Down}) QTest::keyClick(date, k);
+    EXPECT_EQ(date->text(), QStringLiteral("lun. 7 déc."));
+    for (Qt::Key k : {Qt::Key_Left, Qt::Key_PageUp, Qt::Key_Up}) QTest::keyClick(date, k);
+    EXPECT_EQ(date->text(), QStringLiteral("ven. 4 déc."));
+    taper(d.Champs()->Coef(), "12");
+    taper(d.Champs()->Commentaire(), "Bilan");
+    QTest::keyClick(d.Champs()->Commentaire(), Qt::Key_Return); // the default button
+    taper(d.Champs()->Coef(), "deux");
+    clic(d, "PlusTard");
+    EXPECT_EQ(dialogues.textes(),
+              (QStringList{QStringLiteral("Le nombre 12.00 est en dehors du domaine de validité.\r"
+                                          "( De 0 à 10 )"),
+                           QStringLiteral("Le coefficient doit être un nombre")}));
+    EXPECT_EQ(d.result(), QDialog::Rejected);
+    EXPECT_EQ(f->Classe.NbDevoir[1][1], 4);
+    // The grades dialog cancelled, the assignment stays uncounted; then counted without grades.
+    taper(d.Champs()->Coef(), "2");
+    clic(d, "Saisir");
+    EXPECT_EQ(f->Classe.NbDevoir[1][1], 4);
+    clic(d, "PlusTard");
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(f->Classe.NbDevoir[1][1], 5);
+    EXPECT_EQ(f->Classe.Devoir[1][1][5].Coef, 2.0);
+    EXPECT_EQ(f->Classe.Devoir[1][1][5].Commentaire, "Bilan");
+}
+
+TEST_F(Devoirs, SaisieDesNotesEleveParEleve) {
+    f->Classe.NbEleve = 3;
+    TDial03 d(f->Classe, 5);
+    d.show();
+    taper(d.Note(), "b+");
+    QTest::keyClick(d.Note(), Qt::Key_Return); // "Suivant"
+    taper(d.Note(), "25");
+    clic(d, "Suivant"); // refused: the same student
+    taper(d.Note(), "12.75");
+    clic(d, "Suivant");
+    taper(d.Note(), "12,75");
+    clic(d, "Suivant"); // the last one stays, its text kept
+    EXPECT_EQ(d.Courant(), 3);
+    EXPECT_EQ(d.Note()->text(), QStringLiteral("12,7"));
+    clic(d, "Precedent");
+    EXPECT_EQ(d.findChild<QGroupBox*>()->title(), QStringLiteral(" BLANC  "));
+    EXPECT_TRUE(f->Classe.Eleve[1].Note[1][1][5].empty()); // nothing written yet
+    clic(d, "Valider");
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(f->Classe.Eleve[1].Note[1][1][5], "B+");
+    // Cut to four, "12.75" would be checked as one grade and stored as another.
+    EXPECT_EQ(f->Classe.Eleve[2].Note[1][1][5], "12.75");
+    EXPECT_EQ(f->Classe.Eleve[3].Note[1][1][5], "12,7");
+}
+
+TEST_F(Devoirs, ModifierEnregistreAuChangementDeLigne) {
+    TDial06 d(f->Classe);
+    EXPECT_EQ(d.Affiche(), 4);
+    taper(d.Champs()->Coef(), "x");
+    d.Liste()->setCurrentIndex(0);
+    EXPECT_EQ(d.Liste()->currentIndex(), 3); // the store failed: the list goes back
+    taper(d.Champs()->Coef(), "0.2");
+    taper(d.Champs()->Duree(), "1h30");
+    d.Liste()->setCurrentIndex(0);
+    EXPECT_EQ(d.Affiche(), 1);
+    EXPECT_EQ(f->Classe.Devoir[1][1][4].Duree, "1h30");
+    EXPECT_EQ(f->Classe.Devoir[1][1][4].Coef, 0.2);
+    d.reject();
+    EXPECT_EQ(d.result(), QDialog::Accepted); // something was stored: the sheet repaints
+
+    // Shown as "0.2" but left untouched, a coefficient keeps its value.
+    f->Classe.Devoir[1][1][4].Coef = 0.25;
+    TDial06 e(f->Classe);
+    clic(e, "OK");
+    EXPECT_EQ(e.result(), QDialog::Accepted);
+    EXPECT_EQ(f->Classe.Devoir[1][1][4].Coef, 0.25);
+}
+
+TEST_F(Devoirs, ChoixDUnDevoir) {
+    TDial16 d(f->Classe, TDial16::Supprimer);
+    d.Liste()->setCurrentIndex(1);
+    clic(d, "OK");
+    EXPECT_EQ(d.Choix(), 2);
+    TDial16 annule(f->Classe, TDial16::Copier);
+    annule.reject();
+    EXPECT_EQ(annule.Choix(), -1789);
+    f->Classe.NbDevoir[1][1] = 0;
+    TDial16 vide(f->Classe, TDial16::Copier);
+    clic(vide, "OK");
+    EXPECT_EQ(vide.result(), QDialog::Rejected);
+}
+
+} // namespace
