@@ -6,6 +6,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "MiseEnPage.h"
+
 namespace quillora {
 
 namespace {
@@ -61,6 +63,11 @@ bool DialoguesQt::imprimer(QPrinter* imprimante, QWidget* parent) {
 }
 
 bool DialoguesQt::configurerImprimante(QPrinter* imprimante, QWidget* parent) {
+    // The toolkit's dialog refuses a printer that writes a PDF file.
+    if (imprimante->outputFormat() != QPrinter::NativeFormat) {
+        MiseEnPage d(imprimante, parent);
+        return d.exec() == QDialog::Accepted;
+    }
     QPageSetupDialog d(imprimante, parent);
     return d.exec() == QDialog::Accepted;
 }

@@ -105,6 +105,8 @@ public:
     QMenu* MenuAffichage() const { return menuAffichage_; }
     QMenu* MenuPopup() const { return popup_; }
     const GeometrieFeuille& Geometrie() const { return geometrie_; }
+    // The whole sheet of the view shown, in pixels: what the window needs to show it all.
+    QSize TailleFeuille() const;
     EtatFeuille Etat() const;
 
 signals:

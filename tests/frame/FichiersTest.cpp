@@ -136,12 +136,17 @@ TEST_F(Fichiers, OuiALaFermetureEnregistreAvantDeFermer) {
     EXPECT_NE(octets(a).indexOf("NOUVEAU"), -1);
 }
 
+// An older settings file names the floppy drive: the copy goes to the documents' backup
+// folder, made for it, and quitting writes that folder into the settings.
 TEST_F(Fichiers, LaCopieDeSauvegardeALaFermeture) {
-    TChild* f = cadre->OuvrirClasse(exemple(QStringLiteral("3A.cl3"), QStringLiteral("3a.cl3")));
-    ASSERT_NE(f, nullptr);
-    QDir(dossier.path()).mkdir(QStringLiteral("sauve"));
-    Options.sauvegarde = true;
-    Options.repsauve = dossier.filePath(QStringLiteral("sauve")).toStdString(); // no final "/"
+    QFile vieux(ini);
+    ASSERT_TRUE(vieux.open(QIODevice::WriteOnly));
+    vieux.write("[Boolean]\nsauvegarde=1\n[Divers]\nrepsauve=A:\\\n");
+    vieux.close();
+    cadre = std::make_unique<TMDI>(ini, ',');
+    const QString repertoire = plateforme.documents + QStringLiteral("/Sauvegardes Quillora");
+    ASSERT_NE(cadre->OuvrirClasse(exemple(QStringLiteral("3A.cl3"), QStringLiteral("3a.cl3"))),
+              nullptr);
     dialogues.reponses = {QMessageBox::Yes};
     cadre->Action(QStringLiteral("M15"))->trigger();
     QApplication::processEvents();
@@ -150,19 +155,40 @@ TEST_F(Fichiers, LaCopieDeSauvegardeALaFermeture) {
         dialogues.affiches[0].texte,
         QStringLiteral("La sauvegarde automatique est activée.\r( Option - Onglet Sauvegarde )\r\r"
                        "Fichier à sauvegarder: 3A.CL3\rDans le répertoire: ") +
-            QString::fromStdString(Options.repsauve) +
-            QStringLiteral("\r\rEffectuer cette sauvegarde ?"));
-    EXPECT_EQ(octets(dossier.filePath(QStringLiteral("sauve/3A.CL3"))).size(), 76632);
+            repertoire + QStringLiteral("\r\rEffectuer cette sauvegarde ?"));
+    EXPECT_EQ(octets(repertoire + QStringLiteral("/3A.CL3")).size(), 76632);
+    ASSERT_TRUE(cadre->close());
+    EXPECT_TRUE(octets(ini).contains(("repsauve=" + repertoire + "\n").toUtf8()));
 
-    // An unreachable backup folder is reported, and the window closes all the same.
-    f = cadre->OuvrirClasse(exemple(QStringLiteral("3A.cl3"), QStringLiteral("3a.cl3")));
-    Options.repsauve = "A:\\";
+    // A folder the teacher chose is never made up: missing, it is reported, and the window
+    // closes all the same.
+    ASSERT_NE(cadre->OuvrirClasse(exemple()), nullptr);
+    Options.repsauve = dossier.filePath(QStringLiteral("cle")).toStdString();
     dialogues.affiches.clear();
     dialogues.reponses = {QMessageBox::Yes};
     cadre->Action(QStringLiteral("M15"))->trigger();
     QApplication::processEvents();
     EXPECT_EQ(dialogues.nombre(QStringLiteral("erreur")), 1);
+    EXPECT_FALSE(QFileInfo::exists(dossier.filePath(QStringLiteral("cle"))));
     EXPECT_TRUE(cadre->Feuilles().isEmpty());
+}
+
+// A class named from another folder, or relative to it, is one file with one name.
+TEST_F(Fichiers, UnCheminRelatifDevientAbsolu) {
+    const QString a = exemple();
+    const QString ici = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dossier.path()));
+    const QString relatif =
+        QStringLiteral("../") + QFileInfo(dossier.path()).fileName() + QStringLiteral("/3A.cl3");
+    EXPECT_EQ(FichierLigneCommande({QStringLiteral("3A.cl3")}), a);
+    TChild* f = cadre->OuvrirClasse(QStringLiteral("3A.cl3"));
+    const bool memeFenetre = cadre->OuvrirClasse(relatif) == f;
+    QDir::setCurrent(ici);
+    ASSERT_NE(f, nullptr);
+    EXPECT_TRUE(memeFenetre);
+    EXPECT_EQ(QString::fromStdString(f->Classe.NomFichier), a);
+    EXPECT_EQ(QString::fromStdString(Options.liste[1]), a);
+    EXPECT_TRUE(Options.liste[2].empty());
 }
 
 TEST_F(Fichiers, EffacerSupprimeLeFichierMaisPasLeBak) {

@@ -1,11 +1,18 @@
 #include <QApplication>
+#include <QComboBox>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPrinter>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QStatusTipEvent>
 #include <QTest>
+#include <functional>
 
 #include "Cadre.h"
+#include "MiseEnPage.h"
+#include "Programme.h"
+#include "ZoneClients.h"
 
 using namespace quillora;
 using namespace quillora::test;
@@ -150,6 +157,89 @@ TEST_F(Vues, LesCommandesDeFichierSuiventLaFeuilleActive) {
     EXPECT_FALSE(cadre->Action(QStringLiteral("MCascade"))->isEnabled());
 }
 
+// However the active sheet goes, the one left gets its period, its menus and its buttons.
+TEST_F(Vues, LaFeuilleQuiResteApresUneFermetureEstActive) {
+    const std::function<void()> fermetures[] = {
+        [&] { cadre->Zone()->activeSubWindow()->close(); },
+        [&] { cadre->Action(QStringLiteral("M15"))->trigger(); },
+        [&] { // the first sheet's prompt cancelled: it stays
+            cadre->Feuilles().first()->MarquerModifie();
+            dialogues.reponses = {QMessageBox::Cancel};
+            cadre->Action(QStringLiteral("M16"))->trigger();
+        },
+        [&] {
+            dialogues.reponses = {QMessageBox::Yes};
+            cadre->Action(QStringLiteral("M17"))->trigger();
+        }};
+    Options.sauvegarde = false;
+    for (const auto& fermer : fermetures) {
+        TChild* a = ouvrir();
+        ouvrir(QStringLiteral("TS2.cl3"));
+        fermer();
+        QApplication::processEvents();
+        ASSERT_EQ(cadre->Feuilles(), QList<TChild*>{a});
+        EXPECT_EQ(cadre->FeuilleActive(), a);
+        EXPECT_EQ(cadre->TexteV2(), QStringLiteral("Trim.1"));
+        for (const char* nom : {"SB7", "SB8", "SB9"})
+            EXPECT_TRUE(cadre->Bouton(QLatin1String(nom))->isEnabled()) << nom;
+        EXPECT_TRUE(cadre->menuBar()->actions().contains(a->MenuAffichage()->menuAction()));
+        a->MarquerSauve();
+        cadre->FermerTous();
+    }
+}
+
+// The paper and orientation chosen are what the preview lays out, as printing does.
+TEST_F(Vues, LaMiseEnPageChoisieEstCelleDeLApercu) {
+    TChild* f = ouvrir();
+    dialogues.orientation = QPageLayout::Landscape;
+    cadre->Action(QStringLiteral("M19"))->trigger();
+    EXPECT_EQ(LargeurPage, 3507);
+    EXPECT_EQ(HauteurPage, 2481);
+    cadre->Bouton(QStringLiteral("SB7"))->click();
+    EXPECT_NEAR(f->ZoomApercu * 2481 * RapportEcranImprimante, f->viewport()->height() - 15, 1e-6);
+
+    // Without a printer, the set-up dialog is the program's own; OK gives its choices.
+    QPrinter pdf;
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    MiseEnPage d(&pdf);
+    d.findChild<QComboBox*>(QStringLiteral("Papier"))->setCurrentIndex(1);
+    d.findChild<QRadioButton*>(QStringLiteral("Paysage"))->setChecked(true);
+    d.Appliquer();
+    EXPECT_EQ(pdf.pageLayout().pageSize().id(), QPageSize::A3);
+    EXPECT_EQ(pdf.pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+// A new sheet shows all it can of itself, always inside the frame, and so does a cascade.
+TEST_F(Vues, LesFenetresRestentDansLeCadreEtMontrentLeurFeuille) {
+    cadre->resize(1366, 768);
+    QApplication::processEvents();
+    const QRect zone = cadre->Zone()->viewport()->rect();
+    std::vector<QRect> places;
+    for (const char* nom : {"TS2.cl3", "3A.cl3", "TS2.cl3"}) {
+        TChild* f = cadre->OuvrirClasse(
+            exemple(QString::fromLatin1(nom), QString::number(places.size()) + ".cl3"));
+        ASSERT_NE(f, nullptr);
+        const QRect place = f->parentWidget()->geometry();
+        EXPECT_TRUE(zone.contains(place)) << nom;
+        // Each way, the whole sheet, or as much as the frame holds.
+        EXPECT_TRUE(f->viewport()->width() >= f->TailleFeuille().width() ||
+                    place.width() == zone.width())
+            << nom;
+        EXPECT_TRUE(f->viewport()->height() >= f->TailleFeuille().height() ||
+                    place.height() == zone.height())
+            << nom;
+        places.push_back(place);
+    }
+    EXPECT_NE(places[0].topLeft(), places[2].topLeft());
+    cadre->Action(QStringLiteral("MCascade"))->trigger();
+    for (TChild* f : cadre->Feuilles()) {
+        const QRect place = f->parentWidget()->geometry();
+        EXPECT_TRUE(zone.contains(place));
+        EXPECT_GE(place.width(), zone.width() * 2 / 3);
+        EXPECT_GE(place.height(), zone.height() * 2 / 3);
+    }
+}
+
 TEST_F(Vues, ApercuEtZoom) {
     TChild* f = ouvrir();
     EXPECT_EQ(cadre->LargeurV1(), 209);
@@ -207,13 +297,20 @@ TEST_F(Vues, LaLigneDEtatMontreLaPeriodeEtLesAides) {
     TChild* f = ouvrir();
     f->ChangerTrimestre(4);
     EXPECT_EQ(cadre->TexteV2(), QStringLiteral("Bilan"));
-    QStatusTipEvent aide(QStringLiteral("Exporter vers un tableur"));
+    // A menu caption's "&" is no part of the hint, but "&&" stands for "&".
+    QStatusTipEvent aide(QStringLiteral("Afficher le &Trimestre 2 && la s&ynthèse"));
     QApplication::sendEvent(cadre.get(), &aide);
-    EXPECT_EQ(cadre->TexteV3(), QStringLiteral("  [ Exporter vers un tableur ]"));
+    EXPECT_EQ(cadre->TexteV3(), QStringLiteral("  [ Afficher le Trimestre 2 & la synthèse ]"));
     QStatusTipEvent sansAide{QString()};
     QApplication::sendEvent(cadre.get(), &sansAide);
     EXPECT_TRUE(cadre->TexteV3().startsWith(QLatin1Char(' ')));
     EXPECT_TRUE(cadre->TexteV3().contains(QStringLiteral("  /  ")));
+
+    // Without a browser, the web site's command gives its address instead.
+    plateforme.navigateur = false;
+    cadre->Action(QStringLiteral("Int4"))->trigger();
+    ASSERT_EQ(dialogues.nombre(QStringLiteral("information")), 1);
+    EXPECT_TRUE(dialogues.affiches[0].texte.endsWith(SiteOfficiel()));
 }
 
 TEST_F(Vues, ImprimerSansImprimantePasseParLeDialogueEtUnPdf) {

@@ -165,7 +165,7 @@ TEST_F(Saisie, UneSaisieOuverteArreteLesCommandes) {
     EXPECT_EQ(f->Classe.PeriodeCourante, 2);
 }
 
-TEST_F(Saisie, HautEtBasValidentPuisDeplacentLeCurseur) {
+TEST_F(Saisie, LesTouchesQuiValidentDeplacentLeCurseur) {
     survoler(note(3, 2));
     touche(Qt::Key_Return);
     saisir(QStringLiteral("15"), Qt::Key_Down);
@@ -181,6 +181,19 @@ TEST_F(Saisie, HautEtBasValidentPuisDeplacentLeCurseur) {
     survoler(note(6, 4));
     saisir(QStringLiteral("17"));
     EXPECT_EQ(texte(3, 2), "17");
+    EXPECT_EQ(f->Etat().Curseur, (Cellule{3, 2}));
+    // Tab and Shift+Tab go along the row; a refused grade keeps the typing where it is.
+    touche(Qt::Key_Return);
+    saisir(QStringLiteral("18"), Qt::Key_Tab);
+    EXPECT_EQ(texte(3, 2), "18");
+    EXPECT_EQ(f->Etat().Curseur, (Cellule{3, 3}));
+    touche(Qt::Key_Return);
+    f->EditNote->setText(QStringLiteral("25"));
+    QTest::keyClick(f->EditNote, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_TRUE(f->SaisieEnCours());
+    EXPECT_EQ(f->focusWidget(), f->EditNote);
+    saisir(QStringLiteral("19"), Qt::Key_Backtab);
+    EXPECT_EQ(texte(3, 3), "19");
     EXPECT_EQ(f->Etat().Curseur, (Cellule{3, 2}));
 }
 
