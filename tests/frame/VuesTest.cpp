@@ -10,6 +10,8 @@
 #include <functional>
 
 #include "Cadre.h"
+#include "ConversionsQt.h"
+#include "GeometrieFeuille.h"
 #include "MiseEnPage.h"
 #include "Programme.h"
 #include "ZoneClients.h"
@@ -245,6 +247,18 @@ TEST_F(Vues, DefilementRapideVersLaFinPuisLeDebut) {
 
 TEST_F(Vues, LaLigneDEtatMontreLaPeriodeEtLesAides) {
     TChild* f = ouvrir();
+    // The cell under the grade cursor, and the clock again off the cells.
+    f->ChangerMatiere(1);
+    f->ChangerTrimestre(1);
+    QTest::qWait(20);
+    const GeometrieFeuille g = GeometrieTableau(f->Etat());
+    QTest::mouseMove(f->viewport(), g.Point(20 * (1 + f->LargeurNom), 25));
+    EXPECT_EQ(cadre->TexteV3(), f->TexteAide());
+    EXPECT_FALSE(cadre->MajHeure);
+    QTest::mouseMove(f->viewport(), g.Point(5, 5));
+    EXPECT_EQ(cadre->TexteV3(), texteQt(DateHeureTexte()));
+    EXPECT_TRUE(cadre->MajHeure);
+
     f->ChangerTrimestre(4);
     EXPECT_EQ(cadre->TexteV2(), QStringLiteral("Bilan"));
     // A menu caption's "&" is no part of the hint, but "&&" stands for "&".
