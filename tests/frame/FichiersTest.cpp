@@ -167,28 +167,28 @@ TEST_F(Fichiers, EffacerSupprimeLeFichierMaisPasLeBak) {
                   QStringLiteral(" ?"));
 }
 
-TEST_F(Fichiers, FermerSansFenetreTermineSansEcrireLesReglages) {
-    QFile::remove(ini);
-    cadre->Bouton(QStringLiteral("SB3"))->click();
-    EXPECT_EQ(terminaisons, 1);
-    EXPECT_FALSE(QFileInfo::exists(ini));
-}
-
+// Quitting writes the recent files, and the next start offers the last one at a click. The
+// close button with no window ends the program at once, the settings unwritten.
 TEST_F(Fichiers, LeDernierFichierSOuvreDUnClicDansLeCadre) {
     const QString a = exemple();
     cadre->OuvrirClasse(a);
     cadre->FermerTous();
     ASSERT_TRUE(cadre->close());
     cadre = std::make_unique<TMDI>(ini, ',');
-    EXPECT_TRUE(cadre->OuvrirDernier);
+    cadre->Terminer = [this] { ++terminaisons; };
     EXPECT_EQ(cadre->windowTitle(),
               QStringLiteral("Cliquer dans la fenètre pour ouvrir le dernier fichier: ") + a);
     emit cadre->Zone()->clicGauche();
     ASSERT_EQ(cadre->Feuilles().size(), 1);
     EXPECT_EQ(cadre->windowTitle(), QStringLiteral("Quillora"));
-    EXPECT_FALSE(cadre->OuvrirDernier);
     emit cadre->Zone()->clicGauche(); // once only
     EXPECT_EQ(cadre->Feuilles().size(), 1);
+
+    cadre->FermerTous();
+    QFile::remove(ini);
+    cadre->Bouton(QStringLiteral("SB3"))->click();
+    EXPECT_EQ(terminaisons, 1);
+    EXPECT_FALSE(QFileInfo::exists(ini));
 }
 
 // The class named on the command line; relative to the folder it was started in, it is
