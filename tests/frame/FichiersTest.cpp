@@ -38,7 +38,8 @@ TEST_F(Fichiers, OuvrirMontreLaClasseEtLaMetEnTeteDesFichiersRecents) {
     EXPECT_TRUE(Options.liste[2].empty());
 }
 
-TEST_F(Fichiers, SauverEcritLaClasseEtSonJumeauBak) {
+// Saving writes the class and its .bak twin; deleting leaves the twin.
+TEST_F(Fichiers, SauverEcritLaClasseEtSonJumeauBakQueLEffacementGarde) {
     const QString a = exemple(QStringLiteral("3A.cl3"), QStringLiteral("3a.cl3"));
     TChild* f = cadre->OuvrirClasse(a);
     ASSERT_NE(f, nullptr);
@@ -64,6 +65,22 @@ TEST_F(Fichiers, SauverEcritLaClasseEtSonJumeauBak) {
     EXPECT_TRUE(f->Modifie);
     EXPECT_TRUE(
         dialogues.textes().first().startsWith(QStringLiteral("Impossible de créer le fichier \"")));
+
+    // Deleting asks first, never offers to save or copy, and keeps the .bak.
+    f->Classe.NomFichier = a.toStdString();
+    Options.sauvegarde = true;
+    dialogues.affiches.clear();
+    dialogues.reponses = {QMessageBox::No, QMessageBox::Yes};
+    cadre->Action(QStringLiteral("M17"))->trigger();
+    EXPECT_TRUE(QFileInfo::exists(a));
+    cadre->Action(QStringLiteral("M17"))->trigger();
+    QApplication::processEvents();
+    EXPECT_FALSE(QFileInfo::exists(a));
+    EXPECT_TRUE(QFileInfo::exists(dossier.filePath(QStringLiteral("3a.bak"))));
+    EXPECT_TRUE(cadre->Feuilles().isEmpty());
+    EXPECT_EQ(dialogues.textes(),
+              QStringList(2, QStringLiteral("Effacer DEFINITIVEMENT du disque le ficher ") + a +
+                                 QStringLiteral(" ?")));
 }
 
 TEST_F(Fichiers, SauverSousChangeDeNomEtDeFichierRecent) {
@@ -141,30 +158,6 @@ TEST_F(Fichiers, LaCopieDeSauvegardeALaFermeture) {
     EXPECT_EQ(dialogues.nombre(QStringLiteral("erreur")), 1);
     EXPECT_FALSE(QFileInfo::exists(dossier.filePath(QStringLiteral("cle"))));
     EXPECT_TRUE(cadre->Feuilles().isEmpty());
-}
-
-TEST_F(Fichiers, EffacerSupprimeLeFichierMaisPasLeBak) {
-    const QString a = exemple(QStringLiteral("3A.cl3"), QStringLiteral("3a.cl3"));
-    TChild* f = cadre->OuvrirClasse(a);
-    ASSERT_NE(f, nullptr);
-    f->MarquerModifie();
-    ASSERT_TRUE(f->EnregistrerAvecCopie());
-    f->MarquerModifie(); // no save prompt when deleting
-    Options.sauvegarde = true;
-    dialogues.affiches.clear();
-    dialogues.reponses = {QMessageBox::No};
-    cadre->Action(QStringLiteral("M17"))->trigger();
-    EXPECT_TRUE(QFileInfo::exists(a));
-    dialogues.reponses = {QMessageBox::Yes};
-    cadre->Action(QStringLiteral("M17"))->trigger();
-    QApplication::processEvents();
-    EXPECT_FALSE(QFileInfo::exists(a));
-    EXPECT_TRUE(QFileInfo::exists(dossier.filePath(QStringLiteral("3a.bak"))));
-    EXPECT_TRUE(cadre->Feuilles().isEmpty());
-    EXPECT_EQ(dialogues.nombre(QStringLiteral("question")), 2);
-    EXPECT_EQ(dialogues.affiches[0].texte,
-              QStringLiteral("Effacer DEFINITIVEMENT du disque le ficher ") + a +
-                  QStringLiteral(" ?"));
 }
 
 // Quitting writes the recent files, and the next start offers the last one at a click. The
