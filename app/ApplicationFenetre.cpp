@@ -3,12 +3,10 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QScreen>
-#include <QTranslator>
 #include <iostream>
 
 #include "Association.h"
@@ -19,6 +17,7 @@
 #include "Plateforme.h"
 #include "TChild.h"
 #include "TMDI.h"
+#include "Traductions.h"
 #include "ZoneClients.h"
 
 namespace quillora {
@@ -65,11 +64,7 @@ int ExecuterFenetre(int argc, char** argv, const Lancement& l) {
     PreparerRenduTexte();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillora"));
-    // French standard buttons ("Oui", "Non", "Annuler") whatever the machine's language.
-    QTranslator qtFrancais;
-    if (qtFrancais.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtFrancais);
+    InstallerTraductions();
     const auto cadre = DemarrerFenetre(l);
     return app.exec();
 }

@@ -1,5 +1,7 @@
 #include "ConversionsQt.h"
 
+#include <QFileInfo>
+
 #include "Cp1252.h"
 
 namespace quillora {
@@ -13,6 +15,13 @@ QString texteQt(std::string_view cp1252) {
 
 std::string texteModele(const QString& texte) {
     return Cp1252DepuisUtf8(texte.toUtf8().toStdString());
+}
+
+QString cheminClasse(const QString& chemin) {
+    if (chemin.isEmpty()) return chemin;
+    const QFileInfo f(chemin);
+    const QString canonique = f.canonicalFilePath();
+    return canonique.isEmpty() ? f.absoluteFilePath() : canonique;
 }
 
 } // namespace quillora

@@ -13,6 +13,11 @@ namespace quillora {
 QString texteQt(std::string_view cp1252);
 std::string texteModele(const QString& texte);
 
+// A class file's one name: absolute, links resolved when the file exists. The same file
+// reached from another folder or through a link is then the same window and the same
+// recent entry, and its name still opens it once the program runs from elsewhere.
+QString cheminClasse(const QString& chemin);
+
 // The settings' 0x00BBGGRR colours (low byte red) to Qt and back.
 inline QColor couleurQt(Couleur c) {
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),

@@ -7,6 +7,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "MiseEnPage.h"
+
 namespace quillora {
 
 namespace {
@@ -62,6 +64,11 @@ bool DialoguesQt::imprimer(QPrinter* imprimante, QWidget* parent) {
 }
 
 bool DialoguesQt::configurerImprimante(QPrinter* imprimante, QWidget* parent) {
+    // The toolkit's dialog refuses a printer that writes a PDF file.
+    if (imprimante->outputFormat() != QPrinter::NativeFormat) {
+        MiseEnPage d(imprimante, parent);
+        return d.exec() == QDialog::Accepted;
+    }
     QPageSetupDialog d(imprimante, parent);
     return d.exec() == QDialog::Accepted;
 }

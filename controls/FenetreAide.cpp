@@ -40,8 +40,10 @@ FenetreAide::FenetreAide(QWidget* parent)
     connect(navigateur_, &QTextBrowser::anchorClicked, this, &FenetreAide::suivreLien);
     connect(navigateur_, &QTextBrowser::sourceChanged, this, [this] {
         const QString titre = navigateur_->documentTitle();
-        setWindowTitle(titre.isEmpty() ? QStringLiteral("Aide de Quillora")
-                                       : QStringLiteral("Aide de Quillora - ") + titre);
+        const QString aide = QStringLiteral("Aide de Quillora");
+        // The start page bears the help's own name.
+        setWindowTitle(titre.isEmpty() || titre == aide ? aide
+                                                        : aide + QStringLiteral(" - ") + titre);
     });
 
     auto* colonne = new QVBoxLayout(this);

@@ -8,8 +8,13 @@
 
 namespace quillora {
 
-void AllerAuSiteOfficiel() {
-    plateforme().ouvrirUrl(QUrl(SiteOfficiel()));
+void AllerAuSiteOfficiel(QWidget* parent) {
+    if (plateforme().ouvrirUrl(QUrl(SiteOfficiel()))) return;
+    dialogues().information(
+        parent, titreInformation(),
+        QStringLiteral("Aucun navigateur internet n'a pu ouvrir le site officiel.\r\r"
+                       "Son adresse : ") +
+            SiteOfficiel());
 }
 
 void ContacterAuteur(QWidget* parent) {

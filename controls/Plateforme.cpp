@@ -22,10 +22,10 @@ bool Plateforme::imprimanteInstallee() {
     return !QPrinterInfo::availablePrinters().isEmpty();
 }
 
-Plateforme::MesuresImprimante Plateforme::mesurerImprimante() {
+Plateforme::MesuresImprimante Plateforme::mesurerImprimante(const QPrinter& p) {
+    if (!imprimanteInstallee() || p.outputFormat() != QPrinter::NativeFormat)
+        return MesuresSansImprimante(p.pageLayout());
     MesuresImprimante m;
-    if (!imprimanteInstallee()) return m;
-    QPrinter p(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     m.resolution = p.resolution();
     const QRect papier = p.paperRect(QPrinter::DevicePixel).toRect();
     m.largeur = papier.width();
@@ -36,13 +36,39 @@ Plateforme::MesuresImprimante Plateforme::mesurerImprimante() {
     return m;
 }
 
+Plateforme::MesuresImprimante Plateforme::MesuresSansImprimante(const QPageLayout& mise) {
+    MesuresImprimante m;
+    if (mise.pageSize().id() != QPageSize::A4) {
+        const QRect papier = mise.fullRectPixels(m.resolution);
+        const QRect page = mise.paintRectPixels(m.resolution);
+        return {m.resolution, papier.width(), papier.height(), page.width(), page.height()};
+    }
+    if (mise.orientation() == QPageLayout::Landscape) {
+        std::swap(m.largeur, m.hauteur);
+        std::swap(m.largeurImprimable, m.hauteurImprimable);
+    }
+    return m;
+}
+
 int Plateforme::resolutionEcran() {
     const QScreen* ecran = QGuiApplication::primaryScreen();
     return ecran ? qRound(ecran->logicalDotsPerInch()) : 96;
 }
 
 bool Plateforme::ouvrirUrl(const QUrl& url) {
-    return QDesktopServices::openUrl(url);
+    if (url.isLocalFile()) return QDesktopServices::openUrl(url);
+    // The toolkit only knows that xdg-open started, not that a browser took the address.
+    // xdg-open says at once when none can; a browser it starts may keep it running for as
+    // long as that browser is open, so it is not waited for beyond that first moment.
+    auto* xdg = new QProcess(qApp);
+    QObject::connect(xdg, &QProcess::finished, xdg, &QObject::deleteLater);
+    xdg->start(QStringLiteral("xdg-open"), {url.toString()});
+    if (!xdg->waitForStarted(5000)) {
+        delete xdg;
+        return QDesktopServices::openUrl(url);
+    }
+    if (!xdg->waitForFinished(1000)) return true;
+    return xdg->exitStatus() == QProcess::NormalExit && xdg->exitCode() == 0;
 }
 
 bool Plateforme::ouvrirEditeur(const QString& fichier) {
@@ -71,6 +97,10 @@ QString Plateforme::dossierConfiguration() {
            QStringLiteral("/quillora");
 }
 
+QString Plateforme::dossierDocuments() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
 QStringList Plateforme::dossiersDonnees() {
     return QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
 }
@@ -93,9 +123,14 @@ void PreparerRenduTexte() {
         qputenv("QT_MAX_CACHED_GLYPH_SIZE", "256");
 }
 
+QPrinter& ImprimanteProgramme() {
+    static QPrinter imprimante(QPrinter::HighResolution);
+    return imprimante;
+}
+
 Plateforme::MesuresImprimante MesurerImprimante() {
     Plateforme& p = plateforme();
-    const auto m = p.mesurerImprimante();
+    const auto m = p.mesurerImprimante(ImprimanteProgramme());
     DefinirMesuresImprimante(p.resolutionEcran(), m.resolution, m.largeur, m.hauteur);
     return m;
 }

@@ -4,6 +4,9 @@
 #include <QStringList>
 #include <QUrl>
 
+class QPageLayout;
+class QPrinter;
+
 namespace quillora {
 
 // What the program asks of the desktop and the system: the warning beep, printers, web
@@ -25,8 +28,11 @@ public:
         int hauteurImprimable = 3423;
     };
     virtual bool imprimanteInstallee();
-    // The default printer's measurements; the A4 values when there is no printer.
-    virtual MesuresImprimante mesurerImprimante();
+    // The measurements of `imprimante` in the paper and orientation it was set up with.
+    virtual MesuresImprimante mesurerImprimante(const QPrinter& imprimante);
+    // Without a printer, pages go to a PDF file at 300 dpi: `mise`'s paper less Qt's
+    // default margins, A4 giving the values above.
+    static MesuresImprimante MesuresSansImprimante(const QPageLayout& mise);
     // Logical dots per inch of the primary screen.
     virtual int resolutionEcran();
 
@@ -48,6 +54,9 @@ public:
     // The user's configuration folder for this program (~/.config/quillora), for the files
     // the program cannot keep beside itself.
     virtual QString dossierConfiguration();
+    // The user's documents folder, home of the backup copies unless the settings name
+    // another.
+    virtual QString dossierDocuments();
     // The freedesktop data folders, the user's own first (~/.local/share, then the
     // system's): where file types, applications and icons are declared.
     virtual QStringList dossiersDonnees();
@@ -62,8 +71,12 @@ void definirPlateforme(Plateforme* p);
 // much of it, so the glyph cache keeps larger sizes.
 void PreparerRenduTexte();
 
-// Fills the model's printer measurements from the platform and returns them with the
-// printable area, which the model does not keep.
+// The program's one printer: the default printer, or a PDF file without one. Its set-up
+// (paper, orientation) lasts for the whole run, for printing and the preview alike.
+QPrinter& ImprimanteProgramme();
+
+// Fills the model's printer measurements from the program's printer and returns them with
+// the printable area, which the model does not keep.
 Plateforme::MesuresImprimante MesurerImprimante();
 
 } // namespace quillora

@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include "ConversionsQt.h"
+
 namespace quillora {
 
 QString FichierLigneCommande(const QStringList& arguments) {
@@ -10,7 +12,8 @@ QString FichierLigneCommande(const QStringList& arguments) {
         // Only the first mention of a class file counts, as with the quoted path the
         // desktop passes.
         const QFileInfo f(a);
-        return f.isFile() && f.suffix().toLower() == QLatin1String("cl3") ? a : QString();
+        return f.isFile() && f.suffix().toLower() == QLatin1String("cl3") ? cheminClasse(a)
+                                                                          : QString();
     }
     return {};
 }

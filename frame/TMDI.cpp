@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QStandardPaths>
@@ -17,6 +18,7 @@
 #include "IconesBoutons.h"
 #include "Internet.h"
 #include "Options.h"
+#include "PlacementFenetres.h"
 #include "Plateforme.h"
 #include "Programme.h"
 #include "TChild.h"
@@ -41,6 +43,16 @@ QFrame* panneau(QWidget* parent, const char* nom) {
 
 } // namespace
 
+QString SansMnemonique(const QString& texte) {
+    // "&&" is a "&" of the text; a lone "&" only marks the letter that follows.
+    QString r;
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        if (texte[i] == QLatin1Char('&') && ++i == texte.size()) break;
+        r += texte[i];
+    }
+    return r;
+}
+
 TMDI::TMDI(const QString& fichierOptions, char separateur, QWidget* parent)
     : QMainWindow(parent), fichierOptions_(fichierOptions), separateur_(separateur) {
     setObjectName(QStringLiteral("MDI"));
@@ -59,6 +71,7 @@ TMDI::TMDI(const QString& fichierOptions, char separateur, QWidget* parent)
 
     v3_->setText(QLatin1Char(' ') + TitreProgramme());
     MajHeure = true;
+    DefinirDossierDocuments(plateforme().dossierDocuments().toStdString());
     const ResultatEcriture lu = LireOptions(fichierOptions_.toStdString(), separateur_, true);
     if (!lu.ok)
         dialogues().avertissement(this, titreAvertissement(), QString::fromStdString(lu.erreur));
@@ -147,6 +160,14 @@ void TMDI::creerMenus() {
         ajouter(menuFichier_, ("MenuF" + std::to_string(i)).c_str(),
                 QStringLiteral("Fichier %1").arg(i), [this, i] { ouvrirRecent(i); });
     connect(menuFichier_, &QMenu::aboutToShow, this, &TMDI::MettreAJourMenuFichier);
+    // The keys every desktop program answers to, shown beside the commands.
+    const std::pair<const char*, QKeySequence::StandardKey> raccourcis[] = {
+        {"M11", QKeySequence::Open},
+        {"M12", QKeySequence::Save},
+        {"M18", QKeySequence::Print},
+        {"M20", QKeySequence::Quit}};
+    for (const auto& [nom, touches] : raccourcis)
+        actions_[QLatin1String(nom)]->setShortcut(touches);
 
     menuFenetre_ = menuBar()->addMenu(QStringLiteral("Fe&nêtre"));
     menuFenetre_->setObjectName(QStringLiteral("MFenetre"));
@@ -164,8 +185,7 @@ void TMDI::creerMenus() {
     });
     ajouter(menuFenetre_, "MMosaiqueV", QStringLiteral("Mosaïque &verticale"),
             [this] { zone_->tileSubWindows(); });
-    ajouter(menuFenetre_, "MCascade", QStringLiteral("&Cascade"),
-            [this] { zone_->cascadeSubWindows(); });
+    ajouter(menuFenetre_, "MCascade", QStringLiteral("&Cascade"), [this] { cascade(); });
     ajouter(menuFenetre_, "MIcone", QStringLiteral("&Arranger les icones"),
             [this] { arrangerIcones(); });
     ajouter(menuFenetre_, "MReduire", QStringLiteral("&Réduire toutes"), [this] {
@@ -191,7 +211,7 @@ void TMDI::creerMenus() {
     QMenu* internet = menuOutils_->addMenu(QStringLiteral("&Internet"));
     internet->setObjectName(QStringLiteral("Internet1"));
     ajouter(internet, "Int4", QStringLiteral("Aller au site officiel"),
-            [] { AllerAuSiteOfficiel(); });
+            [this] { AllerAuSiteOfficiel(this); });
     ajouter(internet, "Int2", QStringLiteral("Contacter l'auteur"),
             [this] { ContacterAuteur(this); });
 }
@@ -294,8 +314,9 @@ QList<TChild*> TMDI::Feuilles() const {
 }
 
 TChild* TMDI::OuvrirClasse(const QString& nomFichier) {
+    const QString chemin = cheminClasse(nomFichier);
     // A class open twice would be saved twice, each copy losing the other's grades.
-    const QString canonique = QFileInfo(nomFichier).canonicalFilePath();
+    const QString canonique = QFileInfo(chemin).canonicalFilePath();
     for (TChild* f : Feuilles())
         if (!canonique.isEmpty() &&
             QFileInfo(QString::fromStdString(f->Classe.NomFichier)).canonicalFilePath() ==
@@ -311,7 +332,7 @@ TChild* TMDI::OuvrirClasse(const QString& nomFichier) {
             delete feuille;
             return nullptr;
         }
-    } else if (const Resultat r = feuille->OuvrirFichier(nomFichier.toStdString()); !r) {
+    } else if (const Resultat r = feuille->OuvrirFichier(chemin.toStdString()); !r) {
         delete feuille;
         dialogues().erreur(this, titreErreur(), QString::fromStdString(r.erreur));
         return nullptr;
@@ -336,9 +357,13 @@ TChild* TMDI::OuvrirClasse(const QString& nomFichier) {
         DesactiverBoutons();
         AfficherPeriode(nullptr, 0);
         MettreAJourMenuFichier();
+        // The next sheet was activated before this one was gone: what the destruction
+        // just turned off must be turned on again for it.
+        if (TChild* suivante = FeuilleActive()) activerFeuille(suivante);
     });
+    QMdiSubWindow* avant = zone_->activeSubWindow();
     QMdiSubWindow* fenetre = zone_->addSubWindow(feuille);
-    fenetre->resize(zone_->viewport()->size() * 3 / 4);
+    placer(fenetre, avant);
     feuille->show();
     zone_->setActiveSubWindow(fenetre);
     feuille->setFocus();
@@ -363,7 +388,7 @@ void TMDI::ouvrir() {
     RetablirTitre();
     QString dossier = DossierProgramme();
     if (!Options.liste[1].empty())
-        dossier = QFileInfo(QString::fromStdString(Options.liste[1])).path();
+        dossier = QFileInfo(QString::fromStdString(Options.liste[1])).absolutePath();
     const QString f = dialogues().fichierAOuvrir(this, QStringLiteral("Ouvrir une classe"), dossier,
                                                  QStringLiteral("Classes (*.cl3)"));
     if (!f.isEmpty()) OuvrirClasse(f);
@@ -436,6 +461,42 @@ void TMDI::remplirMenuFenetre() {
     separateurFenetre_->setVisible(i > 1);
 }
 
+void TMDI::placer(QMdiSubWindow* fenetre, QMdiSubWindow* avant) {
+    auto* feuille = qobject_cast<TChild*>(fenetre->widget());
+    const QSize zone = zone_->viewport()->size();
+    // Laid out once at the area's size, to learn what its borders, title and scroll bars
+    // take around the sheet.
+    fenetre->resize(zone);
+    fenetre->show();
+    if (QLayout* l = fenetre->layout()) l->activate();
+    const QSize bords = fenetre->size() - feuille->viewport()->size();
+    std::optional<QRect> apres;
+    if (avant && !avant->isMaximized() && !avant->isMinimized()) apres = avant->geometry();
+    fenetre->setGeometry(
+        PlaceNouvelleFenetre(zone, feuille->TailleFeuille() + bords, apres, pasCascade(fenetre)));
+}
+
+int TMDI::pasCascade(QMdiSubWindow* fenetre) {
+    // The title bar's height, so that every title stays in sight.
+    return fenetre->widget() ? std::max(fenetre->widget()->geometry().top(), 1) : 24;
+}
+
+void TMDI::cascade() {
+    QList<QMdiSubWindow*> fenetres;
+    for (QMdiSubWindow* w : zone_->subWindowList())
+        if (!w->isMinimized()) fenetres << w;
+    if (fenetres.isEmpty()) return;
+    QMdiSubWindow* active = zone_->activeSubWindow();
+    for (QMdiSubWindow* w : fenetres) w->showNormal();
+    const auto places =
+        PlacesEnCascade(zone_->viewport()->size(), fenetres.size(), pasCascade(fenetres.first()));
+    for (qsizetype i = 0; i < fenetres.size(); ++i) {
+        fenetres[i]->setGeometry(places[i]);
+        fenetres[i]->raise();
+    }
+    if (active) zone_->setActiveSubWindow(active);
+}
+
 void TMDI::arrangerIcones() {
     int x = 0;
     for (QMdiSubWindow* w : zone_->subWindowList()) {
@@ -481,12 +542,18 @@ void TMDI::activation(QMdiSubWindow* fenetre) {
         afficherBoutonsApercu(false);
         feuilleActive_->viewport()->unsetCursor();
     }
-    feuilleActive_ = feuille;
-    afficherMenusFeuille(feuille);
     if (!feuille) {
+        feuilleActive_ = nullptr;
+        afficherMenusFeuille(nullptr);
         MettreAJourMenuFichier();
         return;
     }
+    activerFeuille(feuille);
+}
+
+void TMDI::activerFeuille(TChild* feuille) {
+    feuilleActive_ = feuille;
+    afficherMenusFeuille(feuille);
     AfficherPeriode(&feuille->Classe, feuille->Classe.PeriodeCourante);
     feuille->MettreAJourMenus();
 }
@@ -615,7 +682,7 @@ void TMDI::afficherAide(const QString& aide) {
     if (aide.isEmpty())
         v3_->setText(texteQt(DateHeureTexte()));
     else
-        v3_->setText(QStringLiteral("  [ ") + aide + QStringLiteral(" ]"));
+        v3_->setText(QStringLiteral("  [ ") + SansMnemonique(aide) + QStringLiteral(" ]"));
 }
 
 bool TMDI::event(QEvent* event) {

@@ -18,6 +18,10 @@ namespace quillora {
 class TChild;
 class ZoneClients;
 
+// A menu caption as plain text: the hints of the status line show "Trimestre 2", not
+// "&Trimestre 2".
+QString SansMnemonique(const QString& texte);
+
 // The program's main window: the class windows, the file, window and tools menus, the
 // bar of speed buttons and the status line.
 class TMDI : public QMainWindow {
@@ -68,12 +72,18 @@ private:
     QToolButton* bouton(const char* nom, const QString& aide, const QIcon& icone,
                         const QString& texte, void (TMDI::*action)());
     void activation(QMdiSubWindow* fenetre);
+    // What the active sheet turns on: its menus, its period, the buttons it enables.
+    void activerFeuille(TChild* feuille);
     void afficherMenusFeuille(TChild* feuille);
     void suivreFeuille();
     void afficherBoutonsApercu(bool apercu);
     void afficherAide(const QString& aide);
     void remplirMenuFenetre();
     void arrangerIcones();
+    // A new window: its whole sheet in sight when the area allows, never outside it.
+    void placer(QMdiSubWindow* fenetre, QMdiSubWindow* avant);
+    static int pasCascade(QMdiSubWindow* fenetre);
+    void cascade();
 
     // Speed-button and menu commands.
     void sauver();

@@ -15,6 +15,11 @@
 namespace quillora {
 
 namespace {
+std::string& dossierSauvegardeDefaut() {
+    static std::string dossier;
+    return dossier;
+}
+
 TOptions defauts() {
     TOptions o;
     InitOptions(o);
@@ -55,7 +60,7 @@ void InitOptions(TOptions& o) {
     const Couleur couleurs[12] = {noir,  noir, argent, noir, noir,  noir,
                                   rouge, noir, rouge,  noir, blanc, jaune};
     for (int i = 1; i <= 12; ++i) o.couleur[i] = couleurs[i - 1];
-    o.repsauve = "A:\\";
+    o.repsauve = dossierSauvegardeDefaut();
     for (int i = 1; i <= 3; ++i) o.liste[i].clear();
     o.polname = "Arial";
     static const CorrespondanceLettre lettres[15] = {
@@ -149,6 +154,20 @@ std::string TexteOptions(const TOptions& o, char separateur) {
     return ini.Texte();
 }
 
+void DefinirDossierDocuments(const std::string& documents) {
+    std::string dossier = documents;
+    if (!dossier.empty() && dossier.back() != '/') dossier += '/';
+    dossierSauvegardeDefaut() = dossier + "Sauvegardes Quillora";
+    OptionsDefaut.repsauve = dossierSauvegardeDefaut();
+}
+
+bool DossierSauvegardePossible(const std::string& dossier) {
+    const bool lecteur =
+        dossier.size() >= 2 && dossier[1] == ':' &&
+        ((dossier[0] >= 'A' && dossier[0] <= 'Z') || (dossier[0] >= 'a' && dossier[0] <= 'z'));
+    return !dossier.empty() && !lecteur;
+}
+
 TOptions OptionsDepuisTexte(std::string_view texte, char separateur, const TOptions& defaut) {
     const FichierIni ini = FichierIni::Analyser(texte);
     TOptions o = defaut;
@@ -188,6 +207,8 @@ TOptions OptionsDepuisTexte(std::string_view texte, char separateur, const TOpti
     }
     for (const auto& c : ClesReelles) o.*c.champ = reel("Divers", c.nom, defaut.*c.champ);
     o.repsauve = texteOu("Divers", "repsauve", defaut.repsauve, 255);
+    // Written back on quitting: the file then names the folder the copies really go to.
+    if (!DossierSauvegardePossible(o.repsauve)) o.repsauve = defaut.repsauve;
     for (int i = 1; i <= 3; ++i) o.liste[i] = texteOu("Divers", numero("liste", i), "", 255);
     o.polname = texteOu("Divers", "polname", defaut.polname, 32);
     for (int i = 1; i <= 15; ++i) {

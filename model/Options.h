@@ -73,6 +73,14 @@ extern const std::array<char, 10> SeparateursTitre;
 
 void InitOptions(TOptions& o);
 
+// The backup folder of a new installation is "Sauvegardes Quillora" in `documents`, the
+// user's documents folder, which only the window system knows; from this call on it is the
+// default of `repsauve`, in OptionsDefaut and in every InitOptions. Until then it is empty.
+void DefinirDossierDocuments(const std::string& documents);
+// Whether a stored backup folder can be a folder here: a drive letter ("A:\", the floppy
+// drive older settings files name) or nothing at all cannot, and reads as the default.
+bool DossierSauvegardePossible(const std::string& dossier);
+
 // Settings file text. Reals are written and read with `separateur` as decimal separator
 // (the user's locale). Reading never fails: every unreadable key takes its default.
 std::string TexteOptions(const TOptions& o, char separateur);

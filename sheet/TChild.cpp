@@ -42,8 +42,8 @@ EtatFeuille TChild::Etat() const {
 Resultat TChild::OuvrirFichier(const std::string& chemin) {
     NouveauFichier = false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    // The path is kept as given: lower-casing it, as a case-blind file system allowed,
-    // would name another file here.
+    // The path keeps its case: lower-casing it, as a case-blind file system allowed, would
+    // name another file here.
     Classe.NomFichier = chemin.size() > 255 ? chemin.substr(0, 255) : chemin;
     const Resultat r = Classe.Charger();
     QApplication::restoreOverrideCursor();
@@ -108,6 +108,11 @@ void TChild::paintEvent(QPaintEvent* event) {
     painter.end();
     appliquerDefilement();
     emit feuilleDessinee();
+}
+
+QSize TChild::TailleFeuille() const {
+    const Defilement d = CalculerDefilement(Classe, Etat());
+    return {d.largeur, d.hauteur};
 }
 
 void TChild::appliquerDefilement() {

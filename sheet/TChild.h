@@ -143,6 +143,8 @@ public:
     QMenu* MenuNote() const { return menuNote_; }
     QMenu* MenuPopup() const { return popup_; }
     const GeometrieFeuille& Geometrie() const { return geometrie_; }
+    // The whole sheet of the view shown, in pixels: what the window needs to show it all.
+    QSize TailleFeuille() const;
     EtatFeuille Etat() const;
 
 signals:

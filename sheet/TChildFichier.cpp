@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
@@ -20,12 +21,6 @@ namespace {
 
 QString chemin(const std::string& c) {
     return QString::fromStdString(c);
-}
-
-// The one printer of the program, so that the set-up dialog's choices last.
-QPrinter& imprimante() {
-    static QPrinter p(QPrinter::HighResolution);
-    return p;
 }
 
 } // namespace
@@ -53,6 +48,7 @@ bool TChild::EnregistrerSous() {
                                                   QStringLiteral("Classes (*.cl3)"));
     if (nom.isEmpty()) return false;
     if (QFileInfo(nom).suffix().isEmpty()) nom += QStringLiteral(".cl3");
+    nom = cheminClasse(nom);
     const std::string ancien = Classe.NomFichier;
     Classe.NomFichier = nom.toStdString();
     Rafraichir();
@@ -155,6 +151,9 @@ void TChild::sauvegardeDeFermeture() {
                                           "( Option - Onglet Sauvegarde )"));
         return;
     }
+    // The default folder is the program's own, made at its first use; a folder the teacher
+    // chose is never made up, so that a missing one (a key not plugged in) is reported.
+    if (Options.repsauve == OptionsDefaut.repsauve) QDir().mkpath(repertoire);
     // A folder typed without its final separator still means that folder.
     QString cible = repertoire;
     if (!cible.endsWith(QLatin1Char('/'))) cible += QLatin1Char('/');
@@ -164,7 +163,7 @@ void TChild::sauvegardeDeFermeture() {
 }
 
 void TChild::Imprimer(bool SansDialogue) {
-    QPrinter& p = imprimante();
+    QPrinter& p = ImprimanteProgramme();
     // Without a printer the print dialog offers a PDF file, named after the class.
     const bool imprimanteReelle = plateforme().imprimanteInstallee();
     if (!imprimanteReelle) {
@@ -184,7 +183,7 @@ void TChild::Imprimer(bool SansDialogue) {
 }
 
 void TChild::ConfigurerImprimante() {
-    if (!dialogues().configurerImprimante(&imprimante(), this)) return;
+    if (!dialogues().configurerImprimante(&ImprimanteProgramme(), this)) return;
     MesurerImprimante();
     Rafraichir();
 }

@@ -133,8 +133,11 @@ void TChild::FinSaisie(int ligne, int colonne) {
     else
         emit notification(3, p, colonne, ligne);
     viewport()->update(ZonesModifiees(Classe, Etat(), Cellule{ligne, colonne}));
-    const int touche = EditNote->DerniereTouche;
-    if (Options.trait && (touche == Qt::Key_Up || touche == Qt::Key_Down)) {
+    // Up and Down go on down the column; Tab and Shift+Tab along the row, as in a table.
+    int touche = EditNote->DerniereTouche;
+    if (touche == Qt::Key_Tab) touche = Qt::Key_Right;
+    if (touche == Qt::Key_Backtab) touche = Qt::Key_Left;
+    if (Options.trait && touche != Qt::Key_Return && touche != Qt::Key_Enter) {
         deplacerCurseur(touche);
         curseurDeplace();
     }

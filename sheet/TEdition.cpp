@@ -18,7 +18,9 @@ TEdition::TEdition(TClasse& classe, QWidget* parent) : QLineEdit(parent), Classe
 
 void TEdition::keyPressEvent(QKeyEvent* event) {
     DerniereTouche = event->key();
-    switch (event->key()) {
+    if (DerniereTouche == Qt::Key_Tab && event->modifiers() & Qt::ShiftModifier)
+        DerniereTouche = Qt::Key_Backtab;
+    switch (DerniereTouche) {
     case Qt::Key_Escape:
         event->accept();
         emit finSaisie(Abandon, Colonne);
@@ -27,6 +29,8 @@ void TEdition::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Enter:
     case Qt::Key_Up:
     case Qt::Key_Down:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
         // Kept here: the sheet under the control would take them for cursor moves.
         event->accept();
         valider();
@@ -35,6 +39,12 @@ void TEdition::keyPressEvent(QKeyEvent* event) {
         QLineEdit::keyPressEvent(event);
         break;
     }
+}
+
+// Tab would take the focus away and leave the entry open with no key reaching it: it
+// reaches keyPressEvent instead.
+bool TEdition::focusNextPrevChild(bool) {
+    return false;
 }
 
 void TEdition::valider() {

@@ -8,8 +8,8 @@
 namespace quillora {
 
 // The small edit control laid over a cell of the sheet while a grade or a coefficient is
-// typed. Enter, Up and Down store the text when the rules of entry accept it; Escape
-// abandons it. Either way the sheet hears of it through `finSaisie`.
+// typed. Enter, Up, Down, Tab and Shift+Tab store the text when the rules of entry accept
+// it; Escape abandons it. Either way the sheet hears of it through `finSaisie`.
 class TEdition : public QLineEdit {
     Q_OBJECT
 
@@ -30,6 +30,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void valider();

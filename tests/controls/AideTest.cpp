@@ -37,7 +37,9 @@ FenetreAide* fenetreOuverte() {
 TEST(PagesAide, EveryTopicHasATitledPageAndEveryLinkLeadsSomewhere) {
     QStringList pages{FenetreAide::PageAccueil()};
     for (const QString& s : sujets) pages << s + QStringLiteral(".htm");
-    for (const QString& page : pages) {
+    // The topics' pages, and the pages their links lead to.
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const QString page = pages[i];
         QFile f(sources + page);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << "missing help page " << page;
         const QString html = QString::fromUtf8(f.readAll());
@@ -48,6 +50,8 @@ TEST(PagesAide, EveryTopicHasATitledPageAndEveryLinkLeadsSomewhere) {
             const auto l = m.next();
             QFile cible(sources + l.captured(1));
             ASSERT_TRUE(cible.open(QIODevice::ReadOnly)) << page << " -> " << l.captured(1);
+            if (l.captured(1).endsWith(QLatin1String(".htm")) && !pages.contains(l.captured(1)))
+                pages << l.captured(1);
             if (!l.captured(3).isEmpty()) {
                 EXPECT_TRUE(cible.readAll().contains(
                     QStringLiteral("<a name=\"%1\">").arg(l.captured(3)).toUtf8()))
@@ -120,6 +124,10 @@ TEST_F(Aide, TheFolderIsLookedForInOrderAndTheWindowBrowsesFromTheTopic) {
     AfficherAide(QStringLiteral("stat_02"));
     EXPECT_EQ(fenetreOuverte(), f);
     EXPECT_EQ(n->source().fileName(), "stat_02.htm");
+    action("Sommaire")->trigger();
+    EXPECT_EQ(n->source().fileName(), "Sommaire.htm");
+    EXPECT_EQ(f->windowTitle(), "Aide de Quillora"); // the page's title is the help's own
+    AfficherAide(QStringLiteral("LesOptions"));
     AfficherAide();
     EXPECT_EQ(n->source().fileName(), "Sommaire.htm");
 }

@@ -32,6 +32,9 @@ protected:
         for (TChild* f : cadre->Feuilles()) f->MarquerSauve();
         Options.sauvegarde = false;
         cadre.reset();
+        // The program's one printer outlives the test.
+        ImprimanteProgramme().setPageSize(QPageSize(QPageSize::A4));
+        ImprimanteProgramme().setPageOrientation(QPageLayout::Portrait);
         InitOptions(Options);
     }
 

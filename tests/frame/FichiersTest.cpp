@@ -19,68 +19,68 @@ TEST_F(Fichiers, OuvrirMontreLaClasseEtLaMetEnTeteDesFichiersRecents) {
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(f->Classe.NbEleve, 28);
     EXPECT_EQ(f->windowTitle(), a + QStringLiteral("[*]"));
-    EXPECT_FALSE(f->Modifie);
     EXPECT_EQ(cadre->TexteV2(), QStringLiteral("Trim.1"));
-    EXPECT_TRUE(cadre->Action(QStringLiteral("MenuF1"))->isVisible());
     EXPECT_EQ(cadre->Action(QStringLiteral("MenuF1"))->text(), a);
     EXPECT_FALSE(cadre->Action(QStringLiteral("MenuF2"))->isVisible());
-
     // Opening it again shows the same window rather than a second copy.
     EXPECT_EQ(cadre->OuvrirClasse(a), f);
     EXPECT_EQ(cadre->Feuilles().size(), 1);
-}
 
-TEST_F(Fichiers, UnFichierIllisibleNOuvreAucuneFenetre) {
-    const QString f = dossier.filePath(QStringLiteral("court.cl3"));
-    QFile court(f);
-    ASSERT_TRUE(court.open(QIODevice::WriteOnly));
-    court.write(QByteArray(100, 'x'));
-    court.close();
-    EXPECT_EQ(cadre->OuvrirClasse(f), nullptr);
+    // A file that cannot be read opens no window and leaves the list alone.
+    const QString court = dossier.filePath(QStringLiteral("court.cl3"));
+    QFile(court).open(QIODevice::WriteOnly);
+    EXPECT_EQ(cadre->OuvrirClasse(court), nullptr);
     EXPECT_EQ(cadre->OuvrirClasse(dossier.filePath(QStringLiteral("absent.cl3"))), nullptr);
-    EXPECT_TRUE(cadre->Feuilles().isEmpty());
-    ASSERT_EQ(dialogues.nombre(QStringLiteral("erreur")), 2);
-    EXPECT_EQ(dialogues.affiches[0].texte, QStringLiteral("Erreur de lecture du flux"));
-    EXPECT_TRUE(dialogues.affiches[1].texte.startsWith(
-        QStringLiteral("Impossible d'ouvrir le fichier \"")));
-    EXPECT_TRUE(Options.liste[1].empty());
+    EXPECT_EQ(cadre->Feuilles().size(), 1);
+    EXPECT_EQ(dialogues.textes().first(), QStringLiteral("Erreur de lecture du flux"));
+    EXPECT_TRUE(
+        dialogues.textes().last().startsWith(QStringLiteral("Impossible d'ouvrir le fichier \"")));
+    EXPECT_TRUE(Options.liste[2].empty());
 }
 
-TEST_F(Fichiers, SauverEcritLaClasseEtSonJumeauBak) {
+// Saving writes the class and its .bak twin; deleting leaves the twin.
+TEST_F(Fichiers, SauverEcritLaClasseEtSonJumeauBakQueLEffacementGarde) {
     const QString a = exemple(QStringLiteral("3A.cl3"), QStringLiteral("3a.cl3"));
     TChild* f = cadre->OuvrirClasse(a);
     ASSERT_NE(f, nullptr);
     EXPECT_FALSE(cadre->Action(QStringLiteral("M12"))->isEnabled());
     f->Classe.Eleve[1].Note[1][1][1] = "20";
     f->MarquerModifie();
-    EXPECT_TRUE(cadre->Action(QStringLiteral("M12"))->isEnabled());
     EXPECT_TRUE(cadre->Bouton(QStringLiteral("SB1"))->isEnabled());
-
     cadre->Action(QStringLiteral("M12"))->trigger();
     const QByteArray cl3 = octets(a);
     ASSERT_EQ(cl3.size(), 76632);
-    EXPECT_EQ(octets(dossier.filePath(QStringLiteral("3a.bak"))), cl3);
-    EXPECT_FALSE(f->Modifie);
-    EXPECT_FALSE(cadre->Action(QStringLiteral("M12"))->isEnabled());
-
     TClasse relue;
     relue.Initialiser();
     relue.NomFichier = a.toStdString();
     ASSERT_TRUE(relue.Charger());
     EXPECT_EQ(relue.Eleve[1].Note[1][1][1], "20");
-}
+    EXPECT_EQ(octets(dossier.filePath(QStringLiteral("3a.bak"))), cl3);
+    EXPECT_FALSE(cadre->Action(QStringLiteral("M12"))->isEnabled());
 
-TEST_F(Fichiers, UnEnregistrementImpossibleLaisseLaFeuilleModifiee) {
-    const QString a = exemple();
-    TChild* f = cadre->OuvrirClasse(a);
-    ASSERT_NE(f, nullptr);
+    // A save that fails is reported and leaves the sheet modified.
     f->MarquerModifie();
     f->Classe.NomFichier = dossier.filePath(QStringLiteral("absent/3A.cl3")).toStdString();
     EXPECT_FALSE(f->EnregistrerAvecCopie());
     EXPECT_TRUE(f->Modifie);
-    EXPECT_GE(dialogues.nombre(QStringLiteral("erreur")), 1);
-    EXPECT_TRUE(dialogues.affiches[0].texte.startsWith(
-        QStringLiteral("Impossible de créer le fichier \"")));
+    EXPECT_TRUE(
+        dialogues.textes().first().startsWith(QStringLiteral("Impossible de créer le fichier \"")));
+
+    // Deleting asks first, never offers to save or copy, and keeps the .bak.
+    f->Classe.NomFichier = a.toStdString();
+    Options.sauvegarde = true;
+    dialogues.affiches.clear();
+    dialogues.reponses = {QMessageBox::No, QMessageBox::Yes};
+    cadre->Action(QStringLiteral("M17"))->trigger();
+    EXPECT_TRUE(QFileInfo::exists(a));
+    cadre->Action(QStringLiteral("M17"))->trigger();
+    QApplication::processEvents();
+    EXPECT_FALSE(QFileInfo::exists(a));
+    EXPECT_TRUE(QFileInfo::exists(dossier.filePath(QStringLiteral("3a.bak"))));
+    EXPECT_TRUE(cadre->Feuilles().isEmpty());
+    EXPECT_EQ(dialogues.textes(),
+              QStringList(2, QStringLiteral("Effacer DEFINITIVEMENT du disque le ficher ") + a +
+                                 QStringLiteral(" ?")));
 }
 
 TEST_F(Fichiers, SauverSousChangeDeNomEtDeFichierRecent) {
@@ -95,53 +95,45 @@ TEST_F(Fichiers, SauverSousChangeDeNomEtDeFichierRecent) {
     EXPECT_EQ(f->windowTitle(), nouveau + QStringLiteral(".cl3[*]"));
 }
 
-TEST_F(Fichiers, AnnulerALaFermetureGardeLaFenetreEtArreteQuitter) {
-    TChild* a = cadre->OuvrirClasse(exemple(QStringLiteral("3A.cl3"), QStringLiteral("a.cl3")));
+TEST_F(Fichiers, LaQuestionALaFermeture) {
+    const QString fa = exemple(QStringLiteral("3A.cl3"), QStringLiteral("a.cl3"));
+    TChild* a = cadre->OuvrirClasse(fa);
     TChild* b = cadre->OuvrirClasse(exemple(QStringLiteral("TS2.cl3"), QStringLiteral("b.cl3")));
     ASSERT_TRUE(a && b);
+    a->Classe.Eleve[2].Nom = "NOUVEAU";
     a->MarquerModifie();
     b->MarquerModifie();
     Options.sauvegarde = false;
-    // The last window is asked first; cancelling it stops everything.
+    // The last window is asked first; cancelling it stops quitting.
     dialogues.reponses = {QMessageBox::Cancel};
-    EXPECT_FALSE(cadre->close());
-    EXPECT_FALSE(cadre->FermetureOK);
-    EXPECT_EQ(cadre->Feuilles().size(), 2);
-    ASSERT_EQ(dialogues.nombre(QStringLiteral("question")), 1);
-    EXPECT_EQ(
-        dialogues.affiches[0].texte,
-        QStringLiteral("Le fichier ") + QString::fromStdString(b->Classe.NomFichier) +
-            QStringLiteral(" à été modifié, mais pas sauvé.\r\rCe fichier doit il être sauvé ?\r"));
-    EXPECT_FALSE(QFileInfo::exists(ini + QStringLiteral(".absent"))); // nothing else happened
-
-    // "No" for the last, then "No" for the first: both close and the settings are written.
-    dialogues.reponses = {QMessageBox::No, QMessageBox::No};
     QFile::remove(ini);
+    EXPECT_FALSE(cadre->close());
+    EXPECT_EQ(cadre->Feuilles().size(), 2);
+    EXPECT_EQ(
+        dialogues.textes(),
+        QStringList{QStringLiteral("Le fichier ") + QString::fromStdString(b->Classe.NomFichier) +
+                    QStringLiteral(" à été modifié, mais pas sauvé.\r\rCe fichier doit il être "
+                                   "sauvé ?\r")});
+    EXPECT_FALSE(QFileInfo::exists(ini));
+    // "No" closes the last as it is, "Yes" saves the first: the settings are then written.
+    dialogues.reponses = {QMessageBox::No, QMessageBox::Yes};
     EXPECT_TRUE(cadre->close());
     EXPECT_TRUE(cadre->Feuilles().isEmpty());
+    EXPECT_NE(octets(fa).indexOf("NOUVEAU"), -1);
     EXPECT_TRUE(QFileInfo::exists(ini));
 }
 
-TEST_F(Fichiers, OuiALaFermetureEnregistreAvantDeFermer) {
-    const QString a = exemple();
-    TChild* f = cadre->OuvrirClasse(a);
-    ASSERT_NE(f, nullptr);
-    f->Classe.Eleve[2].Nom = "NOUVEAU";
-    f->MarquerModifie();
-    Options.sauvegarde = false;
-    dialogues.reponses = {QMessageBox::Yes};
-    cadre->Action(QStringLiteral("M15"))->trigger();
-    QApplication::processEvents();
-    EXPECT_TRUE(cadre->Feuilles().isEmpty());
-    EXPECT_NE(octets(a).indexOf("NOUVEAU"), -1);
-}
-
+// An older settings file names the floppy drive: the copy goes to the documents' backup
+// folder, made for it, and quitting writes that folder into the settings.
 TEST_F(Fichiers, LaCopieDeSauvegardeALaFermeture) {
-    TChild* f = cadre->OuvrirClasse(exemple(QStringLiteral("3A.cl3"), QStringLiteral("3a.cl3")));
-    ASSERT_NE(f, nullptr);
-    QDir(dossier.path()).mkdir(QStringLiteral("sauve"));
-    Options.sauvegarde = true;
-    Options.repsauve = dossier.filePath(QStringLiteral("sauve")).toStdString(); // no final "/"
+    QFile vieux(ini);
+    ASSERT_TRUE(vieux.open(QIODevice::WriteOnly));
+    vieux.write("[Boolean]\nsauvegarde=1\n[Divers]\nrepsauve=A:\\\n");
+    vieux.close();
+    cadre = std::make_unique<TMDI>(ini, ',');
+    const QString repertoire = plateforme.documents + QStringLiteral("/Sauvegardes Quillora");
+    ASSERT_NE(cadre->OuvrirClasse(exemple(QStringLiteral("3A.cl3"), QStringLiteral("3a.cl3"))),
+              nullptr);
     dialogues.reponses = {QMessageBox::Yes};
     cadre->Action(QStringLiteral("M15"))->trigger();
     QApplication::processEvents();
@@ -150,14 +142,17 @@ TEST_F(Fichiers, LaCopieDeSauvegardeALaFermeture) {
         dialogues.affiches[0].texte,
         QStringLiteral("La sauvegarde automatique est activée.\r( Option - Onglet Sauvegarde )\r\r"
                        "Fichier à sauvegarder: 3A.CL3\rDans le répertoire: ") +
-            QString::fromStdString(Options.repsauve) +
-            QStringLiteral("\r\rEffectuer cette sauvegarde ?"));
-    EXPECT_EQ(octets(dossier.filePath(QStringLiteral("sauve/3A.CL3"))).size(), 76632);
+            repertoire + QStringLiteral("\r\rEffectuer cette sauvegarde ?"));
+    EXPECT_EQ(octets(repertoire + QStringLiteral("/3A.CL3")).size(), 76632);
+    ASSERT_TRUE(cadre->close());
+    EXPECT_TRUE(octets(ini).contains(("repsauve=" + repertoire + "\n").toUtf8()));
 
-    // An unreachable or emptied backup folder is reported, nothing lands at the root, and
-    // the window closes all the same.
-    for (const char* repertoire : {"A:\\", ""}) {
-        f = cadre->OuvrirClasse(exemple(QStringLiteral("3A.cl3"), QStringLiteral("3a.cl3")));
+    // A folder that cannot be one here, an emptied one or one the teacher chose that is
+    // missing: reported, nothing lands at the root or is made up, and the window closes all
+    // the same.
+    const std::string cle = dossier.filePath(QStringLiteral("cle")).toStdString();
+    for (const std::string& repertoire : {std::string("A:\\"), std::string(), cle}) {
+        ASSERT_NE(cadre->OuvrirClasse(exemple()), nullptr);
         Options.repsauve = repertoire;
         dialogues.affiches.clear();
         dialogues.reponses = {QMessageBox::Yes};
@@ -167,68 +162,58 @@ TEST_F(Fichiers, LaCopieDeSauvegardeALaFermeture) {
         EXPECT_TRUE(cadre->Feuilles().isEmpty());
     }
     EXPECT_FALSE(QFile::exists(QStringLiteral("/3A.CL3")));
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(cle)));
 }
 
-TEST_F(Fichiers, EffacerSupprimeLeFichierMaisPasLeBak) {
-    const QString a = exemple(QStringLiteral("3A.cl3"), QStringLiteral("3a.cl3"));
-    TChild* f = cadre->OuvrirClasse(a);
-    ASSERT_NE(f, nullptr);
-    f->MarquerModifie();
-    ASSERT_TRUE(f->EnregistrerAvecCopie());
-    f->MarquerModifie(); // no save prompt when deleting
-    Options.sauvegarde = true;
-    dialogues.affiches.clear();
-    dialogues.reponses = {QMessageBox::No};
-    cadre->Action(QStringLiteral("M17"))->trigger();
-    EXPECT_TRUE(QFileInfo::exists(a));
-    dialogues.reponses = {QMessageBox::Yes};
-    cadre->Action(QStringLiteral("M17"))->trigger();
-    QApplication::processEvents();
-    EXPECT_FALSE(QFileInfo::exists(a));
-    EXPECT_TRUE(QFileInfo::exists(dossier.filePath(QStringLiteral("3a.bak"))));
-    EXPECT_TRUE(cadre->Feuilles().isEmpty());
-    EXPECT_EQ(dialogues.nombre(QStringLiteral("question")), 2);
-    EXPECT_EQ(dialogues.affiches[0].texte,
-              QStringLiteral("Effacer DEFINITIVEMENT du disque le ficher ") + a +
-                  QStringLiteral(" ?"));
-}
-
-TEST_F(Fichiers, FermerSansFenetreTermineSansEcrireLesReglages) {
-    QFile::remove(ini);
-    cadre->Bouton(QStringLiteral("SB3"))->click();
-    EXPECT_EQ(terminaisons, 1);
-    EXPECT_FALSE(QFileInfo::exists(ini));
-}
-
+// Quitting writes the recent files, and the next start offers the last one at a click. The
+// close button with no window ends the program at once, the settings unwritten.
 TEST_F(Fichiers, LeDernierFichierSOuvreDUnClicDansLeCadre) {
     const QString a = exemple();
     cadre->OuvrirClasse(a);
     cadre->FermerTous();
     ASSERT_TRUE(cadre->close());
     cadre = std::make_unique<TMDI>(ini, ',');
-    EXPECT_TRUE(cadre->OuvrirDernier);
+    cadre->Terminer = [this] { ++terminaisons; };
     EXPECT_EQ(cadre->windowTitle(),
               QStringLiteral("Cliquer dans la fenètre pour ouvrir le dernier fichier: ") + a);
     emit cadre->Zone()->clicGauche();
     ASSERT_EQ(cadre->Feuilles().size(), 1);
     EXPECT_EQ(cadre->windowTitle(), QStringLiteral("Quillora"));
-    EXPECT_FALSE(cadre->OuvrirDernier);
     emit cadre->Zone()->clicGauche(); // once only
     EXPECT_EQ(cadre->Feuilles().size(), 1);
+
+    cadre->FermerTous();
+    QFile::remove(ini);
+    cadre->Bouton(QStringLiteral("SB3"))->click();
+    EXPECT_EQ(terminaisons, 1);
+    EXPECT_FALSE(QFileInfo::exists(ini));
 }
 
-TEST_F(Fichiers, LeFichierDeLaLigneDeCommande) {
+// The class named on the command line; relative to the folder it was started in, it is
+// made absolute like every class path, so that one file has one window and one name.
+TEST_F(Fichiers, LeFichierDeLaLigneDeCommandeEtLesCheminsRelatifs) {
     const QString a = exemple();
-    const QString texte = dossier.filePath(QStringLiteral("notes.txt"));
-    QFile(texte).open(QIODevice::WriteOnly);
     const QString majuscules = exemple(QStringLiteral("3A.cl3"), QStringLiteral("B.CL3"));
     EXPECT_EQ(FichierLigneCommande({QStringLiteral("--config"), ini, a}), a);
-    EXPECT_EQ(FichierLigneCommande({a, exemple(QStringLiteral("TS2.cl3"))}), a);
     EXPECT_EQ(FichierLigneCommande({QStringLiteral("/nulle/part.cl3"), a}),
               QString());                                     // first mention only
     EXPECT_EQ(FichierLigneCommande({majuscules}), QString()); // ".CL3" is not ".cl3"
     EXPECT_EQ(FichierLigneCommande({dossier.filePath(QStringLiteral("x.cl3.txt"))}), QString());
-    EXPECT_EQ(FichierLigneCommande({}), QString());
+
+    const QString ici = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dossier.path()));
+    const QString relatif =
+        QStringLiteral("../") + QFileInfo(dossier.path()).fileName() + QStringLiteral("/3A.cl3");
+    const QString ligne = FichierLigneCommande({QStringLiteral("3A.cl3")});
+    TChild* f = cadre->OuvrirClasse(QStringLiteral("3A.cl3"));
+    const bool memeFenetre = cadre->OuvrirClasse(relatif) == f;
+    QDir::setCurrent(ici);
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(ligne, a);
+    EXPECT_TRUE(memeFenetre);
+    EXPECT_EQ(QString::fromStdString(f->Classe.NomFichier), a);
+    EXPECT_EQ(QString::fromStdString(Options.liste[1]), a);
+    EXPECT_TRUE(Options.liste[2].empty());
 }
 
 TEST_F(Fichiers, ExporterLeTableauRemplitLePressePapiers) {

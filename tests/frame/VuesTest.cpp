@@ -1,11 +1,20 @@
 #include <QApplication>
+#include <QComboBox>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPrinter>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QStatusTipEvent>
 #include <QTest>
+#include <functional>
 
 #include "Cadre.h"
+#include "ConversionsQt.h"
+#include "GeometrieFeuille.h"
+#include "MiseEnPage.h"
+#include "Programme.h"
+#include "ZoneClients.h"
 
 using namespace quillora;
 using namespace quillora::test;
@@ -22,173 +31,206 @@ protected:
             if (a->objectName() == QLatin1String(nom)) return a;
         return nullptr;
     }
-    // The periods visited from period 1 by `etape`, until back at the start.
+    bool actif(const char* nom) const {
+        if (QAction* a = cadre->Action(QLatin1String(nom))) return a->isEnabled();
+        return cadre->Bouton(QLatin1String(nom))->isEnabled();
+    }
+    // The views visited by `etape`, until back at view 1.
     static std::vector<int> cycle(TChild* f, void (TChild::*etape)(), bool periodes) {
         std::vector<int> vues;
-        auto courante = [&] {
-            return periodes ? f->Classe.PeriodeCourante : f->Classe.MatiereCourante;
-        };
-        for (int i = 0; i < 6; ++i) {
+        do {
             (f->*etape)();
-            vues.push_back(courante());
-            if (courante() == 1) break;
-        }
+            vues.push_back(periodes ? f->Classe.PeriodeCourante : f->Classe.MatiereCourante);
+        } while (vues.back() != 1 && vues.size() < 6);
         return vues;
     }
 };
 
-TEST_F(Vues, LesPeriodesSeSuiventSelonLaDivisionDeLAnnee) {
-    TChild* f = ouvrir();
-    EXPECT_EQ(cycle(f, &TChild::PeriodeSuivante, true), (std::vector<int>{2, 3, 4, 1}));
-    EXPECT_EQ(cycle(f, &TChild::PeriodePrecedente, true), (std::vector<int>{4, 3, 2, 1}));
-
-    TChild* s = ouvrir(QStringLiteral("TS2.cl3"));
+TEST_F(Vues, LesPeriodesEtLesMatieresSeSuivent) {
+    TChild* t = ouvrir();
+    TChild* s = ouvrir(QStringLiteral("TS2.cl3")); // semesters
     s->ChangerTrimestre(1);
+    EXPECT_EQ(cycle(t, &TChild::PeriodeSuivante, true), (std::vector<int>{2, 3, 4, 1}));
+    EXPECT_EQ(cycle(t, &TChild::PeriodePrecedente, true), (std::vector<int>{4, 3, 2, 1}));
     EXPECT_EQ(cycle(s, &TChild::PeriodeSuivante, true), (std::vector<int>{2, 4, 1}));
     EXPECT_EQ(cycle(s, &TChild::PeriodePrecedente, true), (std::vector<int>{4, 2, 1}));
     s->Classe.PeriodeCourante = 3; // a third period left from before
     s->PeriodeSuivante();
     EXPECT_EQ(s->Classe.PeriodeCourante, 4);
-
     // "+" and "-" typed on the sheet do the same.
     s->ChangerTrimestre(2);
     QTest::keyClick(s, Qt::Key_Plus);
     EXPECT_EQ(s->Classe.PeriodeCourante, 4);
     QTest::keyClick(s, Qt::Key_Minus);
-    EXPECT_EQ(s->Classe.PeriodeCourante, 2);
     EXPECT_EQ(cadre->TexteV2(), QStringLiteral("Sem.2"));
-}
 
-TEST_F(Vues, LesMatieresSeSuiventSelonLeurNombre) {
-    TChild* f = ouvrir();
     for (int nb = 1; nb <= 3; ++nb) {
-        f->Classe.NbMatiere = static_cast<std::uint8_t>(nb);
-        f->ChangerMatiere(1);
+        t->Classe.NbMatiere = static_cast<std::uint8_t>(nb);
+        t->ChangerMatiere(1);
         std::vector<int> attendu;
-        for (int s = 2; s <= nb; ++s) attendu.push_back(s);
-        attendu.push_back(4);
-        attendu.push_back(1);
-        EXPECT_EQ(cycle(f, &TChild::MatiereSuivante, false), attendu) << nb;
+        for (int m = 2; m <= nb; ++m) attendu.push_back(m);
+        attendu.insert(attendu.end(), {4, 1});
+        EXPECT_EQ(cycle(t, &TChild::MatiereSuivante, false), attendu) << nb;
     }
-    f->Classe.NbMatiere = 1;
-    f->Classe.MatiereCourante = 3;
-    f->MatiereSuivante();
-    EXPECT_EQ(f->Classe.MatiereCourante, 4);
+    t->Classe.NbMatiere = 1;
+    t->Classe.MatiereCourante = 3; // beyond the subjects in use
+    t->MatiereSuivante();
+    EXPECT_EQ(t->Classe.MatiereCourante, 4);
 }
 
 TEST_F(Vues, LesMenusSuiventLaDivisionEtLesMatieres) {
     TChild* s = ouvrir(QStringLiteral("TS2.cl3"));
     QMenu* aff = s->MenuAffichage();
-    EXPECT_EQ(action(aff, "Ntrim1")->text(), QStringLiteral("&Semestre 1"));
     EXPECT_EQ(action(aff, "Ntrim2")->statusTip(), QStringLiteral("Afficher le &Semestre 2"));
     EXPECT_FALSE(action(aff, "Ntrim3")->isVisible());
     EXPECT_FALSE(action(s->MenuPopup(), "MPopup3")->isVisible());
     EXPECT_EQ(action(s->MenuPopup(), "MPopup1")->text(), QStringLiteral("&Semestre 1"));
     EXPECT_EQ(aff->menuAction()->statusTip(), QStringLiteral("Choisir le Semestre et la matière"));
     EXPECT_EQ(action(aff, "MenuM1")->text(), QStringLiteral("Philosophie"));
-    EXPECT_FALSE(action(aff, "MenuM2")->isVisible());
     EXPECT_FALSE(action(s->MenuPopup(), "MPopup6")->isVisible());
     EXPECT_TRUE(action(aff, "NBilan")->isChecked()); // the view saved in the file
     EXPECT_EQ(cadre->Bouton(QStringLiteral("SB9"))->toolTip(),
               QStringLiteral("Changer de Semestre"));
 
     TChild* t = ouvrir();
-    EXPECT_EQ(action(t->MenuAffichage(), "Ntrim3")->text(), QStringLiteral("&Trimestre 3"));
     EXPECT_TRUE(action(t->MenuAffichage(), "Ntrim3")->isVisible());
     EXPECT_EQ(cadre->Bouton(QStringLiteral("SB9"))->toolTip(),
               QStringLiteral("Changer de Trimestre"));
-
     // The pop-up menu offers every view but the one shown.
     t->ChangerTrimestre(2);
     t->ChangerMatiere(4);
-    for (int i = 1; i <= 8; ++i) {
-        const bool courant = i == 2 || i == 8;
+    for (int i = 1; i <= 8; ++i)
         EXPECT_EQ(action(t->MenuPopup(), ("MPopup" + std::to_string(i)).c_str())->isEnabled(),
-                  !courant)
+                  i != 2 && i != 8)
             << i;
-    }
-    EXPECT_TRUE(action(t->MenuAffichage(), "MenuM4")->isChecked());
     action(t->MenuPopup(), "MPopup5")->trigger();
     EXPECT_EQ(t->Classe.MatiereCourante, 1);
     EXPECT_TRUE(action(t->MenuAffichage(), "MenuM1")->isChecked());
 }
 
 TEST_F(Vues, LesCommandesDeFichierSuiventLaFeuilleActive) {
-    for (const char* nom : {"M12", "M13", "M14", "M15", "M16", "M17", "M18", "M19", "M21"})
-        EXPECT_FALSE(cadre->Action(QLatin1String(nom))->isEnabled()) << nom;
-    EXPECT_FALSE(cadre->Bouton(QStringLiteral("SB2"))->isEnabled());
-    EXPECT_TRUE(cadre->Bouton(QStringLiteral("SB3"))->isEnabled());
-    EXPECT_FALSE(cadre->Action(QStringLiteral("MCascade"))->isEnabled());
-
+    auto etat = [&](std::initializer_list<const char*> noms) {
+        std::vector<bool> v;
+        for (const char* nom : noms) v.push_back(actif(nom));
+        return v;
+    };
+    const auto noms = {"M12", "M13", "M14", "M16", "M19", "SB2", "SB3", "SB6", "SB7", "MCascade"};
+    EXPECT_EQ(etat(noms), (std::vector<bool>{0, 0, 0, 0, 0, 0, 1, 0, 0, 0}));
     TChild* a = ouvrir();
-    for (const char* nom : {"M13", "M15", "M17", "M18", "M19", "M21"})
-        EXPECT_TRUE(cadre->Action(QLatin1String(nom))->isEnabled()) << nom;
-    EXPECT_FALSE(cadre->Action(QStringLiteral("M14"))->isEnabled());
-    EXPECT_FALSE(cadre->Action(QStringLiteral("M16"))->isEnabled());
-    EXPECT_TRUE(cadre->Bouton(QStringLiteral("SB2"))->isEnabled());
-    EXPECT_TRUE(cadre->Bouton(QStringLiteral("SB7"))->isEnabled());
-    EXPECT_FALSE(cadre->Bouton(QStringLiteral("SB6"))->isEnabled());
-    EXPECT_TRUE(cadre->Action(QStringLiteral("MCascade"))->isEnabled());
-    // The sheet's menus join the frame's menu bar.
-    EXPECT_TRUE(cadre->menuBar()->actions().contains(a->MenuEdition()->menuAction()));
-
+    EXPECT_EQ(etat(noms), (std::vector<bool>{0, 1, 0, 0, 1, 1, 1, 0, 1, 1}));
     ouvrir(QStringLiteral("TS2.cl3"));
-    EXPECT_TRUE(cadre->Action(QStringLiteral("M14"))->isEnabled());
-    EXPECT_TRUE(cadre->Action(QStringLiteral("M16"))->isEnabled());
-    EXPECT_TRUE(cadre->Bouton(QStringLiteral("SB6"))->isEnabled());
+    EXPECT_EQ(etat(noms), (std::vector<bool>{0, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+    // Only the active sheet's menus are in the frame's menu bar.
     EXPECT_FALSE(cadre->menuBar()->actions().contains(a->MenuEdition()->menuAction()));
     cadre->Bouton(QStringLiteral("SB6"))->click();
     EXPECT_EQ(cadre->FeuilleActive(), a);
+    EXPECT_TRUE(cadre->menuBar()->actions().contains(a->MenuEdition()->menuAction()));
 
     cadre->FermerTous();
     QApplication::processEvents();
-    EXPECT_TRUE(cadre->Feuilles().isEmpty());
     EXPECT_EQ(cadre->TexteV2(), QString());
-    for (const char* nom : {"SB1", "SB2", "SB6", "SB7", "SB8", "SB9"})
-        EXPECT_FALSE(cadre->Bouton(QLatin1String(nom))->isEnabled()) << nom;
-    EXPECT_TRUE(cadre->Bouton(QStringLiteral("SB3"))->isEnabled());
-    EXPECT_FALSE(cadre->Action(QStringLiteral("MCascade"))->isEnabled());
+    EXPECT_EQ(etat(noms), (std::vector<bool>{0, 0, 0, 0, 0, 0, 1, 0, 0, 0}));
+    EXPECT_FALSE(actif("SB8") || actif("SB9"));
+}
+
+// However the active sheet goes, the one left gets its period, its menus and its buttons.
+TEST_F(Vues, LaFeuilleQuiResteApresUneFermetureEstActive) {
+    const std::function<void()> fermetures[] = {
+        [&] { cadre->Zone()->activeSubWindow()->close(); },
+        [&] { cadre->Action(QStringLiteral("M15"))->trigger(); },
+        [&] { // the first sheet's prompt cancelled: it stays
+            cadre->Feuilles().first()->MarquerModifie();
+            dialogues.reponses = {QMessageBox::Cancel};
+            cadre->Action(QStringLiteral("M16"))->trigger();
+        },
+        [&] {
+            dialogues.reponses = {QMessageBox::Yes};
+            cadre->Action(QStringLiteral("M17"))->trigger();
+        }};
+    Options.sauvegarde = false;
+    for (const auto& fermer : fermetures) {
+        TChild* a = ouvrir();
+        ouvrir(QStringLiteral("TS2.cl3"));
+        fermer();
+        QApplication::processEvents();
+        ASSERT_EQ(cadre->Feuilles(), QList<TChild*>{a});
+        EXPECT_EQ(cadre->TexteV2(), QStringLiteral("Trim.1"));
+        EXPECT_TRUE(actif("SB7") && actif("SB8") && actif("SB9"));
+        EXPECT_TRUE(cadre->menuBar()->actions().contains(a->MenuAffichage()->menuAction()));
+        a->MarquerSauve();
+        cadre->FermerTous();
+    }
+}
+
+// A new sheet shows all it can of itself, always inside the frame, and so does a cascade.
+TEST_F(Vues, LesFenetresRestentDansLeCadreEtMontrentLeurFeuille) {
+    cadre->resize(1366, 768);
+    QApplication::processEvents();
+    const QRect zone = cadre->Zone()->viewport()->rect();
+    std::vector<QRect> places;
+    for (const char* nom : {"TS2.cl3", "3A.cl3", "TS2.cl3"}) {
+        TChild* f = cadre->OuvrirClasse(
+            exemple(QString::fromLatin1(nom), QString::number(places.size()) + ".cl3"));
+        ASSERT_NE(f, nullptr);
+        const QRect place = f->parentWidget()->geometry();
+        EXPECT_TRUE(zone.contains(place)) << nom;
+        // Each way, the whole sheet, or as much as the frame holds.
+        EXPECT_TRUE(f->viewport()->width() >= f->TailleFeuille().width() ||
+                    place.width() == zone.width());
+        EXPECT_TRUE(f->viewport()->height() >= f->TailleFeuille().height() ||
+                    place.height() == zone.height());
+        places.push_back(place);
+    }
+    EXPECT_NE(places[0].topLeft(), places[2].topLeft());
+    cadre->Action(QStringLiteral("MCascade"))->trigger();
+    for (TChild* f : cadre->Feuilles()) {
+        const QRect place = f->parentWidget()->geometry();
+        EXPECT_TRUE(zone.contains(place));
+        EXPECT_GE(place.width(), zone.width() * 2 / 3);
+        EXPECT_GE(place.height(), zone.height() * 2 / 3);
+    }
 }
 
 TEST_F(Vues, ApercuEtZoom) {
     TChild* f = ouvrir();
     EXPECT_EQ(cadre->LargeurV1(), 209);
-    EXPECT_FALSE(cadre->Bouton(QStringLiteral("SB12"))->isVisibleTo(cadre.get()));
-
     // Without a printer the frame's preview command refuses; the button does not.
     cadre->Action(QStringLiteral("M21"))->trigger();
     EXPECT_FALSE(f->ModeApercu);
-    ASSERT_EQ(dialogues.nombre(QStringLiteral("avertissement")), 1);
-    EXPECT_EQ(dialogues.affiches[0].texte, QStringLiteral("Aucune imprimante connectée."));
-
+    EXPECT_EQ(dialogues.textes(), QStringList{QStringLiteral("Aucune imprimante connectée.")});
+    // The paper and orientation set up are what the preview lays out, as printing does:
+    // one page fits the window's height.
+    dialogues.orientation = QPageLayout::Landscape;
+    cadre->Action(QStringLiteral("M19"))->trigger();
+    EXPECT_EQ(LargeurPage, 3507);
     cadre->Bouton(QStringLiteral("SB7"))->click();
     EXPECT_TRUE(f->ModeApercu);
     EXPECT_EQ(cadre->LargeurV1(), 301);
     EXPECT_TRUE(cadre->Bouton(QStringLiteral("SB12"))->isVisibleTo(cadre.get()));
-    // One page fits the window's height.
-    EXPECT_NEAR(f->ZoomApercu * HauteurPage * RapportEcranImprimante, f->viewport()->height() - 15,
-                1e-6);
+    EXPECT_NEAR(f->ZoomApercu * 2481 * RapportEcranImprimante, f->viewport()->height() - 15, 1e-6);
 
-    f->ZoomApercu = 0.125;
-    cadre->Bouton(QStringLiteral("SB13"))->click();
+    f->ZoomApercu = 0.125; // the test comes before halving or doubling
+    for (const char* z : {"SB13", "SB13"}) cadre->Bouton(QLatin1String(z))->click();
     EXPECT_DOUBLE_EQ(f->ZoomApercu, 0.0625);
-    cadre->Bouton(QStringLiteral("SB13"))->click();
-    EXPECT_DOUBLE_EQ(f->ZoomApercu, 0.0625);
-    EXPECT_EQ(plateforme.bips, 1);
     f->ZoomApercu = 3;
-    cadre->Bouton(QStringLiteral("SB12"))->click();
-    EXPECT_DOUBLE_EQ(f->ZoomApercu, 6); // the test comes before doubling
-    cadre->Bouton(QStringLiteral("SB12"))->click();
+    for (const char* z : {"SB12", "SB12"}) cadre->Bouton(QLatin1String(z))->click();
     EXPECT_DOUBLE_EQ(f->ZoomApercu, 6);
     EXPECT_EQ(plateforme.bips, 2);
-
     cadre->Bouton(QStringLiteral("SB7"))->click();
-    EXPECT_FALSE(f->ModeApercu);
     EXPECT_EQ(cadre->LargeurV1(), 209);
-
     plateforme.avecImprimante = true;
     cadre->Action(QStringLiteral("M21"))->trigger();
     EXPECT_TRUE(f->ModeApercu);
+
+    // Without a printer, the set-up dialog is the program's own; OK gives its choices.
+    QPrinter pdf;
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    MiseEnPage d(&pdf);
+    d.findChild<QComboBox*>(QStringLiteral("Papier"))->setCurrentIndex(1);
+    d.findChild<QRadioButton*>(QStringLiteral("Paysage"))->setChecked(true);
+    d.Appliquer();
+    EXPECT_EQ(pdf.pageLayout().pageSize().id(), QPageSize::A3);
+    EXPECT_EQ(pdf.pageLayout().orientation(), QPageLayout::Landscape);
 }
 
 TEST_F(Vues, DefilementRapideVersLaFinPuisLeDebut) {
@@ -205,29 +247,42 @@ TEST_F(Vues, DefilementRapideVersLaFinPuisLeDebut) {
 
 TEST_F(Vues, LaLigneDEtatMontreLaPeriodeEtLesAides) {
     TChild* f = ouvrir();
+    // The cell under the grade cursor, and the clock again off the cells.
+    f->ChangerMatiere(1);
+    f->ChangerTrimestre(1);
+    QTest::qWait(20);
+    const GeometrieFeuille g = GeometrieTableau(f->Etat());
+    QTest::mouseMove(f->viewport(), g.Point(20 * (1 + f->LargeurNom), 25));
+    EXPECT_EQ(cadre->TexteV3(), f->TexteAide());
+    EXPECT_FALSE(cadre->MajHeure);
+    QTest::mouseMove(f->viewport(), g.Point(5, 5));
+    EXPECT_EQ(cadre->TexteV3(), texteQt(DateHeureTexte()));
+    EXPECT_TRUE(cadre->MajHeure);
+
     f->ChangerTrimestre(4);
     EXPECT_EQ(cadre->TexteV2(), QStringLiteral("Bilan"));
-    QStatusTipEvent aide(QStringLiteral("Exporter vers un tableur"));
+    // A menu caption's "&" is no part of the hint, but "&&" stands for "&".
+    QStatusTipEvent aide(QStringLiteral("Afficher le &Trimestre 2 && la s&ynthèse"));
     QApplication::sendEvent(cadre.get(), &aide);
-    EXPECT_EQ(cadre->TexteV3(), QStringLiteral("  [ Exporter vers un tableur ]"));
+    EXPECT_EQ(cadre->TexteV3(), QStringLiteral("  [ Afficher le Trimestre 2 & la synthèse ]"));
     QStatusTipEvent sansAide{QString()};
     QApplication::sendEvent(cadre.get(), &sansAide);
-    EXPECT_TRUE(cadre->TexteV3().startsWith(QLatin1Char(' ')));
     EXPECT_TRUE(cadre->TexteV3().contains(QStringLiteral("  /  ")));
+
+    // Without a browser, the web site's command gives its address instead.
+    plateforme.navigateur = false;
+    cadre->Action(QStringLiteral("Int4"))->trigger();
+    ASSERT_EQ(dialogues.nombre(QStringLiteral("information")), 1);
+    EXPECT_TRUE(dialogues.affiches[0].texte.endsWith(SiteOfficiel()));
 }
 
 TEST_F(Vues, ImprimerSansImprimantePasseParLeDialogueEtUnPdf) {
-    TChild* f = ouvrir();
+    ouvrir();
     dialogues.impressionAcceptee = false;
     cadre->Action(QStringLiteral("M18"))->trigger(); // no printer: the dialog all the same
-    EXPECT_EQ(dialogues.nombre(QStringLiteral("imprimer")), 1);
     dialogues.impressionAcceptee = true;
     cadre->Bouton(QStringLiteral("SB2"))->click();
     EXPECT_EQ(dialogues.nombre(QStringLiteral("imprimer")), 2);
-    const QString pdf = dossier.filePath(QStringLiteral("3A.pdf"));
-    QFile sortie(pdf);
-    ASSERT_TRUE(sortie.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(sortie.read(5).startsWith("%PDF"));
+    EXPECT_TRUE(octets(dossier.filePath(QStringLiteral("3A.pdf"))).startsWith("%PDF"));
     EXPECT_EQ(dialogues.nombre(QStringLiteral("erreur")), 0);
-    (void)f;
 }

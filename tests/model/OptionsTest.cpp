@@ -16,6 +16,7 @@ namespace fs = std::filesystem;
 using Reglages = ModeleTest;
 
 TEST_F(Reglages, LeFichierParDefautEstEcritDansLOrdre) {
+    DefinirDossierDocuments("/home/prof/Documents");
     std::string t = TexteOptions(OptionsDefaut, ',');
     std::replace(t.begin(), t.end(), '\n', '|');
     EXPECT_EQ(t,
@@ -24,13 +25,26 @@ TEST_F(Reglages, LeFichierParDefautEstEcritDansLOrdre) {
               "utiliserL=1|marge=1|centrert=1||[Divers]|coefmax=10|notemax=20|notemoy=10|indsep=2|"
               "couleur1=0|couleur2=0|couleur3=12632256|couleur4=0|couleur5=0|couleur6=0|"
               "couleur7=255|couleur8=0|couleur9=255|couleur10=0|couleur11=16777215|couleur12=65535|"
-              "zoomP=2|zoomD=2|kp=1|kd=1|repsauve=A:\\|liste1=|liste2=|liste3=|polname=Arial||"
+              "zoomP=2|zoomD=2|kp=1|kd=1|repsauve=/home/prof/Documents/Sauvegardes Quillora|"
+              "liste1=|liste2=|liste3=|polname=Arial||"
               "[Correspondance]|coresV1=20|coresL1=A+|coresV2=19|coresL2=A|coresV3=18|coresL3=A-|"
               "coresV4=17,5|coresL4=B+|coresV5=15|coresL5=B|coresV6=13,5|coresL6=B-|coresV7=12|"
               "coresL7=C+|coresV8=10,5|coresL8=C|coresV9=9|coresL9=C-|coresV10=7,5|coresL10=D+|"
               "coresV11=6|coresL11=D|coresV12=4,5|coresL12=D-|coresV13=3|coresL13=E+|coresV14=1,5|"
               "coresL14=E|coresV15=0|coresL15=E-||[Autre]|polstyleB=0|polstyleI=0|polstyleU=0|"
               "relief=1|");
+}
+
+// Older files name a floppy drive, which cannot be a folder here.
+TEST_F(Reglages, UnDossierDeSauvegardeImpossibleSeLitCommeCeluiParDefaut) {
+    DefinirDossierDocuments("/home/prof/Documents/");
+    const std::string defaut = "/home/prof/Documents/Sauvegardes Quillora";
+    for (const auto& [ecrit, lu] : std::vector<std::pair<std::string, std::string>>{
+             {"A:\\", defaut}, {"d:/notes", defaut}, {"", defaut}, {"/mnt/cle", "/mnt/cle"}})
+        EXPECT_EQ(
+            OptionsDepuisTexte("[Divers]\nrepsauve=" + ecrit + "\n", ',', OptionsDefaut).repsauve,
+            lu)
+            << ecrit;
 }
 
 TEST_F(Reglages, EcrireEtRelireRendLesMemesReglages) {

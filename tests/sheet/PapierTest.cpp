@@ -22,9 +22,15 @@ TEST_F(Papier, LeFondEstCeluiDesReglagesAlEcranEtBlancSurLePapier) {
     EXPECT_EQ(compter(im, im.rect(), teinte::fond), 0);
     im = apercu();
     EXPECT_EQ(compter(im, im.rect(), teinte::fond), 0);
-    EXPECT_TRUE(uni(im, QRect(200, 450, 100, 100), 0xFFFFFF));
-    // The preview keeps its own surroundings.
+    // The preview keeps its own surroundings. The sheet is cut at the printable area, 7
+    // pixels inside the page, dotted only with the margin shown.
     EXPECT_TRUE(uni(im, QRect(500, 0, 300, 600), teinte::autour));
+    EXPECT_TRUE(uni(im, QRect(401, 12, 5, 550), 0xFFFFFF));
+    const QRect gauche(17, 50, 1, 400);
+    EXPECT_GT(compter(im, gauche, 0x000000), 50);
+    EXPECT_LT(compter(im, gauche, 0x000000), 350);
+    Options.marge = false;
+    EXPECT_EQ(compter(apercu(), gauche, 0x000000), 0);
 }
 
 TEST_F(Papier, LImpressionEnNoirEtBlancNeLaisseAucuneCouleur) {
@@ -34,17 +40,6 @@ TEST_F(Papier, LImpressionEnNoirEtBlancNeLaisseAucuneCouleur) {
     Options.noirblanc = true;
     EXPECT_TRUE(peindre(large, true).allGray());
     for (int i = 1; i <= 12; ++i) EXPECT_EQ(Options.couleur[i], reglages[i]) << i;
-}
-
-// Cut at the printable area, 7 pixels inside the page, dotted only with the margin shown.
-TEST_F(Papier, LApercuCoupeLaFeuilleALaZoneImprimable) {
-    QImage im = apercu();
-    EXPECT_TRUE(uni(im, QRect(401, 12, 5, 550), 0xFFFFFF));
-    const QRect gauche(17, 50, 1, 400);
-    EXPECT_GT(compter(im, gauche, 0x000000), 50);
-    EXPECT_LT(compter(im, gauche, 0x000000), 350);
-    Options.marge = false;
-    EXPECT_EQ(compter(apercu(), gauche, 0x000000), 0);
 }
 
 } // namespace

@@ -68,8 +68,9 @@ bool DialoguesScriptes::imprimer(QPrinter*, QWidget*) {
     return impressionAcceptee;
 }
 
-bool DialoguesScriptes::configurerImprimante(QPrinter*, QWidget*) {
+bool DialoguesScriptes::configurerImprimante(QPrinter* p, QWidget*) {
     affiches.push_back({QStringLiteral("configurer"), {}, {}});
+    if (impressionAcceptee && orientation) p->setPageOrientation(*orientation);
     return impressionAcceptee;
 }
 
@@ -100,7 +101,7 @@ PlateformeFactice::~PlateformeFactice() {
 
 bool PlateformeFactice::ouvrirUrl(const QUrl& url) {
     urlsOuvertes << url.toString();
-    return true;
+    return navigateur || url.isLocalFile();
 }
 
 bool PlateformeFactice::ouvrirEditeur(const QString& fichier) {

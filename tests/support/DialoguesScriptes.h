@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPrinter>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
@@ -29,8 +30,10 @@ public:
     std::deque<QMessageBox::StandardButton> reponses;
     // Paths for the next file dialogs; empty (cancelled) once they run out.
     std::deque<QString> fichiers;
-    // Whether the print and set-up dialogs are confirmed.
+    // Whether the print and set-up dialogs are confirmed, and the orientation the set-up
+    // dialog then chooses.
     bool impressionAcceptee = true;
+    std::optional<QPageLayout::Orientation> orientation;
     std::deque<std::optional<QColor>> couleurs;
     // What the teacher does in the program's next dialogs, in order, on the dialog shown;
     // a dialog with nothing scripted is cancelled.
@@ -65,6 +68,7 @@ public:
     bool avecImprimante = false;
     MesuresImprimante mesures;
     QStringList urlsOuvertes;
+    bool navigateur = true; // whether a web address finds a browser
     QStringList fichiersEdites;
     struct Commande {
         QString programme;
@@ -77,18 +81,22 @@ public:
     // Private folders, so that nothing reaches the real user's desktop files.
     QTemporaryDir bac;
     QString configuration = bac.path() + QStringLiteral("/config/quillora");
+    QString documents = bac.path() + QStringLiteral("/Documents");
     QStringList donnees = {bac.path() + QStringLiteral("/local/share"),
                            bac.path() + QStringLiteral("/usr/share")};
 
     void bip() override { ++bips; }
     bool imprimanteInstallee() override { return avecImprimante; }
-    MesuresImprimante mesurerImprimante() override { return mesures; }
+    MesuresImprimante mesurerImprimante(const QPrinter& p) override {
+        return avecImprimante ? mesures : MesuresSansImprimante(p.pageLayout());
+    }
     int resolutionEcran() override { return 96; }
     bool ouvrirUrl(const QUrl& url) override;
     bool ouvrirEditeur(const QString& fichier) override;
     ResultatCommande executer(const QString& programme, const QStringList& arguments) override;
     QString cheminProgramme() override { return programme; }
     QString dossierConfiguration() override { return configuration; }
+    QString dossierDocuments() override { return documents; }
     QStringList dossiersDonnees() override { return donnees; }
 };
 
