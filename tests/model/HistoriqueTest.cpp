@@ -80,6 +80,7 @@ TEST(HistoriqueTest, MarqueDEnregistrement) {
     h.Annuler(*c);
     changer("trois");
     EXPECT_FALSE(h.PeutRetablir());
+    EXPECT_FALSE(h.EstSauve());
     h.Annuler(*c);
     EXPECT_FALSE(h.EstSauve());
 }
