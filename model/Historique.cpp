@@ -63,6 +63,8 @@ bool Historique::Fin(const ImageClasse& apres) {
     etape.nom = std::move(nom_);
     etape.octets += sizeof(Etape) + etape.nom.size();
     etape.contexte = contexte_;
+    etape.contexte.matiereApres = apres.MatiereCourante;
+    etape.contexte.periodeApres = apres.PeriodeCourante;
     octets_ += etape.octets;
     etapes_.push_back(std::move(etape));
     ++position_;

@@ -18,13 +18,14 @@ class Historique {
 public:
     // What the window needs to show a step again besides the bytes.
     struct Contexte {
-        int matiere = 1; // the view in which the step was made
+        int matiere = 1; // the view in which the step was made, shown when it is undone
         int periode = 1;
+        int matiereApres = 1; // the view the change left, shown when it is redone
+        int periodeApres = 1;
         int code = 0; // the change notification the command sent, and its arguments
         int argPeriode = 0;
         int argItem = 0;
         int argEleve = 0;
-        bool noms = false; // the names changed: the name column is measured again
     };
 
     static constexpr std::size_t MaxEtapes = 500;
