@@ -2,6 +2,7 @@
 
 #include "LargeurNom.h"
 #include "TChild.h"
+#include "ZonesSaisie.h"
 
 // Undo and redo: the sheet's history of its class, and what the window does to show a step
 // undone or redone as the command had shown it.
@@ -58,18 +59,27 @@ void TChild::Retablir() {
 }
 
 void TChild::montrerEtape(const Historique::Contexte& etape, int matiere, int periode) {
+    const bool memeVue = Classe.MatiereCourante == matiere && Classe.PeriodeCourante == periode;
     Classe.MatiereCourante = static_cast<std::uint8_t>(matiere);
     Classe.PeriodeCourante = static_cast<std::uint8_t>(periode);
-    TexteMenus();
-    TexteMatieres();
-    cocherVue();
-    // Any step may have changed a name, and the column follows the longest one.
-    LargeurNom = CalculerLargeurNom(Classe);
     Modifie = !historique_.EstSauve();
     setWindowModified(Modifie);
-    Rafraichir();
-    emit periodeChangee();
-    effacerCurseur();
+    const bool cellule = etape.code == 3 || etape.code == 4;
+    if (memeVue && cellule) {
+        // A grade or a coefficient: only what it changes is painted again, as after typing.
+        viewport()->update(ZonesModifiees(
+            Classe, Etat(), Cellule{etape.code == 3 ? etape.argEleve : 0, etape.argItem}));
+        MettreAJourMenus();
+    } else {
+        TexteMenus();
+        TexteMatieres();
+        cocherVue();
+        // Any other step may have changed a name, and the column follows the longest one.
+        if (!cellule) LargeurNom = CalculerLargeurNom(Classe);
+        Rafraichir();
+        emit periodeChangee();
+        effacerCurseur();
+    }
     if (etape.code != 0)
         emit notification(etape.code, etape.argPeriode, etape.argItem, etape.argEleve);
 }

@@ -47,6 +47,10 @@ TEST_F(Annuler, AnnulerEtRetablirDesSaisiesAvecLeursMenus) {
 
     QSignalSpy notes(f.get(), &TChild::notification);
     annuler->trigger();
+    // What is painted again after an undo is what a full paint shows.
+    const QImage apres = ecran();
+    vue()->repaint();
+    EXPECT_EQ(ecran(), apres);
     EXPECT_EQ(retablir->text(), "&Rétablir la saisie du coefficient");
     EXPECT_EQ(annuler->text(), "&Annuler la saisie de la note");
     annuler->trigger();
