@@ -1,8 +1,8 @@
 #include <QKeySequence>
 
 #include "LargeurNom.h"
-#include "TChild.h"
 #include "ZonesSaisie.h"
+#include "TChild.h"
 
 // Undo and redo: the sheet's history of its class, and what the window does to show a step
 // undone or redone as the command had shown it.
