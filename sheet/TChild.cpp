@@ -77,12 +77,17 @@ void TChild::majTitre() {
 }
 
 void TChild::MarquerModifie() {
+    if (historique_.EnCours()) {
+        historique_.Fin(Classe);
+        majMenusHistorique();
+    }
     Modifie = true;
     setWindowModified(true);
     emit etatChange();
 }
 
 void TChild::MarquerSauve() {
+    historique_.MarquerSauve();
     Modifie = false;
     setWindowModified(false);
     emit etatChange();

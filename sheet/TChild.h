@@ -10,6 +10,7 @@
 #include "Classe.h"
 #include "EtatFeuille.h"
 #include "GeometrieFeuille.h"
+#include "Historique.h"
 #include "TEdition.h"
 
 class QPrinter;
@@ -55,6 +56,15 @@ public:
     void MarquerModifie();
     void MarquerSauve();
     void Rafraichir();
+
+    // Undo and redo. A command names its step before it touches the class; the step is
+    // taken when the change is marked (`MarquerModifie`), so a cancelled command leaves none.
+    // `code` and its arguments are the notification the command sends, sent again on undo.
+    void DebutEtape(const QString& nom, int code = 0, int periode = 0, int item = 0,
+                    int eleve = 0);
+    void Annuler();
+    void Retablir();
+    const Historique& HistoriqueClasse() const { return historique_; }
 
     // Typing on the sheet.
     bool SaisieEnCours() const { return !EditNote->isHidden(); }
@@ -202,6 +212,9 @@ private:
     void creerMenuEditionDevoirs();
     void menusDevoirsAJour();
     void devoirsChanges();
+    void creerMenusHistorique();
+    void majMenusHistorique();
+    void montrerEtape(const Historique::Contexte& etape, int matiere, int periode);
 
     QMenu* menuEdition_ = nullptr;
     QMenu* menuAffichage_ = nullptr;
@@ -213,6 +226,9 @@ private:
     QAction* M25 = nullptr;
     QAction* M26 = nullptr;
     QAction* M27 = nullptr;
+    QAction* annuler_ = nullptr;
+    QAction* retablir_ = nullptr;
+    Historique historique_;
     std::array<QAction*, 5> ntrim_{};  // [1..4]: Ntrim1..Ntrim3, NBilan
     std::array<QAction*, 5> menuM_{};  // [1..4]: MenuM1..MenuM4
     std::array<QAction*, 9> mpopup_{}; // [1..8]: MPopup1..MPopup8

@@ -115,6 +115,10 @@ void TChild::OuvrirSaisie(const QString& TexteInitial) {
                                 QSize(Arrondi(20 * g.k), Arrondi(15 * g.k))));
     EditNote->setFont(PoliceFeuille(g.HauteurPolice(6), Options.polstyle));
     EditNote->setText(texte);
+    if (Ligne > 0)
+        DebutEtape(QStringLiteral("la saisie de la note"), 3, p, Colonne, Ligne);
+    else
+        DebutEtape(QStringLiteral("la saisie du coefficient"), 4, p, Colonne, 0);
     EditNote->setEnabled(true);
     EditNote->show();
     EditNote->setFocus();
@@ -125,7 +129,10 @@ void TChild::FinSaisie(int ligne, int colonne) {
     EditNote->hide();
     setFocus();
     if (Options.trait) MarquerCurseur(true, false);
-    if (ligne == TEdition::Abandon) return;
+    if (ligne == TEdition::Abandon) {
+        historique_.Abandon();
+        return;
+    }
     MarquerModifie();
     const int p = Classe.PeriodeCourante;
     if (ligne == 0)

@@ -19,6 +19,7 @@ void TChild::creerMenus() {
     };
     menuEdition_ = new QMenu(QStringLiteral("&Edition"), this);
     menuEdition_->setObjectName(QStringLiteral("MEdition"));
+    creerMenusHistorique();
     creerMenuEditionDevoirs();
     M64 = action(menuEdition_, "M64", QStringLiteral("&Exporter le tableau"));
     M64->setStatusTip(QStringLiteral("Exporter vers un tableur"));
@@ -113,6 +114,7 @@ void TChild::cocherVue() {
 void TChild::MettreAJourMenus() {
     M64->setEnabled(true);
     menusClasseAJour();
+    majMenusHistorique();
     for (int i = 1; i <= 4; ++i) {
         mpopup_[i]->setEnabled(i != Classe.PeriodeCourante);
         mpopup_[i + 4]->setEnabled(i != Classe.MatiereCourante);

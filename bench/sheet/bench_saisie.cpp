@@ -68,7 +68,39 @@ void DessinComplet(benchmark::State& state) {
     }
 }
 
+// Undoing and redoing a grade, each with the repaint it causes.
+void AnnulerRetablir(benchmark::State& state) {
+    TChild& f = Feuille();
+    f.Ligne = 3;
+    f.Colonne = 4;
+    f.OuvrirSaisie(QStringLiteral("17"));
+    Entree(f.EditNote);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        f.Annuler();
+        QApplication::processEvents();
+        f.Retablir();
+        QApplication::processEvents();
+    }
+}
+
+// The memory of a full history of grades typed on the largest class.
+void Historique500(benchmark::State& state) {
+    TChild& f = Feuille();
+    for (auto _ : state) {
+        for (int i = 0; i < 500; ++i) {
+            f.DebutEtape(QStringLiteral("la saisie de la note"), 3, 1, 1 + i % 24, 1 + i % 45);
+            f.Classe.Eleve[1 + i % 45].Note[1][1][1 + i % 24] = std::to_string(i % 20);
+            f.MarquerModifie();
+        }
+    }
+    state.counters["octets"] = static_cast<double>(f.HistoriqueClasse().Octets());
+    state.counters["etapes"] = static_cast<double>(f.HistoriqueClasse().NbEtapes());
+}
+
 BENCHMARK(NoteValidee)->Unit(benchmark::kMicrosecond);
+BENCHMARK(AnnulerRetablir)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Historique500)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(DessinComplet)->Unit(benchmark::kMicrosecond);
 
 } // namespace

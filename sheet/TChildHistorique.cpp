@@ -1,0 +1,87 @@
+#include <QKeySequence>
+
+#include "LargeurNom.h"
+#include "ZonesSaisie.h"
+#include "TChild.h"
+
+// Undo and redo: the sheet's history of its class, and what the window does to show a step
+// undone or redone as the command had shown it.
+
+namespace quillora {
+
+void TChild::creerMenusHistorique() {
+    annuler_ = menuEdition_->addAction(QStringLiteral("Annuler"));
+    annuler_->setObjectName(QStringLiteral("MAnnuler"));
+    annuler_->setShortcut(QKeySequence::Undo);
+    connect(annuler_, &QAction::triggered, this, &TChild::Annuler);
+    retablir_ = menuEdition_->addAction(QStringLiteral("Rétablir"));
+    retablir_->setObjectName(QStringLiteral("MRetablir"));
+    retablir_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(retablir_, &QAction::triggered, this, &TChild::Retablir);
+    menuEdition_->addSeparator();
+    majMenusHistorique();
+}
+
+void TChild::majMenusHistorique() {
+    const bool annuler = historique_.PeutAnnuler(), retablir = historique_.PeutRetablir();
+    annuler_->setEnabled(annuler);
+    annuler_->setText(annuler ? QStringLiteral("&Annuler ") +
+                                    QString::fromStdString(historique_.NomAnnuler())
+                              : QStringLiteral("Annuler"));
+    retablir_->setEnabled(retablir);
+    retablir_->setText(retablir ? QStringLiteral("&Rétablir ") +
+                                      QString::fromStdString(historique_.NomRetablir())
+                                : QStringLiteral("Rétablir"));
+}
+
+void TChild::DebutEtape(const QString& nom, int code, int periode, int item, int eleve) {
+    Historique::Contexte c;
+    c.matiere = Classe.MatiereCourante;
+    c.periode = Classe.PeriodeCourante;
+    c.code = code;
+    c.argPeriode = periode;
+    c.argItem = item;
+    c.argEleve = eleve;
+    historique_.Debut(Classe, nom.toStdString(), c);
+}
+
+void TChild::Annuler() {
+    if (!VerifierSaisieFinie() || !historique_.PeutAnnuler()) return;
+    const Historique::Contexte& c = historique_.Annuler(Classe);
+    montrerEtape(c, c.matiere, c.periode);
+}
+
+void TChild::Retablir() {
+    if (!VerifierSaisieFinie() || !historique_.PeutRetablir()) return;
+    const Historique::Contexte& c = historique_.Retablir(Classe);
+    montrerEtape(c, c.matiereApres, c.periodeApres);
+}
+
+void TChild::montrerEtape(const Historique::Contexte& etape, int matiere, int periode) {
+    const bool memeVue = Classe.MatiereCourante == matiere && Classe.PeriodeCourante == periode;
+    Classe.MatiereCourante = static_cast<std::uint8_t>(matiere);
+    Classe.PeriodeCourante = static_cast<std::uint8_t>(periode);
+    Modifie = !historique_.EstSauve();
+    setWindowModified(Modifie);
+    const bool cellule = etape.code == 3 || etape.code == 4;
+    if (memeVue && cellule) {
+        // A grade or a coefficient: only what it changes is painted again, as after typing.
+        viewport()->update(ZonesModifiees(
+            Classe, Etat(), Cellule{etape.code == 3 ? etape.argEleve : 0, etape.argItem}));
+        MettreAJourMenus();
+    } else {
+        TexteMenus();
+        TexteMatieres();
+        cocherVue();
+        // Any other step may have changed a name, and the column follows the longest one.
+        if (!cellule) LargeurNom = CalculerLargeurNom(Classe);
+        Rafraichir();
+        emit periodeChangee();
+        effacerCurseur();
+    }
+    if (etape.code != 0)
+        emit notification(etape.code, etape.argPeriode, etape.argItem, etape.argEleve);
+}
+
+} // namespace quillora

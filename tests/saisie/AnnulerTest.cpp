@@ -1,0 +1,118 @@
+#include <QPaintEvent>
+#include <QSignalSpy>
+#include <cstring>
+
+#include "FeuilleSaisie.h"
+
+using namespace quillora;
+using namespace quillora::test;
+
+namespace {
+
+class Annuler : public FeuilleSaisie {
+protected:
+    std::vector<unsigned char> octets() const {
+        const auto* b = reinterpret_cast<const unsigned char*>(&f->Classe.Image());
+        return {b, b + TailleFichierClasse};
+    }
+    void taper(Cellule c, const char* texte) {
+        f->Ligne = c.Ligne;
+        f->Colonne = c.Colonne;
+        f->OuvrirSaisie(QString());
+        saisir(QString::fromUtf8(texte));
+    }
+    QAction* action(const char* nom) const { return f->findChild<QAction*>(QLatin1String(nom)); }
+};
+
+TEST_F(Annuler, AnnulerEtRetablirDesSaisiesAvecLeursMenus) {
+    QAction* annuler = action("MAnnuler");
+    QAction* retablir = action("MRetablir");
+    ASSERT_TRUE(annuler && retablir);
+    EXPECT_EQ(f->MenuEdition()->actions().first(), annuler);
+    EXPECT_FALSE(annuler->isEnabled());
+    EXPECT_EQ(annuler->text(), "Annuler");
+    EXPECT_EQ(retablir->shortcuts().size(), 2);
+
+    const auto debut = octets();
+    const double coef = f->Classe.Devoir[1][1][2].Coef;
+    taper({2, 3}, "3");
+    taper({0, 2}, "2");
+    const auto fin = octets();
+    EXPECT_EQ(annuler->text(), "&Annuler la saisie du coefficient");
+    // An entry abandoned with Escape is no step.
+    f->Ligne = 4;
+    f->Colonne = 1;
+    f->OuvrirSaisie(QStringLiteral("7"));
+    saisir(QStringLiteral("7"), Qt::Key_Escape);
+    EXPECT_EQ(annuler->text(), "&Annuler la saisie du coefficient");
+
+    QSignalSpy notes(f.get(), &TChild::notification);
+    annuler->trigger();
+    EXPECT_EQ(retablir->text(), "&Rétablir la saisie du coefficient");
+    EXPECT_EQ(annuler->text(), "&Annuler la saisie de la note");
+    // Only the grade's cell and what follows from it are painted again.
+    struct : QObject {
+        QRegion region;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) region = static_cast<QPaintEvent*>(e)->region();
+            return false;
+        }
+    } espion;
+    QCoreApplication::processEvents();
+    vue()->installEventFilter(&espion);
+    annuler->trigger();
+    QCoreApplication::processEvents();
+    vue()->removeEventFilter(&espion);
+    EXPECT_TRUE(espion.region.contains(note(2, 3)));
+    EXPECT_FALSE(espion.region.contains(note(6, 4)));
+    EXPECT_EQ(octets(), debut);
+    EXPECT_FALSE(annuler->isEnabled());
+    ASSERT_EQ(notes.size(), 2);
+    EXPECT_EQ(notes[0], (QList<QVariant>{4, 1, 2, 0}));
+    EXPECT_EQ(notes[1], (QList<QVariant>{3, 1, 3, 2}));
+    retablir->trigger();
+    retablir->trigger();
+    EXPECT_EQ(octets(), fin);
+    EXPECT_FALSE(retablir->isEnabled());
+    EXPECT_EQ(retablir->text(), "Rétablir");
+
+    // A new change after an undo drops what could have been redone.
+    annuler->trigger();
+    taper({1, 1}, "15");
+    EXPECT_FALSE(retablir->isEnabled());
+    EXPECT_EQ(texte(1, 1), "15");
+    EXPECT_EQ(f->Classe.Devoir[1][1][2].Coef, coef);
+}
+
+TEST_F(Annuler, GardeDeSaisieVueEtMarqueDeModification) {
+    taper({2, 3}, "3");
+    f->MarquerSauve(); // as a save does
+    taper({3, 3}, "4");
+    EXPECT_TRUE(f->Modifie);
+    f->ChangerTrimestre(2);
+
+    // Not while a grade is being typed.
+    f->ChangerTrimestre(1);
+    f->Ligne = 1;
+    f->Colonne = 1;
+    f->OuvrirSaisie(QStringLiteral("9"));
+    f->Annuler();
+    EXPECT_EQ(texte(3, 3), "4");
+    EXPECT_TRUE(dialogues.textes().contains("Terminer d'abord la saisie de la note !"));
+    saisir(QString(), Qt::Key_Escape);
+
+    f->ChangerTrimestre(2);
+    f->Annuler();
+    EXPECT_EQ(f->Classe.PeriodeCourante, 1); // shown where the grade was typed
+    EXPECT_EQ(texte(3, 3), "14");
+    EXPECT_FALSE(f->Modifie); // back to the saved file
+    EXPECT_FALSE(f->isWindowModified());
+    f->Annuler();
+    EXPECT_TRUE(f->Modifie);
+    f->Retablir();
+    EXPECT_FALSE(f->Modifie);
+    f->Retablir();
+    EXPECT_TRUE(f->Modifie);
+}
+
+} // namespace
