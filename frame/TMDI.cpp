@@ -455,7 +455,8 @@ void TMDI::afficherMenusFeuille(TChild* feuille) {
     menusFeuille_.clear();
     if (!feuille) return;
     QAction* avant = menuFenetre_->menuAction();
-    for (QMenu* m : {feuille->MenuEdition(), feuille->MenuAffichage()}) {
+    for (QMenu* m :
+         {feuille->MenuEdition(), feuille->MenuAffichage(), feuille->MenuStatistique()}) {
         menuBar()->insertAction(avant, m->menuAction());
         menusFeuille_ << m->menuAction();
     }

@@ -103,6 +103,7 @@ public:
 
     QMenu* MenuEdition() const { return menuEdition_; }
     QMenu* MenuAffichage() const { return menuAffichage_; }
+    QMenu* MenuStatistique() const { return menuStatistique_; }
     QMenu* MenuPopup() const { return popup_; }
     const GeometrieFeuille& Geometrie() const { return geometrie_; }
     EtatFeuille Etat() const;
@@ -140,6 +141,8 @@ protected:
 
 private:
     void creerMenus();
+    void creerMenuStatistique();
+    void majMenuStatistique();
     void cocherVue();
     void appliquerDefilement();
     void majTitre();
@@ -153,7 +156,9 @@ private:
     QMenu* menuEdition_ = nullptr;
     QMenu* menuAffichage_ = nullptr;
     QMenu* popup_ = nullptr;
+    QMenu* menuStatistique_ = nullptr;
     QAction* M64 = nullptr;
+    QAction* M43 = nullptr;
     std::array<QAction*, 5> ntrim_{};  // [1..4]: Ntrim1..Ntrim3, NBilan
     std::array<QAction*, 5> menuM_{};  // [1..4]: MenuM1..MenuM4
     std::array<QAction*, 9> mpopup_{}; // [1..8]: MPopup1..MPopup8

@@ -1,7 +1,9 @@
+#include <QApplication>
 #include <QFile>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "ConversionsQt.h"
 #include "FeuilleSaisie.h"
@@ -148,9 +150,14 @@ TEST_F(Saisie, UneSaisieOuverteArreteLesCommandes) {
     f->EffacerFichier();
     EXPECT_FALSE(f->close());
     EXPECT_FALSE(f->FermetureOK());
+    // The ranking would lack the grade being typed; a dialog opened by mistake is closed.
+    QTimer::singleShot(0, [] {
+        if (QWidget* d = QApplication::activeModalWidget()) d->close();
+    });
+    f->MenuStatistique()->findChild<QAction*>(QStringLiteral("M43"))->trigger();
     EXPECT_EQ(dialogues.textes(),
-              QStringList(7, QStringLiteral("Terminer d'abord la saisie de la note !")));
-    EXPECT_EQ(dialogues.nombre(QStringLiteral("erreur")), 7);
+              QStringList(8, QStringLiteral("Terminer d'abord la saisie de la note !")));
+    EXPECT_EQ(dialogues.nombre(QStringLiteral("erreur")), 8);
     EXPECT_EQ(f->Classe.PeriodeCourante, 1);
     EXPECT_EQ(f->Classe.MatiereCourante, 1);
     EXPECT_FALSE(f->ModeApercu);

@@ -61,6 +61,7 @@ public:
     MesuresImprimante mesures;
     QStringList urlsOuvertes;
     QStringList fichiersEdites;
+    bool editeurDisponible = true; // whether a text editor starts
     struct Commande {
         QString programme;
         QStringList arguments;
