@@ -35,6 +35,11 @@ TEST(LigneCommande, AnalyseDesModes) {
     EXPECT_EQ(l.autres, std::vector<std::string>{"/home/prof/3a.cl3"});
 
     EXPECT_EQ(AnalyserLigneCommande({"--version"}).mode, ModeLancement::Version);
+
+    l = AnalyserLigneCommande({"--sans-absents", "--classement", "a.cl3"});
+    EXPECT_EQ(l.mode, ModeLancement::Classement);
+    EXPECT_EQ(l.fichier, "a.cl3");
+    EXPECT_TRUE(l.sansAbsents);
 }
 
 TEST(LigneCommande, LesArgumentsErronesSontRefuses) {
@@ -49,6 +54,9 @@ TEST(LigneCommande, LesArgumentsErronesSontRefuses) {
         {"--exporter", "a.cl3", "--pdf", "b.pdf"},
         {"--inconnue"},
         {"a.cl3", "--vue", "1,1"},
+        {"--classement"},
+        {"--classement", "a.cl3", "--exporter"},
+        {"--exporter", "a.cl3", "--sans-absents"},
     };
     for (const auto& args : mauvais) {
         const Lancement l = AnalyserLigneCommande(args);
@@ -129,18 +137,33 @@ TEST(LigneCommande, CodesDeSortie) {
     EXPECT_EQ(version.code, 0);
     EXPECT_EQ(version.sortie, "Quillora 4.0\n");
 
-    const Execution absent = executer({"--exporter", "/nulle/part.cl3"});
-    EXPECT_EQ(absent.code, 1);
-    EXPECT_EQ(absent.erreurs, "Impossible d'ouvrir le fichier \"/nulle/part.cl3\". "
-                              "Le fichier ou le dossier est introuvable.\n");
-    EXPECT_TRUE(absent.sortie.empty());
+    for (const char* mode : {"--exporter", "--classement"}) {
+        const Execution absent = executer({mode, "/nulle/part.cl3"});
+        EXPECT_EQ(absent.code, 1);
+        EXPECT_EQ(absent.erreurs, "Impossible d'ouvrir le fichier \"/nulle/part.cl3\". "
+                                  "Le fichier ou le dossier est introuvable.\n");
+        EXPECT_TRUE(absent.sortie.empty());
+    }
 
     const Execution usage = executer({"--exporter", exemple, "--vue", "0,1"});
     EXPECT_EQ(usage.code, 2);
     EXPECT_NE(usage.erreurs.find("Usage"), std::string::npos);
 
     const std::string ts2 = std::string(QUILLORA_SOURCE_DIR) + "/exemples/TS2.cl3";
-    const Execution vue = executer({"--exporter", ts2, "--vue", "2,1"});
+    const Execution vue = executer({"--classement", ts2, "--vue", "2,1"});
     EXPECT_EQ(vue.code, 2);
     EXPECT_EQ(vue.erreurs, "La vue 2,1 n'existe pas dans cette classe (1 matière, 2 semestres).\n");
+
+    // The ranking's lines all end with a line feed already: nothing is added.
+    const Execution classement = executer({"--classement", ts2, "--sans-absents"});
+    EXPECT_EQ(classement.code, 0);
+    EXPECT_EQ(classement.sortie.rfind("TS2 / Philosophie / Année", 0), 0u) << classement.sortie;
+    EXPECT_TRUE(classement.sortie.ends_with("\n n.c.\t AUBERT Clément\t\t 1\n"))
+        << classement.sortie;
+    Lancement l = AnalyserLigneCommande({"--classement", ts2});
+    std::ostringstream erreurs;
+    std::ostream fermee(nullptr);
+    EXPECT_EQ(ExecuterClassement(l, '.', fermee, erreurs), 1);
+    EXPECT_EQ(erreurs.str(),
+              "quillora : le classement n'a pas pu être écrit sur la sortie standard.\n");
 }

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QTableWidget>
 #include <gtest/gtest.h>
+#include <sstream>
 
 #include "AgesAnniversaires.h"
 #include "Classement.h"
@@ -13,6 +14,7 @@
 #include "Cp1252.h"
 #include "DialoguesScriptes.h"
 #include "Horloge.h"
+#include "LigneCommande.h"
 #include "TDial10.h"
 #include "TDial11.h"
 #include "TDial12.h"
@@ -30,6 +32,7 @@ protected:
         c.Initialiser();
         c.NomFichier = QUILLORA_SOURCE_DIR "/exemples/3A.cl3";
         ASSERT_TRUE(c.Charger().ok);
+        c.NormaliserNoms(); // as the sheet does when it opens the class
     }
     void TearDown() override { HorlogeSysteme(); }
 
@@ -86,6 +89,27 @@ TEST_F(Classement, LaGrilleSuitLesBoutonsEtLePressePapierEnEstLeTexte) {
     TDial10 semestres(c);
     EXPECT_EQ(enfant(&semestres, "RB2")->text(), "Semestre 2");
     EXPECT_TRUE(enfant(&semestres, "RB3")->isHidden() && enfant(&semestres, "RB13")->isHidden());
+}
+
+TEST_F(Classement, LaLigneDeCommandeEcritLeTexteDuPressePapier) {
+    TDial10 d(c);
+    // A period view, the year, the synthesis, a period without assignments.
+    for (const char* vue : {"1,1", "1,4", "4,2", "3,3"}) {
+        for (bool sansAbsents : {false, true}) {
+            std::vector<std::string> args = {"--classement", c.NomFichier,     "--vue", vue,
+                                             "--config",     "/nulle/part.ini"};
+            if (sansAbsents) args.push_back("--sans-absents");
+            std::ostringstream sortie, erreurs;
+            ASSERT_EQ(ExecuterClassement(AnalyserLigneCommande(args), '.', sortie, erreurs), 0);
+            enfant(&d, ("RB1" + std::string(1, vue[0])).c_str())->click();
+            enfant(&d, ("RB" + std::string(1, vue[2])).c_str())->click();
+            if (enfant(&d, "CB")->isChecked() != sansAbsents) enfant(&d, "CB")->click();
+            enfant(&d, "Button1")->click();
+            EXPECT_EQ(QString::fromStdString(sortie.str()),
+                      QApplication::clipboard()->text().replace('\r', '\n'))
+                << vue << sansAbsents;
+        }
+    }
 }
 
 TEST_F(Classement, LeBlocNoteEcritLeFichierPuisLOuvre) {
