@@ -57,43 +57,11 @@ protected:
     PlateformeFactice plateforme;
 };
 
-TEST_F(Classement, LaGrilleSuitLesBoutonsEtLePressePapierEnEstLeTexte) {
+TEST_F(Classement, LesBoutonsClassentDeNouveauEtLaLigneDeCommandeEcritLeMemeTexte) {
     TDial10 d(c);
     EXPECT_EQ(d.windowTitle(), "3A / Mathématiques / Trim.1 ( 2026 / 2027 )");
-    struct Cas {
-        const char* bouton;
-        int s, p;
-        bool sansAbsents;
-    };
-    for (const Cas& cas : {Cas{"RB14", 4, 1, false}, Cas{"RB4", 4, 4, false}, Cas{"CB", 4, 4, true},
-                           Cas{"RB12", 2, 4, true}}) {
-        enfant(&d, cas.bouton)->click();
-        enfant(&d, "Button1")->click();
-        const QString attendu = texteQt(TexteClassement(c, cas.s, cas.p, cas.sansAbsents));
-        EXPECT_EQ(QApplication::clipboard()->text(), attendu) << cas.bouton;
-        EXPECT_EQ(texte(&d), attendu) << cas.bouton;
-    }
-
-    // No assignment in SVT in the third trimester: the words take two columns, and fit.
-    enfant(&d, "RB3")->click();
-    enfant(&d, "RB13")->click();
-    auto* ST = enfant<QTableWidget>(&d, "ST");
-    EXPECT_TRUE(texte(&d).endsWith("\r\tPas\tde note ce Trimestre\t\r"));
-    EXPECT_LE(ST->fontMetrics().horizontalAdvance("de note ce Trimestre") + 6,
-              ST->visualRect(ST->model()->index(0, 2)).width());
-    enfant(&d, "RB1")->click();
-    EXPECT_EQ(ST->columnSpan(0, 2), 1);
-
-    c.NbPeriode = 2;
-    c.NbMatiere = 2;
-    TDial10 semestres(c);
-    EXPECT_EQ(enfant(&semestres, "RB2")->text(), "Semestre 2");
-    EXPECT_TRUE(enfant(&semestres, "RB3")->isHidden() && enfant(&semestres, "RB13")->isHidden());
-}
-
-TEST_F(Classement, LaLigneDeCommandeEcritLeTexteDuPressePapier) {
-    TDial10 d(c);
-    // A period view, the year, the synthesis, a period without assignments.
+    // A period view, the year, the synthesis, a period without assignments: the title and
+    // grid, the clipboard and the command line's output say the same.
     for (const char* vue : {"1,1", "1,4", "4,2", "3,3"}) {
         for (bool sansAbsents : {false, true}) {
             std::vector<std::string> args = {"--classement", c.NomFichier,     "--vue", vue,
@@ -105,11 +73,24 @@ TEST_F(Classement, LaLigneDeCommandeEcritLeTexteDuPressePapier) {
             enfant(&d, ("RB" + std::string(1, vue[2])).c_str())->click();
             if (enfant(&d, "CB")->isChecked() != sansAbsents) enfant(&d, "CB")->click();
             enfant(&d, "Button1")->click();
-            EXPECT_EQ(QString::fromStdString(sortie.str()),
-                      QApplication::clipboard()->text().replace('\r', '\n'))
+            const QString presse = QApplication::clipboard()->text();
+            EXPECT_EQ(texte(&d), presse) << vue << sansAbsents;
+            EXPECT_EQ(QString::fromStdString(sortie.str()), QString(presse).replace('\r', '\n'))
                 << vue << sansAbsents;
         }
     }
+    // No assignment in SVT in the third trimester: the words take two columns, and fit.
+    auto* ST = enfant<QTableWidget>(&d, "ST");
+    EXPECT_LE(ST->fontMetrics().horizontalAdvance("de note ce Trimestre") + 6,
+              ST->visualRect(ST->model()->index(0, 2)).width());
+    enfant(&d, "RB1")->click();
+    EXPECT_EQ(ST->columnSpan(0, 2), 1);
+
+    c.NbPeriode = 2;
+    c.NbMatiere = 2;
+    TDial10 semestres(c);
+    EXPECT_EQ(enfant(&semestres, "RB2")->text(), "Semestre 2");
+    EXPECT_TRUE(enfant(&semestres, "RB3")->isHidden() && enfant(&semestres, "RB13")->isHidden());
 }
 
 TEST_F(Classement, LeBlocNoteEcritLeFichierPuisLOuvre) {
