@@ -1,9 +1,15 @@
 #include "LigneCommande.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <iostream>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "Classe.h"
 #include "Cp1252.h"
+#include "FichierAtomique.h"
 #include "Options.h"
 
 namespace quillora {
@@ -27,6 +33,31 @@ std::optional<Vue> lireVue(const std::string& t) {
     return Vue{s, p};
 }
 
+// The modes that work on a class file without a window, with the files each one takes.
+struct ModeFichier {
+    const char* option;
+    ModeLancement mode;
+    std::size_t fichiers;
+    const char* attendu;
+};
+
+constexpr ModeFichier ModesFichier[] = {
+    {"--exporter", ModeLancement::Exporter, 1, "--exporter attend un seul fichier de classe"},
+    {"--pdf", ModeLancement::Pdf, 2, "--pdf attend un fichier de classe et un fichier PDF"},
+};
+
+const ModeFichier* modeFichier(std::string_view option) {
+    for (const ModeFichier& m : ModesFichier)
+        if (option == m.option) return &m;
+    return nullptr;
+}
+
+const ModeFichier* modeFichier(ModeLancement mode) {
+    for (const ModeFichier& m : ModesFichier)
+        if (mode == m.mode) return &m;
+    return nullptr;
+}
+
 Lancement erreur(std::string message) {
     Lancement l;
     l.mode = ModeLancement::Erreur;
@@ -48,10 +79,14 @@ Lancement AnalyserLigneCommande(const std::vector<std::string>& args) {
         };
         if (a == "--version") {
             l.mode = ModeLancement::Version;
-        } else if (a == "--exporter" || a == "--pdf") {
-            if (l.mode == ModeLancement::Exporter || l.mode == ModeLancement::Pdf)
-                return erreur("une seule des options --exporter et --pdf à la fois");
-            l.mode = a == "--exporter" ? ModeLancement::Exporter : ModeLancement::Pdf;
+        } else if (const ModeFichier* m = modeFichier(a)) {
+            if (modeFichier(l.mode)) {
+                std::string options;
+                for (const ModeFichier& autre : ModesFichier)
+                    options += std::string(options.empty() ? "" : ", ") + autre.option;
+                return erreur("une seule de ces options à la fois : " + options);
+            }
+            l.mode = m->mode;
         } else if (a == "--vue") {
             const auto v = valeur("--vue");
             if (!v) return erreur("--vue attend S,P");
@@ -67,23 +102,13 @@ Lancement AnalyserLigneCommande(const std::vector<std::string>& args) {
             positionnels.push_back(a);
         }
     }
-    switch (l.mode) {
-    case ModeLancement::Version:
-        break;
-    case ModeLancement::Exporter:
-        if (positionnels.size() != 1) return erreur("--exporter attend un seul fichier de classe");
+    if (const ModeFichier* m = modeFichier(l.mode)) {
+        if (positionnels.size() != m->fichiers) return erreur(m->attendu);
         l.fichier = positionnels[0];
-        break;
-    case ModeLancement::Pdf:
-        if (positionnels.size() != 2)
-            return erreur("--pdf attend un fichier de classe et un fichier PDF");
-        l.fichier = positionnels[0];
-        l.sortie = positionnels[1];
-        break;
-    default:
+        if (m->fichiers > 1) l.sortie = positionnels[1];
+    } else if (l.mode != ModeLancement::Version) {
         if (l.vue) return erreur("--vue ne s'emploie qu'avec --exporter ou --pdf");
         l.autres = positionnels;
-        break;
     }
     return l;
 }
@@ -116,8 +141,7 @@ int PreparerClasse(const Lancement& l, char separateur, TClasse& classe, std::os
     return 0;
 }
 
-int ExecuterExport(const Lancement& l, char separateur, std::ostream& sortie,
-                   std::ostream& erreurs) {
+int ExecuterExport(const Lancement& l, char separateur, int sortie, std::ostream& erreurs) {
     TClasse classe;
     if (const int code = PreparerClasse(l, separateur, classe, erreurs)) return code;
     std::string texte =
@@ -125,9 +149,44 @@ int ExecuterExport(const Lancement& l, char separateur, std::ostream& sortie,
     for (char& c : texte)
         if (c == '\r') c = '\n';
     texte += '\n';
-    sortie << texte;
-    sortie.flush();
-    return sortie ? 0 : 1;
+    // Written by hand rather than through a stream, which loses the system's reason.
+    for (std::size_t ecrits = 0; ecrits < texte.size();) {
+        const ssize_t n = ::write(sortie, texte.data() + ecrits, texte.size() - ecrits);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            erreurs << "Impossible d'écrire la table : " << RaisonSysteme(n < 0 ? errno : ENOSPC)
+                    << '\n';
+            return 1;
+        }
+        ecrits += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+int VerifierSortie(const Lancement& l, std::ostream& erreurs) {
+    struct stat entree {
+    }, sortie{};
+    if (::stat(l.fichier.c_str(), &entree) == 0 && ::stat(l.sortie.c_str(), &sortie) == 0 &&
+        entree.st_dev == sortie.st_dev && entree.st_ino == sortie.st_ino) {
+        erreurs << "quillora : la sortie « " << l.sortie
+                << " » est le fichier de classe lui-même ; il n'est pas remplacé.\n";
+        return 2;
+    }
+    return 0;
+}
+
+void ProtegerDescripteursStandard() {
+    // A descriptor left free among 0, 1, 2 would be handed to the next file opened, and a
+    // message meant for the terminal would land in it. Read-only /dev/null takes its
+    // place, so that writing to a closed output still fails, as it should.
+    for (int fd = 0; fd <= 2; ++fd)
+        if (::fcntl(fd, F_GETFD) < 0 && errno == EBADF) {
+            const int nul = ::open("/dev/null", O_RDONLY);
+            if (nul >= 0 && nul != fd) {
+                ::dup2(nul, fd);
+                ::close(nul);
+            }
+        }
 }
 
 std::optional<int> ExecuterSansFenetre(const Lancement& l, char separateur) {
@@ -136,7 +195,7 @@ std::optional<int> ExecuterSansFenetre(const Lancement& l, char separateur) {
         std::cout << TexteVersion << '\n';
         return 0;
     case ModeLancement::Exporter:
-        return ExecuterExport(l, separateur, std::cout, std::cerr);
+        return ExecuterExport(l, separateur, STDOUT_FILENO, std::cerr);
     case ModeLancement::Erreur:
         std::cerr << "quillora : " << l.erreur << "\n\n" << TexteUsage;
         return 2;
