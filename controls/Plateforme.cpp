@@ -62,6 +62,13 @@ Plateforme::ResultatCommande Plateforme::executer(const QString& programme,
     return r;
 }
 
+int Plateforme::remettreCourrier(const QStringList& arguments) {
+    QProcess p;
+    p.start(QStringLiteral("xdg-email"), arguments);
+    if (!p.waitForStarted(-1) || !p.waitForFinished(-1)) return -1;
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
 QString Plateforme::cheminProgramme() {
     return QCoreApplication::applicationFilePath();
 }

@@ -42,6 +42,12 @@ public:
     // Runs an external program to its end (xdg-mime and the like).
     virtual ResultatCommande executer(const QString& programme, const QStringList& arguments);
 
+    // Hands a new message to the desktop's mail program: runs xdg-email with `arguments`
+    // and waits for its end without a time limit (a mail program started by it may live as
+    // long as its compose window). Its exit status, or -1 when it did not start or crashed.
+    // Called from a worker thread.
+    virtual int remettreCourrier(const QStringList& arguments);
+
     // The running program's full path.
     virtual QString cheminProgramme();
 

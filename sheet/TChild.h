@@ -97,6 +97,8 @@ public:
     bool EnregistrerAvecCopie();
     // Asks, then deletes the class file and closes the window without the save prompt.
     void EffacerFichier();
+    // Saves the class as Save does, then mails its file packed in a zip archive.
+    void MenuEnvoyerMail();
 
     // The last close's outcome: false when the teacher cancelled it.
     bool FermetureOK() const { return fermetureOK_; }
