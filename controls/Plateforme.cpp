@@ -65,7 +65,8 @@ Plateforme::ResultatCommande Plateforme::executer(const QString& programme,
 int Plateforme::remettreCourrier(const QStringList& arguments) {
     QProcess p;
     p.start(QStringLiteral("xdg-email"), arguments);
-    if (!p.waitForStarted(-1) || !p.waitForFinished(-1)) return -1;
+    if (!p.waitForStarted(-1)) return 127;
+    if (!p.waitForFinished(-1)) return -1;
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 

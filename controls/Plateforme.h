@@ -44,7 +44,8 @@ public:
 
     // Hands a new message to the desktop's mail program: runs xdg-email with `arguments`
     // and waits for its end without a time limit (a mail program started by it may live as
-    // long as its compose window). Its exit status, or -1 when it did not start or crashed.
+    // long as its compose window). Its exit status, 127 when it is not installed, -1 when it
+    // crashed.
     // Called from a worker thread.
     virtual int remettreCourrier(const QStringList& arguments);
 

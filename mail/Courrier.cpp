@@ -57,8 +57,9 @@ int CodeResultatCourrier(int statut) {
         return 0; // in the mail program's hands
     case 2:
         return 11; // the attachment is missing
-    case 3:
-        return 1; // no mail program configured
+    case 3:        // no mail program configured
+    case 127:      // not even xdg-email
+        return 1;
     default:
         return 2;
     }
