@@ -1,11 +1,14 @@
 #include <QApplication>
 #include <QFile>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <atomic>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <zip.h>
 
 #include "Courrier.h"
@@ -147,7 +150,9 @@ TEST_F(Courrier, AnnulerPendantLaCompressionRendLArchivePrecedente) {
     const QString gros = classes.filePath(QStringLiteral("gros.bin"));
     QFile g(gros);
     ASSERT_TRUE(g.open(QIODevice::WriteOnly));
-    g.write(QByteArray(4 << 20, 'x'));
+    QByteArray hasard(4 << 20, '\0'); // incompressible
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(hasard.data()), hasard.size() / 4);
+    g.write(hasard);
     g.close();
     {
         TZip zip;
@@ -172,6 +177,25 @@ TEST_F(Courrier, AnnulerPendantLaCompressionRendLArchivePrecedente) {
     });
     EXPECT_EQ(zip.Ajouter(), 0);
     EXPECT_GT(vu, 0);
+    EXPECT_EQ(contenu(archive), avant);
+
+    // A write that fails half-way (a size limit stands in for a full disk): said, and the
+    // previous archive is back.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limite{};
+    ::getrlimit(RLIMIT_FSIZE, &limite);
+    const rlimit sansLimite = limite;
+    limite.rlim_cur = 1 << 20;
+    ::setrlimit(RLIMIT_FSIZE, &limite);
+    zip.FichiersAjouter << gros;
+    zip.AfficherProgres = false;
+    QObject::disconnect(&zip, &TZip::progression, nullptr, nullptr);
+    EXPECT_EQ(zip.Ajouter(), 0);
+    ::setrlimit(RLIMIT_FSIZE, &sansLimite);
+    EXPECT_EQ(dialogues.affiches.back().texte, QStringLiteral("Impossible de créer le fichier \"") +
+                                                   archive +
+                                                   QStringLiteral("\". Le fichier dépasse la "
+                                                                  "taille permise."));
     EXPECT_EQ(contenu(archive), avant);
     EXPECT_EQ(QDir(temporaire.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.zip")});
 }

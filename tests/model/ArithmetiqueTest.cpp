@@ -158,11 +158,7 @@ TEST_F(Arithmetique, MoyennesDeClasseEtDeDevoir) {
     Options.utiliserL = false;
     EXPECT_EQ(c.MoyenneDevoir(1, 1, false, 2), NonCalculable);
 
-    TClasse vide;
-    vide.Initialiser();
-    vide.NbDevoir[1][1] = 1;
-    EXPECT_EQ(vide.MoyenneDevoir(1, 1, false, 1), NonCalculable);
-    EXPECT_EQ(vide.MoyenneClasse(4, 4, true), NonCalculable);
+    EXPECT_EQ(classeAvecNotes({{"abs"}}).MoyenneClasse(4, 4, true), NonCalculable);
 }
 
 TEST_F(Arithmetique, LesAbsencesSeComptentSurToutesLesMatieresEtPeriodes) {
