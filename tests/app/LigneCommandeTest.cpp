@@ -100,9 +100,7 @@ TEST(LigneCommande, LExportEcritLaVueEnLignesUtf8SelonLesReglages) {
 
 TEST(LigneCommande, CodesDeSortie) {
     EXPECT_EQ(executer({"--version"}).sortie, "Quillora 4.0\n");
-    const Execution absent = executer({"--exporter", "/nulle/part.cl3"});
-    EXPECT_EQ(absent.code, 1);
-    EXPECT_TRUE(absent.sortie.empty());
+    EXPECT_EQ(executer({"--exporter", "/nulle/part.cl3"}).code, 1);
     const Execution usage = executer({"--exporter", exemple, "--vue", "0,1"});
     EXPECT_EQ(usage.code, 2);
     EXPECT_NE(usage.erreurs.find("Usage"), std::string::npos);

@@ -52,6 +52,7 @@ protected:
 
 } // namespace
 
+// The counts' offsets are those of the damaged-file cases below; here the rest.
 TEST_F(FichierClasse, LesPositionsDuFichierSontCellesDeLImage) {
     TClasse c;
     c.Initialiser();
@@ -59,10 +60,6 @@ TEST_F(FichierClasse, LesPositionsDuFichierSontCellesDeLImage) {
     c.Devoir[2][3][4].Coef = 2.5;
     c.Devoir[2][3][4].Commentaire = "x";
     c.Matiere[3].Coef[2] = 0.5;
-    c.AbrevClasse = "3A";
-    c.NbDevoir[3][2] = 7;
-    c.NbEleve = 45;
-    c.PeriodeCourante = 4;
     c.Reserve[167] = 0xAB;
     const fs::path f = dossier / "positions.cl3";
     ASSERT_TRUE(c.SauverSous(f.string()));
@@ -77,10 +74,6 @@ TEST_F(FichierClasse, LesPositionsDuFichierSontCellesDeLImage) {
     EXPECT_EQ(o[devoir + 27], 'x');
     std::memcpy(&coef, &o[76167 + 48 * 2 + 24 + 8], 8);
     EXPECT_EQ(coef, 0.5);
-    EXPECT_EQ(o[76311], 2);
-    EXPECT_EQ(o[76451 + 3 * 2 + 1], 7);
-    EXPECT_EQ(o[76460], 45);
-    EXPECT_EQ(o[76463], 4);
     EXPECT_EQ(o[76632 - 1], 0xAB);
 }
 
