@@ -64,6 +64,7 @@ struct TZip::Source {
                 zip_error_set(&s->erreur, ZIP_ER_OPEN, errno);
                 return -1;
             }
+            if (s->zip->progres_) s->zip->progres_->Fichier(QFileInfo(s->chemin).fileName());
             return 0;
         case ZIP_SOURCE_READ: {
             const std::size_t lus = std::fread(donnees, 1, n, s->f);
@@ -71,7 +72,7 @@ struct TZip::Source {
                 zip_error_set(&s->erreur, ZIP_ER_READ, errno);
                 return -1;
             }
-            if (!s->zip->lire(*s, static_cast<qint64>(lus))) {
+            if (!s->zip->lire(static_cast<qint64>(lus))) {
                 zip_error_set(&s->erreur, ZIP_ER_CANCELLED, 0);
                 return -1;
             }
@@ -130,10 +131,7 @@ bool TZip::ecrire(const QByteArray& octets, const QString& chemin) {
     return false;
 }
 
-bool TZip::lire(Source& source, qint64 n) {
-    if (fait_ == 0 || n == 0) {
-        if (progres_) progres_->Fichier(QFileInfo(source.chemin).fileName());
-    }
+bool TZip::lire(qint64 n) {
     fait_ += n;
     emit progression(fait_, total_);
     if (progres_) progres_->Progression(fait_, total_);

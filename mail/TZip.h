@@ -41,7 +41,7 @@ signals:
 
 private:
     struct Source;
-    bool lire(Source& source, qint64 n);
+    bool lire(qint64 n);
     bool ecrire(const QByteArray& octets, const QString& chemin);
 
     QWidget* fenetre_;
