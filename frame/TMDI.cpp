@@ -146,6 +146,9 @@ void TMDI::creerMenus() {
     ajouter(menuFichier_, "M16", QStringLiteral("F&ermer tous"), [this] { FermerTous(); });
     ajouter(menuFichier_, "M17", QStringLiteral("Effa&cer"), surFeuille(&TChild::EffacerFichier));
     menuFichier_->addSeparator();
+    ajouter(menuFichier_, "M17a", QStringLiteral("Envoyer par mail"),
+            surFeuille(&TChild::MenuEnvoyerMail));
+    menuFichier_->addSeparator();
     ajouter(menuFichier_, "M18", QStringLiteral("&Imprimer..."), [this] {
         if (TChild* f = FeuilleActive()) f->Imprimer(true);
     });
@@ -428,7 +431,7 @@ void TMDI::MettreAJourMenuFichier() {
     const bool actif = active != nullptr;
     actions_[QStringLiteral("M12")]->setEnabled(actif && active->Modifie);
     boutons_[QStringLiteral("SB1")]->setEnabled(actions_[QStringLiteral("M12")]->isEnabled());
-    for (const char* nom : {"M13", "M15", "M17", "M18", "M19", "M21"})
+    for (const char* nom : {"M13", "M15", "M17", "M17a", "M18", "M19", "M21"})
         actions_[QLatin1String(nom)]->setEnabled(actif);
     actions_[QStringLiteral("M14")]->setEnabled(actif && n > 1);
     actions_[QStringLiteral("M16")]->setEnabled(actions_[QStringLiteral("M14")]->isEnabled());

@@ -135,6 +135,8 @@ public:
     bool EnregistrerAvecCopie();
     // Asks, then deletes the class file and closes the window without the save prompt.
     void EffacerFichier();
+    // Saves the class as Save does, then mails its file packed in a zip archive.
+    void MenuEnvoyerMail();
 
     // The options dialog; true when it was confirmed. Re-cases the names when their capitals
     // changed. `fichierOptions` is the settings file that OK writes, its reals with
