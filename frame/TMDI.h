@@ -15,6 +15,7 @@ class QMdiSubWindow;
 
 namespace quillora {
 
+class FenetreStatistique;
 class TChild;
 class ZoneClients;
 
@@ -44,6 +45,8 @@ public:
     void AfficherPeriode(const TClasse* classe, int periode);
     void DesactiverBoutons();
     void FermerTous();
+    // Passes a change of some class to every statistics window, the last opened first.
+    void NotifierStatistiques(int code, int periode, int item, int eleve);
 
     TChild* FeuilleActive() const;
     QList<TChild*> Feuilles() const;
@@ -68,6 +71,9 @@ private:
                         const QString& texte, void (TMDI::*action)());
     void activation(QMdiSubWindow* fenetre);
     void afficherMenusFeuille(TChild* feuille);
+    void activerStatistique(FenetreStatistique* fenetre);
+    void periodeStatistique();
+    void fermerStatistiques(const TClasse* classe);
     void suivreFeuille();
     void afficherBoutonsApercu(bool apercu);
     void afficherAide(const QString& aide);
@@ -78,6 +84,7 @@ private:
     void sauver();
     void imprimerAvecDialogue();
     void fermerActive();
+    void ouvrirGraphiques();
     void fenetreSuivante();
     void matiereSuivante();
     void periodeSuivante();

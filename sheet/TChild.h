@@ -86,6 +86,11 @@ public:
     QString MotPeriode() const;
     bool VueMatiere() const { return Classe.MatiereCourante != 4 && Classe.PeriodeCourante != 4; }
 
+    // Statistics windows: 1 evolution, 2 one assignment, 3 averages, 4 full report; the
+    // window opened, or null when an entry is open.
+    QWidget* OuvrirStatistique(int n);
+    void OuvrirTroisStatistiques();
+
     // Printing and export.
     void Imprimer(bool SansDialogue);
     void ConfigurerImprimante();
@@ -104,6 +109,7 @@ public:
     QMenu* MenuEdition() const { return menuEdition_; }
     QMenu* MenuAffichage() const { return menuAffichage_; }
     QMenu* MenuPopup() const { return popup_; }
+    QMenu* MenuStatistique() const { return menuStatistique_; }
     const GeometrieFeuille& Geometrie() const { return geometrie_; }
     EtatFeuille Etat() const;
 
@@ -121,7 +127,8 @@ signals:
     // The frame's status line shows `texte`; `heure` lets its clock replace it again.
     void statut(const QString& texte, bool heure);
     // The class changed under the statistics windows: `code` 3 for a grade (period, assignment,
-    // student), 4 for an assignment's coefficient (period, assignment, 0).
+    // student), 4 for an assignment's coefficient (period, assignment, 0), 5 the period shown
+    // (period), 7 the subject shown (period, subject).
     void notification(int code, int periode, int item, int eleve);
 
 protected:
@@ -140,6 +147,8 @@ protected:
 
 private:
     void creerMenus();
+    void creerMenuStatistique();
+    void MettreAJourStatistiques();
     void cocherVue();
     void appliquerDefilement();
     void majTitre();
@@ -154,6 +163,12 @@ private:
     QMenu* menuAffichage_ = nullptr;
     QMenu* popup_ = nullptr;
     QAction* M64 = nullptr;
+    QMenu* menuStatistique_ = nullptr;
+    QAction* M40 = nullptr;
+    QAction* M41 = nullptr;
+    QAction* M42 = nullptr;
+    QAction* M46 = nullptr;
+    QAction* M47 = nullptr;
     std::array<QAction*, 5> ntrim_{};  // [1..4]: Ntrim1..Ntrim3, NBilan
     std::array<QAction*, 5> menuM_{};  // [1..4]: MenuM1..MenuM4
     std::array<QAction*, 9> mpopup_{}; // [1..8]: MPopup1..MPopup8

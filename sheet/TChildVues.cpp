@@ -25,6 +25,7 @@ void TChild::creerMenus() {
 
     menuAffichage_ = new QMenu(QStringLiteral("&Affichage"), this);
     menuAffichage_->setObjectName(QStringLiteral("MAffichage"));
+    creerMenuStatistique();
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("PopupMenu1"));
     auto groupe = [this](QObject* parent) {
@@ -109,6 +110,7 @@ void TChild::MettreAJourMenus() {
         mpopup_[i]->setEnabled(i != Classe.PeriodeCourante);
         mpopup_[i + 4]->setEnabled(i != Classe.MatiereCourante);
     }
+    MettreAJourStatistiques();
     emit etatChange();
 }
 
@@ -121,6 +123,7 @@ void TChild::ChangerTrimestre(int n) {
     cocherVue();
     Rafraichir();
     emit periodeChangee();
+    emit notification(5, Classe.PeriodeCourante, 0, 0);
     effacerCurseur();
 }
 
@@ -133,6 +136,7 @@ void TChild::ChangerMatiere(int n) {
     cocherVue();
     Rafraichir();
     emit periodeChangee();
+    emit notification(7, Classe.PeriodeCourante, Classe.MatiereCourante, 0);
     effacerCurseur();
 }
 
