@@ -465,9 +465,9 @@ void TMDI::activation(QMdiSubWindow* fenetre) {
 
 void TMDI::activerStatistique(FenetreStatistique* fenetre) {
     MettreAJourMenuFichier();
-    for (const char* nom : {"SB1", "SB2", "SB5", "SB7", "SB8", "SB9"})
+    for (const char* nom : {"SB1", "SB5", "SB7", "SB8", "SB9"})
         boutons_[QLatin1String(nom)]->setEnabled(false);
-    boutons_[QStringLiteral("SB6")]->setEnabled(true);
+    for (const char* nom : {"SB2", "SB6"}) boutons_[QLatin1String(nom)]->setEnabled(true);
     AfficherPeriode(&fenetre->Classe, fenetre->PeriodeAffichee());
     connect(fenetre, &FenetreStatistique::periodeAffichee, this, &TMDI::periodeStatistique,
             Qt::UniqueConnection);
@@ -534,8 +534,11 @@ void TMDI::sauver() {
 }
 
 void TMDI::imprimerAvecDialogue() {
+    QMdiSubWindow* active = zone_->activeSubWindow();
     if (TChild* f = FeuilleActive())
         f->Imprimer(false);
+    else if (auto* s = active ? qobject_cast<FenetreStatistique*>(active->widget()) : nullptr)
+        s->Imprimer();
     else
         boutons_[QStringLiteral("SB2")]->setEnabled(false);
 }

@@ -10,6 +10,7 @@
 #include "ConversionsQt.h"
 #include "Dialogues.h"
 #include "ImpressionFeuille.h"
+#include "Imprimante.h"
 #include "Options.h"
 #include "Plateforme.h"
 #include "TChild.h"
@@ -20,12 +21,6 @@ namespace {
 
 QString chemin(const std::string& c) {
     return QString::fromStdString(c);
-}
-
-// The one printer of the program, so that the set-up dialog's choices last.
-QPrinter& imprimante() {
-    static QPrinter p(QPrinter::HighResolution);
-    return p;
 }
 
 } // namespace
@@ -157,7 +152,7 @@ void TChild::sauvegardeDeFermeture() {
 }
 
 void TChild::Imprimer(bool SansDialogue) {
-    QPrinter& p = imprimante();
+    QPrinter& p = ImprimanteProgramme();
     // Without a printer the print dialog offers a PDF file, named after the class.
     const bool imprimanteReelle = plateforme().imprimanteInstallee();
     if (!imprimanteReelle) {
@@ -177,7 +172,7 @@ void TChild::Imprimer(bool SansDialogue) {
 }
 
 void TChild::ConfigurerImprimante() {
-    if (!dialogues().configurerImprimante(&imprimante(), this)) return;
+    if (!dialogues().configurerImprimante(&ImprimanteProgramme(), this)) return;
     MesurerImprimante();
     Rafraichir();
 }

@@ -6,6 +6,7 @@
 #include "Options.h"
 #include "Pictogrammes.h"
 #include "Statistiques.h"
+#include "TDLGPrint.h"
 
 namespace quillora {
 
@@ -126,6 +127,11 @@ void FenetreGraphe::periodeCliquee(int p) {
 void FenetreGraphe::matiereCliquee(int s) {
     MatiereChoisie = s;
     Calculer();
+}
+
+void FenetreGraphe::Imprimer() {
+    TDLGPrint dialogue(this, nullptr, G, nullptr, FichierPdf());
+    dialogue.exec();
 }
 
 void FenetreGraphe::afficher(const GrapheStat& g) {

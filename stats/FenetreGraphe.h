@@ -20,6 +20,7 @@ public:
     int MatiereChoisie = 1;
 
     int PeriodeAffichee() const override { return PeriodeChoisie; }
+    void Imprimer() override;
     // Computes the chart again from the class and repaints it.
     virtual void Calculer() = 0;
 

@@ -1,5 +1,6 @@
 #include "FenetreStatistique.h"
 
+#include <QFileInfo>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -31,6 +32,9 @@ FenetreStatistique::FenetreStatistique(const TClasse& classe, const QString& suj
     barre_->addWidget(aide);
     aide->setIcon(IconeStatistique(PictoStat::Aide));
     connect(aide, &QToolButton::clicked, this, [sujetAide] { AfficherAide(sujetAide); });
+    QToolButton* imprimer = bouton("SB32", {}, QStringLiteral("Imprimer"));
+    imprimer->setIcon(IconeStatistique(PictoStat::Imprimante));
+    connect(imprimer, &QToolButton::clicked, this, [this] { Imprimer(); });
 }
 
 QToolButton* FenetreStatistique::bouton(const char* nom, const QString& texte, const QString& aide,
@@ -84,6 +88,12 @@ void FenetreStatistique::presser(QButtonGroup* groupe, int id) {
     groupe->setExclusive(false);
     for (QAbstractButton* b : groupe->buttons()) b->setChecked(false);
     groupe->setExclusive(true);
+}
+
+QString FenetreStatistique::FichierPdf() const {
+    const QFileInfo classe(QString::fromStdString(Classe.NomFichier));
+    return classe.path() + QLatin1Char('/') + classe.completeBaseName() +
+           QStringLiteral("-statistiques.pdf");
 }
 
 QFont FenetreStatistique::PoliceOptions() {

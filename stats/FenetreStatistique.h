@@ -27,6 +27,8 @@ public:
     // coefficient, 5 the sheet's period or the class parameters, 6 the settings, 7 the
     // subjects); each window decides whether it concerns what it shows.
     virtual void Notifier(int code, int periode, int item, int eleve) = 0;
+    // The print layout of the chart or the table, with its page and printer.
+    virtual void Imprimer() = 0;
     // The period the frame shows while the window is active: 1..3, 4 "Bilan", 5 "Année".
     virtual int PeriodeAffichee() const = 0;
 
@@ -47,6 +49,8 @@ protected:
     void remplirEleves(QComboBox* liste);
     // Presses the group's button `id`, or none when there is no such button.
     static void presser(QButtonGroup* groupe, int id);
+    // Where a print goes as a PDF file without a printer: beside the class file.
+    QString FichierPdf() const;
     // The charts' and table's font from the settings; its size follows their own.
     static QFont PoliceOptions();
     // The class's abbreviation and `suffixe`, cut to `longueur` characters.

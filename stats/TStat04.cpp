@@ -6,11 +6,16 @@
 #include "ConversionsQt.h"
 #include "Options.h"
 #include "Statistiques.h"
+#include "TDLGPrint.h"
 
 namespace quillora {
 
 TStat04::TStat04(const TClasse& classe, QWidget* parent)
     : FenetreStatistique(classe, QStringLiteral("stat_04"), parent) {
+    findChild<QToolButton*>(QStringLiteral("SB32"))
+        ->setToolTip(QStringLiteral("Imprimer ce tableau"));
+    findChild<QToolButton*>(QStringLiteral("SB32"))
+        ->setStatusTip(QStringLiteral("Imprimer ce tableau"));
     ajouter(new QLabel(QStringLiteral("Elève:"), this));
     CB = new QComboBox(this);
     CB->setObjectName(QStringLiteral("CB"));
@@ -49,6 +54,11 @@ void TStat04::Calculer() {
     for (int c = 1; c <= b.NbColonne; ++c)
         for (int l = 1; l <= b.NbLigne; ++l) T->SetCellule(c, l, texteQt(b.Cellules[c - 1][l - 1]));
     T->update();
+}
+
+void TStat04::Imprimer() {
+    TDLGPrint dialogue(this, T, nullptr, nullptr, FichierPdf());
+    dialogue.exec();
 }
 
 void TStat04::Notifier(int code, int, int, int eleve) {

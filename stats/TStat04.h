@@ -20,6 +20,7 @@ public:
     void Calculer();
     void Notifier(int code, int periode, int item, int eleve) override;
     int PeriodeAffichee() const override { return 4; }
+    void Imprimer() override;
 
 private:
     // The student list, back on the class; the caption with it.
