@@ -22,11 +22,15 @@ TEST(Tableau, CellsHoldTwentyFiveCharactersWithinFiveByFive) {
     EXPECT_EQ(t.Cellule(1, 2), matiere.left(25));
 
     // What is drawn is the cut text, and the 25th character is still there.
-    const QImage coupe = rendre(t, 600, 300);
+    const QImage coupe = rendre(t, 1200, 300);
     t.SetCellule(1, 2, matiere.left(25));
-    EXPECT_EQ(rendre(t, 600, 300), coupe);
+    EXPECT_EQ(rendre(t, 1200, 300), coupe);
     t.SetCellule(1, 2, matiere.left(24));
-    EXPECT_NE(rendre(t, 600, 300), coupe);
+    EXPECT_NE(rendre(t, 1200, 300), coupe);
+    // Narrower, the name stops at its column instead of running over the next cell.
+    t.SetCellule(2, 2, {});
+    EXPECT_EQ(compter(rendre(t, 600, 300), QRect(203, 103, 95, 45), sauf({QColor(192, 192, 192)})),
+              0);
 }
 
 TEST(Tableau, GridLinesFollowTheCountsAndTheReliefStyle) {
