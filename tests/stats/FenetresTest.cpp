@@ -85,7 +85,7 @@ TEST(FenetresStatistiques, ChaqueCodeNeRecalculeQueCeQuIlPeutChanger) {
     }
 }
 
-TEST(FenetresStatistiques, LesBoutonsSuiventLaDivisionEtLesMatieresDeLaClasse) {
+TEST(FenetresStatistiques, LesBoutonsSuiventLaDivisionEtLesMatieresEtLesBarresLaNoteMoyenne) {
     InitOptions(Options);
     TClasse c = classe();
     c.NbPeriode = 2;
@@ -115,35 +115,17 @@ TEST(FenetresStatistiques, LesBoutonsSuiventLaDivisionEtLesMatieresDeLaClasse) {
     EXPECT_TRUE(bouton(s3, "SB14")->isChecked());
     EXPECT_EQ(bouton(s3, "SB4")->text(), QStringLiteral("Bi"));
 
-    // A period without assignment, then the year: the assignment window says so.
+    // Another period and its last assignment; bars red below the pass mark, green from it.
+    c.Eleve[1].Note[1][1][2] = "9.99";
     TStat02 s2(c);
     EXPECT_EQ(s2.DevoirChoisi, 1);
     bouton(s2, "SB1")->click();
     EXPECT_EQ(s2.DevoirChoisi, 2);
     EXPECT_EQ(s2.windowTitle(), s2.G->Caption()) << "the window takes the chart's title";
+    EXPECT_EQ(s2.G->Barre(10)->CouleurBarre, QColor(Qt::red)) << "mark 9";
+    EXPECT_EQ(s2.G->Barre(11)->CouleurBarre, QColor(0, 128, 0)) << "mark 10";
     c.PeriodeCourante = 4;
     TStat02 annee(c);
     EXPECT_EQ(annee.G->Caption(), QStringLiteral("Pas de devoir lors du bilan annuel."));
     EXPECT_EQ(annee.G->NbBarre(), 0);
-}
-
-TEST(FenetresStatistiques, LesBarresSontVertesDesLaNoteMoyenneEtLesModesSeChoisissent) {
-    InitOptions(Options);
-    TClasse c = classe();
-    c.Eleve[1].Note[1][1][2] = "9.99";
-    TStat02 s2(c);
-    EXPECT_EQ(s2.G->Barre(10)->CouleurBarre, QColor(Qt::red)) << "mark 9";
-    EXPECT_EQ(s2.G->Barre(11)->CouleurBarre, QColor(0, 128, 0)) << "mark 10";
-    EXPECT_FALSE(s2.G->Afficher0());
-    EXPECT_EQ(s2.G->Mode(), mLigne);
-    s2.findChild<QAbstractButton*>(QStringLiteral("SB5"))->click();
-    EXPECT_EQ(s2.G->Mode(), mBarre);
-
-    c.AnneeScolaire = "2026-2027";
-    TStat01 s1(c);
-    s1.findChild<QAbstractButton*>(QStringLiteral("SB7"))->click();
-    EXPECT_FALSE(s1.G->Moy());
-    EXPECT_TRUE(s1.G->Caption().endsWith(QStringLiteral(" 2026-2027")));
-    s1.findChild<QAbstractButton*>(QStringLiteral("SB8"))->click();
-    EXPECT_FALSE(s1.G->Caption().contains(QStringLiteral("2026")));
 }
