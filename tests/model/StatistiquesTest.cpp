@@ -109,7 +109,7 @@ TEST_F(Statistiques, LesMoyennesSeRepartissentAvecLEcartDesMoyennes) {
               cp1252("Moyenne de l'année : 12 - 1 absent - Ecart type : 4.5"));
 }
 
-TEST_F(Statistiques, LEvolutionMontreNotesMoyennesEtPeriodes) {
+TEST_F(Statistiques, LEvolutionMontreLesNotesDUnEleveOuLesMoyennesDeLaClasse) {
     TClasse c = classeAvecNotes({{"12", "abs", "9.5"}, {"8", "abs", "B+"}});
     // Student 1: his grades, "abs" at the foot of an empty bar; the average line is his.
     GrapheStat g = CalculerEvolution(c, 1, 1, 1, false);
@@ -124,11 +124,6 @@ TEST_F(Statistiques, LEvolutionMontreNotesMoyennesEtPeriodes) {
     EXPECT_EQ(valeurs(g), (std::vector<double>{10, NonCalculable, 13.5}));
     EXPECT_EQ(g.Barres[1].Texte, "?");
     EXPECT_DOUBLE_EQ(g.Moyenne, c.MoyenneClasse(1, 4, false));
-    // The year: one bar per period.
-    c.NbPeriode = 2;
-    g = CalculerEvolution(c, 1, 4, 0, false);
-    EXPECT_EQ(valeurs(g), (std::vector<double>{c.MoyenneClasse(1, 1, false), NonCalculable}));
-    EXPECT_EQ(g.Barres[1].Texte, "?");
 }
 
 TEST_F(Statistiques, ToutesLesNotesDeLAnneeSontNumeroteesSelonLeurNombre) {
@@ -147,8 +142,6 @@ TEST_F(Statistiques, ToutesLesNotesDeLAnneeSontNumeroteesSelonLeurNombre) {
             if (!g.Barres[i].Legende.empty()) lus.push_back(std::stoi(g.Barres[i].Legende));
         EXPECT_EQ(lus, numeros) << n << " bars";
     }
-    c.NbDevoir[2][1] = 10; // another subject's assignments are not this chart's
-    EXPECT_EQ(CalculerEvolution(c, 1, 5, 0, false).Barres.size(), 0u);
 }
 
 TEST_F(Statistiques, LeBilanSuitLaDivisionEtFinitParLaSyntheseDeLAnnee) {

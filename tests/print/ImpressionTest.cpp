@@ -101,9 +101,6 @@ int plusLongTraitVertical(const QImage& img) {
 
 TEST_F(Impression, LaZoneSuitLaDispositionEtLaPageTourneAvecLOrientation) {
     TDLGPrint d(nullptr, nullptr, &graphe, &imprimante);
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("Aperçu avant impression"));
-    EXPECT_EQ(d.Disposition, 2);
-    EXPECT_TRUE(d.G->isVisibleTo(&d) && !d.T->isVisibleTo(&d));
     const int W = d.LargeurPage, H = d.HauteurPage;
     ASSERT_LT(W, H);
     cliquer(d, "SB6"); // "Centré"

@@ -102,7 +102,6 @@ TEST(FenetresStatistiques, LesBoutonsSuiventLaDivisionEtLesMatieresEtLesBarresLa
     EXPECT_TRUE(bouton(s1, "SB2")->isChecked());
     EXPECT_EQ(bouton(s1, "SB1")->toolTip(), QStringLiteral("Semestre 1"));
     EXPECT_TRUE(bouton(s1, "SB3")->isHidden());
-    EXPECT_EQ(bouton(s1, "SB4")->toolTip(), QStringLiteral("Moyenne des 2 semestres"));
     EXPECT_EQ(bouton(s1, "SB12")->text() + bouton(s1, "SB12")->toolTip(),
               QStringLiteral("PCPhysique"));
     EXPECT_TRUE(bouton(s1, "SB13")->isHidden());
