@@ -15,6 +15,7 @@ const char* const TexteUsage =
     "  quillora [FICHIER.cl3] [--config FICHIER.ini]\n"
     "  quillora --exporter FICHIER.cl3 [--vue S,P] [--config FICHIER.ini]\n"
     "  quillora --pdf FICHIER.cl3 SORTIE.pdf [--vue S,P] [--config FICHIER.ini]\n"
+    "  quillora --tableur FICHIER.cl3 SORTIE.xlsx [--config FICHIER.ini]\n"
     "  quillora --version\n"
     "S : matière 1 à 3, ou 4 pour la synthèse ; P : période 1 à 3, ou 4 pour l'année.\n";
 
@@ -48,10 +49,13 @@ Lancement AnalyserLigneCommande(const std::vector<std::string>& args) {
         };
         if (a == "--version") {
             l.mode = ModeLancement::Version;
-        } else if (a == "--exporter" || a == "--pdf") {
-            if (l.mode == ModeLancement::Exporter || l.mode == ModeLancement::Pdf)
-                return erreur("une seule des options --exporter et --pdf à la fois");
-            l.mode = a == "--exporter" ? ModeLancement::Exporter : ModeLancement::Pdf;
+        } else if (a == "--exporter" || a == "--pdf" || a == "--tableur") {
+            if (l.mode == ModeLancement::Exporter || l.mode == ModeLancement::Pdf ||
+                l.mode == ModeLancement::Tableur)
+                return erreur("une seule des options --exporter, --pdf et --tableur à la fois");
+            l.mode = a == "--exporter" ? ModeLancement::Exporter
+                     : a == "--pdf"    ? ModeLancement::Pdf
+                                       : ModeLancement::Tableur;
         } else if (a == "--vue") {
             const auto v = valeur("--vue");
             if (!v) return erreur("--vue attend S,P");
@@ -77,6 +81,14 @@ Lancement AnalyserLigneCommande(const std::vector<std::string>& args) {
     case ModeLancement::Pdf:
         if (positionnels.size() != 2)
             return erreur("--pdf attend un fichier de classe et un fichier PDF");
+        l.fichier = positionnels[0];
+        l.sortie = positionnels[1];
+        break;
+    case ModeLancement::Tableur:
+        // The workbook holds every view: a view to choose would mean nothing.
+        if (l.vue) return erreur("--vue ne s'emploie qu'avec --exporter ou --pdf");
+        if (positionnels.size() != 2)
+            return erreur("--tableur attend un fichier de classe et un fichier de classeur");
         l.fichier = positionnels[0];
         l.sortie = positionnels[1];
         break;
@@ -137,6 +149,8 @@ std::optional<int> ExecuterSansFenetre(const Lancement& l, char separateur) {
         return 0;
     case ModeLancement::Exporter:
         return ExecuterExport(l, separateur, std::cout, std::cerr);
+    case ModeLancement::Tableur:
+        return ExecuterTableur(l, separateur, std::cerr);
     case ModeLancement::Erreur:
         std::cerr << "quillora : " << l.erreur << "\n\n" << TexteUsage;
         return 2;

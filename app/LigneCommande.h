@@ -9,7 +9,7 @@
 
 namespace quillora {
 
-enum class ModeLancement { Fenetre, Version, Exporter, Pdf, Erreur };
+enum class ModeLancement { Fenetre, Version, Exporter, Pdf, Tableur, Erreur };
 
 struct Vue {
     int matiere; // 1..4, 4 = synthesis
@@ -19,8 +19,8 @@ struct Vue {
 // What the command line asks for. Parsing never touches the disk.
 struct Lancement {
     ModeLancement mode = ModeLancement::Fenetre;
-    std::string fichier;               // the class file of --exporter and --pdf
-    std::string sortie;                // the PDF of --pdf
+    std::string fichier;               // the class file of --exporter, --pdf and --tableur
+    std::string sortie;                // the PDF of --pdf, the workbook of --tableur
     std::optional<Vue> vue;            // --vue S,P
     std::optional<std::string> config; // --config FICHIER.ini
     std::vector<std::string> autres;   // arguments left to the window program
@@ -44,7 +44,11 @@ int PreparerClasse(const Lancement& l, char separateurDecimal, TClasse& classe,
 int ExecuterExport(const Lancement& l, char separateurDecimal, std::ostream& sortie,
                    std::ostream& erreurs);
 
-// Runs the modes that need no window (--version, --exporter, and a bad command line);
+// Reads the settings and the class as the export does and writes its workbook; the exit
+// statuses of the export, 1 also when the workbook cannot be written.
+int ExecuterTableur(const Lancement& l, char separateurDecimal, std::ostream& erreurs);
+
+// Runs the modes that need no window (--version, --exporter, --tableur, and a bad command line);
 // empty for the others.
 std::optional<int> ExecuterSansFenetre(const Lancement& l, char separateurDecimal);
 

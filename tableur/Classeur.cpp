@@ -1,0 +1,593 @@
+#include "Classeur.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+#include <vector>
+#include <xlsxwriter.h>
+
+#include "Cp1252.h"
+#include "FichierAtomique.h"
+#include "Formules.h"
+#include "Horloge.h"
+#include "Options.h"
+
+namespace quillora {
+
+namespace {
+
+// Rows of a subject's sheet; the students start below the assignments' descriptions.
+constexpr int LigneTitre = 0, LigneBloc = 1, LigneCoef = 2, LigneDate = 3, LigneDuree = 4,
+              LigneCommentaire = 5, LigneEntete = 6, PremierEleve = 7;
+// Rows of the synthesis sheet.
+constexpr int SynCoef = 2, SynEntete = 3, SynEleve = 4;
+constexpr int ColNumero = 0, ColNom = 1, PremiereColonne = 2;
+// Rows of the settings sheet that formulas read by name.
+constexpr int RegMode = 3, RegSeuil = 4, RegLettres = 5, RegCaseVide = 7, RegTable = 10;
+
+// A criterion that only numbers meet: the counted values are numbers, the others "".
+const std::string Nombres = "\"<1E+300\"";
+
+std::string utf8(std::string_view t) {
+    return Utf8DepuisCp1252(t);
+}
+
+lxw_color_t rvb(Couleur c) {
+    return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+}
+
+// Where one period's columns lie on its subject's sheet.
+struct Bloc {
+    int n = 0;        // assignments
+    int debut = 0;    // first grade column
+    int moyenne = 0;  // the average, its rounding, then the joker average and its rounding
+    int aide = 0;     // first column of the counted values
+    int retiree = -1; // joker: the dropped grade, then its coefficient
+};
+
+struct FeuilleMatiere {
+    std::string nom;
+    Tab1<Bloc, MaxPeriodes> blocs;
+    int annee = 0; // the year average, laid out like a period's
+};
+
+// The joker's dropped grade as the program picks it: the first of the lowest counted
+// grades of a non-zero coefficient; (0, 0) when there is none.
+std::pair<double, double> NoteRetiree(const TClasse& c, int s, int p, int e) {
+    bool trouvee = false;
+    double note = 0, coef = 0;
+    for (int a = 1; a <= c.NbDevoir[s][p]; ++a) {
+        const ValeurLue v = ValeurNote(c.Eleve[e].Note[s][p][a]);
+        const double k = c.Devoir[s][p][a].Coef;
+        if (v.valeur == NonCalculable || k == 0) continue;
+        if (!trouvee || v.valeur < note) note = v.valeur, coef = k, trouvee = true;
+    }
+    return {note, coef};
+}
+
+class Redacteur {
+public:
+    Redacteur(const TClasse& c, lxw_workbook* wb) : c_(c), wb_(wb), joker_(c.Joker != 0) {
+        titre_ = format([](lxw_format* f) {
+            format_set_bold(f);
+            format_set_font_size(f, 14);
+        });
+        bloc_ = format([](lxw_format* f) {
+            format_set_bold(f);
+            format_set_align(f, LXW_ALIGN_CENTER);
+            format_set_bg_color(f, 0xDDE7F3);
+        });
+        entete_ = format([](lxw_format* f) {
+            format_set_bold(f);
+            format_set_align(f, LXW_ALIGN_CENTER);
+            format_set_bottom(f, LXW_BORDER_THIN);
+        });
+        etiquette_ = format([](lxw_format* f) { format_set_bold(f); });
+        centre_ = format([](lxw_format* f) { format_set_align(f, LXW_ALIGN_CENTER); });
+        vertical_ = format([](lxw_format* f) {
+            format_set_rotation(f, 90);
+            format_set_font_size(f, 8);
+            format_set_align(f, LXW_ALIGN_CENTER);
+        });
+        moyenne_ = format([](lxw_format* f) {
+            format_set_bold(f);
+            format_set_align(f, LXW_ALIGN_CENTER);
+            format_set_num_format(f, "0.00");
+        });
+        arrondi_ = format([](lxw_format* f) {
+            format_set_align(f, LXW_ALIGN_CENTER);
+            format_set_bg_color(f, 0xFFF8DC);
+        });
+        classe_ = format([](lxw_format* f) {
+            format_set_italic(f);
+            format_set_align(f, LXW_ALIGN_CENTER);
+            format_set_num_format(f, "0.00");
+            format_set_top(f, LXW_BORDER_THIN);
+        });
+        aide_ = format([](lxw_format* f) {
+            format_set_font_color(f, 0x808080);
+            format_set_align(f, LXW_ALIGN_CENTER);
+        });
+        rougeNote_ =
+            format([](lxw_format* f) { format_set_font_color(f, rvb(Options.couleur[7])); });
+        rougeMoyenne_ =
+            format([](lxw_format* f) { format_set_font_color(f, rvb(Options.couleur[9])); });
+    }
+
+    void Ecrire() {
+        nommerFeuilles();
+        for (int s = 1; s <= c_.NbMatiere; ++s) ecrireMatiere(s);
+        ecrireSynthese();
+        ecrireReglages();
+    }
+
+private:
+    template <typename F> lxw_format* format(F reglage) {
+        lxw_format* f = workbook_add_format(wb_);
+        reglage(f);
+        return f;
+    }
+
+    int ligneEleve(int e) const { return PremierEleve + e - 1; }
+
+    void texte(lxw_worksheet* ws, int l, int col, std::string_view cp, lxw_format* f = nullptr) {
+        if (!cp.empty()) worksheet_write_string(ws, l, col, utf8(cp).c_str(), f);
+    }
+    void texteUtf8(lxw_worksheet* ws, int l, int col, const std::string& t,
+                   lxw_format* f = nullptr) {
+        worksheet_write_string(ws, l, col, t.c_str(), f);
+    }
+    // A formula whose cached result is the program's value, "?" for NonCalculable.
+    void formule(lxw_worksheet* ws, int l, int col, const std::string& f, double valeur,
+                 lxw_format* fmt) {
+        const std::string t = "=" + f;
+        if (valeur == NonCalculable)
+            worksheet_write_formula_str(ws, l, col, t.c_str(), fmt, "?");
+        else
+            worksheet_write_formula_num(ws, l, col, t.c_str(), fmt, valeur);
+    }
+    // An average and, beside it, its rounding by the class's mode.
+    void moyenneArrondie(lxw_worksheet* ws, int l, int col, const std::string& f, double valeur,
+                         lxw_format* fmt) {
+        formule(ws, l, col, f, valeur, fmt);
+        formule(ws, l, col + 1, FormuleArrondi(Cellule(l, col)),
+                ValeurArrondie(c_.ModeArrondi, valeur), arrondi_);
+    }
+    void titreBloc(lxw_worksheet* ws, int col1, int col2, const std::string& t) {
+        if (col2 > col1)
+            worksheet_merge_range(ws, LigneBloc, col1, LigneBloc, col2, t.c_str(), bloc_);
+        else
+            texteUtf8(ws, LigneBloc, col1, t, bloc_);
+    }
+    // Averages and grades below the pass mark in the sheet's colours; `temoin` is the cell
+    // of the range's first row and column that decides (the grade's counted value).
+    void enRouge(lxw_worksheet* ws, int l1, int c1, int l2, int c2, const std::string& temoin,
+                 lxw_format* f) {
+        if (l2 < l1 || c2 < c1) return;
+        std::string regle = "=AND(ISNUMBER(" + temoin + ")," + temoin + "<Seuil)";
+        lxw_conditional_format cf{};
+        cf.type = LXW_CONDITIONAL_TYPE_FORMULA;
+        cf.value_string = regle.data();
+        cf.format = f;
+        worksheet_conditional_format_range(ws, l1, c1, l2, c2, &cf);
+    }
+    std::string motPeriode(int p) const {
+        return std::string(MotPeriode[IndexPeriodes(c_.NbPeriode)]) + " " + std::to_string(p);
+    }
+    int largeurMoyennes() const { return joker_ ? 4 : 2; }
+
+    void nommerFeuilles() {
+        // Sheet names may not hold []:*?/\, have at most 31 characters and must differ.
+        std::vector<std::string> pris = {"Synthèse", "Réglages"};
+        for (int s = 1; s <= c_.NbMatiere; ++s) {
+            std::string nom;
+            for (char ch : c_.Matiere[s].Nom.view())
+                nom += std::string("[]:*?/\\").find(ch) == std::string::npos ? ch : '_';
+            if (nom.find_first_not_of(' ') == std::string::npos)
+                nom = cp1252("Matière ") + std::to_string(s);
+            nom = utf8(nom.substr(0, 28));
+            for (int i = 2; std::find(pris.begin(), pris.end(), nom) != pris.end(); ++i)
+                nom = utf8(c_.Matiere[s].Nom.view().substr(0, 24)) + " (" + std::to_string(i) + ")";
+            pris.push_back(nom);
+            feuilles_[s].nom = nom;
+        }
+    }
+
+    void placer(FeuilleMatiere& fm, int s) {
+        int col = PremiereColonne;
+        for (int p = 1; p <= c_.NbPeriode; ++p) {
+            Bloc& b = fm.blocs[p];
+            b.n = c_.NbDevoir[s][p];
+            b.debut = col;
+            b.moyenne = col + b.n;
+            col = b.moyenne + largeurMoyennes() + 1;
+        }
+        fm.annee = col;
+        col += largeurMoyennes() + 1;
+        for (int p = 1; p <= c_.NbPeriode; ++p) {
+            Bloc& b = fm.blocs[p];
+            b.aide = col;
+            col += b.n;
+            if (joker_ && b.n > 0) {
+                b.retiree = col;
+                col += 2;
+            }
+            ++col;
+        }
+    }
+
+    void ecrireMatiere(int s) {
+        FeuilleMatiere& fm = feuilles_[s];
+        placer(fm, s);
+        lxw_worksheet* ws = workbook_add_worksheet(wb_, fm.nom.c_str());
+        const int E = c_.NbEleve;
+        texte(ws, LigneTitre, ColNumero, c_.Titre(s, 0, true, 0, 0), titre_);
+        texteUtf8(ws, LigneCoef, ColNom, "Coef.", etiquette_);
+        texteUtf8(ws, LigneDate, ColNom, "Date", etiquette_);
+        texteUtf8(ws, LigneDuree, ColNom, "Durée", etiquette_);
+        texteUtf8(ws, LigneCommentaire, ColNom, "Commentaire", etiquette_);
+        texteUtf8(ws, LigneEntete, ColNumero, "N°", entete_);
+        texteUtf8(ws, LigneEntete, ColNom, "Élève", entete_);
+        worksheet_set_column(ws, ColNumero, ColNumero, 4, centre_);
+        worksheet_set_column(ws, ColNom, ColNom, 26, nullptr);
+        worksheet_set_row(ws, LigneDate, 58, nullptr);
+        worksheet_set_row(ws, LigneCommentaire, 150, nullptr);
+        for (int e = 1; e <= E; ++e) {
+            worksheet_write_number(ws, ligneEleve(e), ColNumero, e, centre_);
+            texte(ws, ligneEleve(e), ColNom, c_.NomEleve(e, Options.prenom));
+        }
+        if (E > 0) texteUtf8(ws, ligneEleve(E + 1), ColNom, "Moyenne de la classe", etiquette_);
+
+        for (int p = 1; p <= c_.NbPeriode; ++p) ecrirePeriode(ws, fm, s, p);
+        ecrireAnnee(ws, fm, s);
+        worksheet_freeze_panes(ws, PremierEleve, PremiereColonne);
+    }
+
+    void entetesMoyennes(lxw_worksheet* ws, int col, const char* nom) {
+        texteUtf8(ws, LigneEntete, col, nom, entete_);
+        texteUtf8(ws, LigneEntete, col + 1, "Arrondie", entete_);
+        if (joker_) {
+            texteUtf8(ws, LigneEntete, col + 2, "Joker", entete_);
+            texteUtf8(ws, LigneEntete, col + 3, "Arrondie", entete_);
+        }
+        worksheet_set_column(ws, col, col + largeurMoyennes() - 1, 8.5, nullptr);
+    }
+
+    void ecrirePeriode(lxw_worksheet* ws, const FeuilleMatiere& fm, int s, int p) {
+        const Bloc& b = fm.blocs[p];
+        const int E = c_.NbEleve, n = b.n;
+        titreBloc(ws, b.debut, b.moyenne + largeurMoyennes() - 1, motPeriode(p));
+        for (int a = 1; a <= n; ++a) {
+            const TDevoir& d = c_.Devoir[s][p][a];
+            const int col = b.debut + a - 1;
+            worksheet_write_number(ws, LigneCoef, col, d.Coef, centre_);
+            texte(ws, LigneDate, col, d.Date, vertical_);
+            texte(ws, LigneDuree, col, d.Duree, centre_);
+            texte(ws, LigneCommentaire, col, d.Commentaire, vertical_);
+            texteUtf8(ws, LigneEntete, col, "D" + std::to_string(a), entete_);
+            texteUtf8(ws, LigneEntete, b.aide + a - 1, "D" + std::to_string(a), entete_);
+        }
+        if (n > 0) worksheet_set_column(ws, b.debut, b.debut + n - 1, 6, centre_);
+        // The subject's coefficient for the period weighs its average in the year and in
+        // the synthesis: it stands above that average.
+        worksheet_write_number(ws, LigneCoef, b.moyenne, c_.Matiere[s].Coef[p], moyenne_);
+        entetesMoyennes(ws, b.moyenne, "Moyenne");
+
+        titreBloc(ws, b.aide, std::max(b.aide, b.aide + n - 1 + (b.retiree >= 0 ? 2 : 0)),
+                  "Valeurs comptées, " + utf8(MotCourtPeriode[IndexPeriodes(c_.NbPeriode)]) + " " +
+                      std::to_string(p));
+        if (n > 0) worksheet_set_column(ws, b.aide, b.aide + n - 1, 5, aide_);
+        if (b.retiree >= 0) {
+            texteUtf8(ws, LigneEntete, b.retiree, "Retirée", entete_);
+            texteUtf8(ws, LigneEntete, b.retiree + 1, "Coef.", entete_);
+            worksheet_set_column(ws, b.retiree, b.retiree + 1, 7, aide_);
+        }
+
+        const std::string C = Plage(LigneCoef, b.debut, LigneCoef, b.debut + n - 1, true);
+        for (int e = 1; e <= E; ++e) {
+            const int l = ligneEleve(e);
+            for (int a = 1; a <= n; ++a)
+                ecrireNote(ws, l, b.debut + a - 1, b.aide + a - 1, c_.Eleve[e].Note[s][p][a]);
+            if (n == 0) {
+                moyenneArrondie(ws, l, b.moyenne, "\"?\"", NonCalculable, moyenne_);
+                if (joker_) moyenneArrondie(ws, l, b.moyenne + 2, "\"?\"", NonCalculable, moyenne_);
+                continue;
+            }
+            const std::string H = Plage(l, b.aide, l, b.aide + n - 1);
+            const std::string somme = "SUMPRODUCT(" + H + "," + C + ")";
+            const std::string poids = "SUMIF(" + H + "," + Nombres + "," + C + ")";
+            moyenneArrondie(ws, l, b.moyenne,
+                            "IF(" + poids + "=0,\"?\"," + somme + "/" + poids + ")",
+                            c_.MoyenneMatiere(s, p, false, e), moyenne_);
+            if (!joker_) continue;
+            const std::string nb = "COUNTIFS(" + H + "," + Nombres + "," + C + ",\"<>0\")";
+            const std::string comptee = "ISNUMBER(" + H + ")*(" + C + "<>0)";
+            const std::string note = Cellule(l, b.retiree), coef = Cellule(l, b.retiree + 1);
+            const auto [vNote, vCoef] = NoteRetiree(c_, s, p, e);
+            const std::string nbNul = "IF(" + nb + "=0,0,";
+            worksheet_write_array_formula_num(
+                ws, l, b.retiree, l, b.retiree,
+                ("{=" + nbNul + "MIN(IF(" + comptee + "," + H + ",1E+300)))}").c_str(), aide_,
+                vNote);
+            worksheet_write_array_formula_num(ws, l, b.retiree + 1, l, b.retiree + 1,
+                                              ("{=" + nbNul + "INDEX(" + C + ",1,MATCH(1," +
+                                               comptee + "*(" + H + "=" + note + "),0)))}")
+                                                  .c_str(),
+                                              aide_, vCoef);
+            moyenneArrondie(ws, l, b.moyenne + 2,
+                            "IF(" + nb + "=0,\"?\",IF(" + nb + "=1," + somme + "/" + poids +
+                                ",IF(" + poids + "-" + coef + "=0,\"?\",(" + somme + "-" + note +
+                                "*" + coef + ")/(" + poids + "-" + coef + "))))",
+                            c_.MoyenneJokerPeriode(s, p, e), moyenne_);
+        }
+        if (E == 0) return;
+        const int lc = ligneEleve(E + 1);
+        for (int a = 1; a <= n; ++a) {
+            const int h = b.aide + a - 1;
+            const std::string valeurs = Plage(ligneEleve(1), h, ligneEleve(E), h);
+            formule(ws, lc, b.debut + a - 1,
+                    "IF(COUNT(" + valeurs + ")=0,\"?\",AVERAGE(" + valeurs + "))",
+                    c_.MoyenneDevoir(s, p, false, a), classe_);
+        }
+        moyennesDeClasse(ws, b.moyenne, c_.MoyenneClasse(s, p, false),
+                         c_.MoyenneClasse(s, p, true));
+        enRouge(ws, ligneEleve(1), b.debut, ligneEleve(E), b.debut + n - 1,
+                Cellule(ligneEleve(1), b.aide), rougeNote_);
+        enRouge(ws, ligneEleve(1), b.moyenne, lc, b.moyenne + largeurMoyennes() - 1,
+                Cellule(ligneEleve(1), b.moyenne), rougeMoyenne_);
+    }
+
+    // A grade as a number when it reads as one, as text otherwise; beside the block, the
+    // value it counts for, which reads letters through the settings sheet's table.
+    void ecrireNote(lxw_worksheet* ws, int l, int col, int aide, std::string_view note) {
+        const ValeurLue v = ValeurNote(note);
+        if (v.genre == NoteNombre)
+            worksheet_write_number(ws, l, col, v.valeur, nullptr);
+        else
+            texte(ws, l, col, note);
+        const std::string g = Cellule(l, col), u = "UPPER(" + g + ")";
+        const std::string rang = "MATCH(" + u + ",Cles,0)";
+        // MATCH ignores case and takes wildcards, the program compares bytes: the key found
+        // must also be exactly the upper-cased text.
+        const std::string f = "=IF(ISNUMBER(" + g + ")," + g + ",IF(Lettres,IF(" + g +
+                              "=\"\",CaseVide,IFERROR(IF(EXACT(INDEX(Cles," + rang + ")," + u +
+                              "),INDEX(Valeurs," + rang + "),\"\"),\"\")),\"\"))";
+        if (v.genre == PasUneNote)
+            worksheet_write_formula_str(ws, l, aide, f.c_str(), nullptr, "");
+        else
+            worksheet_write_formula_num(ws, l, aide, f.c_str(), nullptr, v.valeur);
+    }
+
+    void moyennesDeClasse(lxw_worksheet* ws, int col, double normale, double joker) {
+        const int lc = ligneEleve(c_.NbEleve + 1);
+        for (int j = 0; j <= (joker_ ? 1 : 0); ++j) {
+            const int k = col + 2 * j;
+            const std::string m = Plage(ligneEleve(1), k, ligneEleve(c_.NbEleve), k);
+            moyenneArrondie(ws, lc, k, "IF(COUNT(" + m + ")=0,\"?\",AVERAGE(" + m + "))",
+                            j ? joker : normale, classe_);
+        }
+    }
+
+    // The weighted mean of the numbers among `cellules`, "?" when their weight is nil.
+    static std::string moyennePonderee(const std::vector<std::string>& cellules,
+                                       const std::vector<std::string>& poids) {
+        std::string somme, total;
+        for (std::size_t i = 0; i < cellules.size(); ++i) {
+            const std::string si = "IF(ISNUMBER(" + cellules[i] + "),";
+            somme += (i ? "+" : "") + si + cellules[i] + "*" + poids[i] + ",0)";
+            total += (i ? "+" : "") + si + poids[i] + ",0)";
+        }
+        return "IF((" + total + ")=0,\"?\",(" + somme + ")/(" + total + "))";
+    }
+
+    void ecrireAnnee(lxw_worksheet* ws, const FeuilleMatiere& fm, int s) {
+        titreBloc(ws, fm.annee, fm.annee + largeurMoyennes() - 1, "Année");
+        entetesMoyennes(ws, fm.annee, "Année");
+        const int E = c_.NbEleve;
+        for (int e = 1; e <= E; ++e) {
+            const int l = ligneEleve(e);
+            for (int j = 0; j <= (joker_ ? 1 : 0); ++j) {
+                std::vector<std::string> m, k;
+                for (int q = 1; q <= c_.NbPeriode; ++q) {
+                    m.push_back(Cellule(l, fm.blocs[q].moyenne + 2 * j));
+                    k.push_back(Cellule(LigneCoef, fm.blocs[q].moyenne, true, true));
+                }
+                moyenneArrondie(ws, l, fm.annee + 2 * j, moyennePonderee(m, k),
+                                c_.MoyenneAnnuelleMatiere(s, j, e), moyenne_);
+            }
+        }
+        if (E == 0) return;
+        moyennesDeClasse(ws, fm.annee, c_.MoyenneClasse(s, 4, false), c_.MoyenneClasse(s, 4, true));
+        enRouge(ws, ligneEleve(1), fm.annee, ligneEleve(E + 1), fm.annee + largeurMoyennes() - 1,
+                Cellule(ligneEleve(1), fm.annee), rougeMoyenne_);
+    }
+
+    // The synthesis as the sheet shows it: the joker averages when the class computes them.
+    void ecrireSynthese() {
+        lxw_worksheet* ws = workbook_add_worksheet(wb_, "Synthèse");
+        const int m = c_.NbMatiere, E = c_.NbEleve, j = joker_ ? 2 : 0;
+        std::string titre = utf8(c_.Titre(4, 0, true, 0, 0));
+        if (joker_) titre += " (moyennes Joker)";
+        texteUtf8(ws, LigneTitre, ColNumero, titre, titre_);
+        texteUtf8(ws, SynCoef, ColNom, "Coef.", etiquette_);
+        texteUtf8(ws, SynEntete, ColNumero, "N°", entete_);
+        texteUtf8(ws, SynEntete, ColNom, "Élève", entete_);
+        worksheet_set_column(ws, ColNumero, ColNumero, 4, centre_);
+        worksheet_set_column(ws, ColNom, ColNom, 26, nullptr);
+        const int lc = SynEleve + E;
+        for (int e = 1; e <= E; ++e) {
+            worksheet_write_number(ws, SynEleve + e - 1, ColNumero, e, centre_);
+            texte(ws, SynEleve + e - 1, ColNom, c_.NomEleve(e, Options.prenom));
+        }
+        if (E > 0) texteUtf8(ws, lc, ColNom, "Moyenne de la classe", etiquette_);
+
+        int col = PremiereColonne;
+        std::vector<int> periodes;
+        for (int p = 1; p <= c_.NbPeriode; ++p) periodes.push_back(p);
+        periodes.push_back(4);
+        for (int p : periodes) {
+            titreBloc(ws, col, col + m + 1, p == 4 ? "Année" : motPeriode(p));
+            std::vector<std::string> poids;
+            for (int i = 1; i <= m; ++i) {
+                const FeuilleMatiere& fm = feuilles_[i];
+                const int k = col + i - 1;
+                texte(ws, SynEntete, k, c_.Matiere[i].Nom, entete_);
+                if (p == 4) {
+                    std::string somme;
+                    double v = 0;
+                    for (int q = 1; q <= c_.NbPeriode; ++q) {
+                        somme +=
+                            (q > 1 ? "+" : "") + CelluleDe(fm.nom, LigneCoef, fm.blocs[q].moyenne);
+                        v += c_.Matiere[i].Coef[q];
+                    }
+                    formule(ws, SynCoef, k, somme, v, moyenne_);
+                } else {
+                    formule(ws, SynCoef, k, CelluleDe(fm.nom, LigneCoef, fm.blocs[p].moyenne),
+                            c_.Matiere[i].Coef[p], moyenne_);
+                }
+                poids.push_back(Cellule(SynCoef, k, true, true));
+                const int source = (p == 4 ? fm.annee : fm.blocs[p].moyenne) + j;
+                for (int e = 1; e <= E; ++e)
+                    formule(ws, SynEleve + e - 1, k, CelluleDe(fm.nom, ligneEleve(e), source),
+                            c_.Moyenne(i, p, joker_, e), moyenne_);
+            }
+            const int g = col + m;
+            texteUtf8(ws, SynEntete, g, "Générale", entete_);
+            texteUtf8(ws, SynEntete, g + 1, "Arrondie", entete_);
+            worksheet_set_column(ws, col, g + 1, 10, nullptr);
+            for (int e = 1; e <= E; ++e) {
+                std::vector<std::string> moyennes;
+                for (int i = 1; i <= m; ++i)
+                    moyennes.push_back(Cellule(SynEleve + e - 1, col + i - 1));
+                moyenneArrondie(ws, SynEleve + e - 1, g, moyennePonderee(moyennes, poids),
+                                c_.Moyenne(4, p, joker_, e), moyenne_);
+            }
+            if (E > 0) {
+                for (int i = 1; i <= m + 1; ++i) {
+                    const int k = col + i - 1;
+                    const std::string r = Plage(SynEleve, k, SynEleve + E - 1, k);
+                    const std::string f = "IF(COUNT(" + r + ")=0,\"?\",AVERAGE(" + r + "))";
+                    const double v = c_.MoyenneClasse(i > m ? 4 : i, p, joker_);
+                    if (i > m)
+                        moyenneArrondie(ws, lc, k, f, v, classe_);
+                    else
+                        formule(ws, lc, k, f, v, classe_);
+                }
+                enRouge(ws, SynEleve, col, lc, g + 1, Cellule(SynEleve, col), rougeMoyenne_);
+            }
+            col += m + 3;
+        }
+        worksheet_freeze_panes(ws, SynEleve, PremiereColonne);
+    }
+
+    void ecrireReglages() {
+        lxw_worksheet* ws = workbook_add_worksheet(wb_, "Réglages");
+        worksheet_set_column(ws, 0, 0, 34, nullptr);
+        worksheet_set_column(ws, 1, 1, 22, centre_);
+        texteUtf8(ws, 0, 0, "Réglages du calcul", titre_);
+        texteUtf8(ws, 1, 0, "Changer une valeur ci-dessous recalcule toutes les moyennes.");
+        const DateHeure d = Maintenant();
+        char date[16];
+        std::snprintf(date, sizeof date, "%02d/%02d/%04d", d.jour, d.mois, d.annee);
+        texteUtf8(ws, 2, 0, "Date de l'export", etiquette_);
+        texteUtf8(ws, 2, 1, date);
+        std::string noms;
+        for (int i = 0; i <= 6; ++i) noms += ",\"" + utf8(NomArrondi(i)) + "\"";
+        texteUtf8(ws, RegMode, 0, "Mode d'arrondi", etiquette_);
+        worksheet_write_formula_str(ws, RegMode, 1, ("=CHOOSE(ModeArrondi+1" + noms + ")").c_str(),
+                                    centre_, utf8(NomArrondi(c_.ModeArrondi)).c_str());
+        texteUtf8(ws, RegMode, 2, "N° du mode (0 à 6) :", etiquette_);
+        worksheet_write_number(ws, RegMode, 3, c_.ModeArrondi, centre_);
+        texteUtf8(ws, RegSeuil, 0, "Note de passage", etiquette_);
+        worksheet_write_number(ws, RegSeuil, 1, Options.notemoy, nullptr);
+        texteUtf8(ws, RegLettres, 0, "Lettres comptées comme notes", etiquette_);
+        worksheet_write_boolean(ws, RegLettres, 1, Options.utiliserL, nullptr);
+        texteUtf8(ws, RegLettres + 1, 0, "Moyenne Joker", etiquette_);
+        texteUtf8(ws, RegLettres + 1, 1, joker_ ? "Oui" : "Non");
+
+        // An empty key matches an empty cell: the first one gives empty cells their value.
+        std::string vide = "\"\"";
+        double valeurVide = NonCalculable;
+        for (int i = 15; i >= 1; --i) {
+            vide = "IF(" + Cellule(RegTable + i, 0) + "=\"\"," + Cellule(RegTable + i, 1) + "," +
+                   vide + ")";
+            if (Options.cores[i].coresL.empty()) valeurVide = Options.cores[i].coresV;
+        }
+        texteUtf8(ws, RegCaseVide, 0, "Valeur d'une case vide", etiquette_);
+        if (valeurVide == NonCalculable)
+            worksheet_write_formula_str(ws, RegCaseVide, 1, ("=" + vide).c_str(), nullptr, "");
+        else
+            worksheet_write_formula_num(ws, RegCaseVide, 1, ("=" + vide).c_str(), nullptr,
+                                        valeurVide);
+        texteUtf8(ws, RegTable, 0, "Lettre", entete_);
+        texteUtf8(ws, RegTable, 1, "Valeur", entete_);
+        for (int i = 1; i <= 15; ++i) {
+            texte(ws, RegTable + i, 0, Options.cores[i].coresL, centre_);
+            worksheet_write_number(ws, RegTable + i, 1, Options.cores[i].coresV, nullptr);
+        }
+        const auto nommer = [&](const char* nom, const std::string& plage) {
+            workbook_define_name(wb_, nom, ("='Réglages'!" + plage).c_str());
+        };
+        nommer("ModeArrondi", Cellule(RegMode, 3, true, true));
+        nommer("Seuil", Cellule(RegSeuil, 1, true, true));
+        nommer("Lettres", Cellule(RegLettres, 1, true, true));
+        nommer("CaseVide", Cellule(RegCaseVide, 1, true, true));
+        nommer("Cles", Plage(RegTable + 1, 0, RegTable + 15, 0, true));
+        nommer("Valeurs", Plage(RegTable + 1, 1, RegTable + 15, 1, true));
+    }
+
+    const TClasse& c_;
+    lxw_workbook* wb_;
+    const bool joker_;
+    Tab1<FeuilleMatiere, MaxMatieres> feuilles_;
+    lxw_format *titre_, *bloc_, *entete_, *etiquette_, *centre_, *vertical_, *moyenne_, *arrondi_,
+        *classe_, *aide_, *rougeNote_, *rougeMoyenne_;
+};
+
+} // namespace
+
+Resultat EcrireClasseur(const TClasse& c, const std::string& chemin) {
+    Resultat r;
+    const auto echec = [&](const std::string& raison) {
+        r.ok = false;
+        r.erreur = "Impossible de créer le fichier \"" + chemin + "\". " + raison;
+        return r;
+    };
+    // The library writes a file by name; it is written aside, then put in place whole so
+    // that a failure leaves the old file, or none.
+    const char* tmp = std::getenv("TMPDIR");
+    std::string brouillon = std::string(tmp && *tmp ? tmp : "/tmp") + "/quillora-XXXXXX";
+    const int fd = ::mkstemp(brouillon.data());
+    if (fd < 0) return echec(RaisonSysteme(errno));
+    ::close(fd);
+
+    lxw_workbook* wb = workbook_new(brouillon.c_str());
+    if (!wb) {
+        ::unlink(brouillon.c_str());
+        return echec("Mémoire insuffisante.");
+    }
+    Redacteur(c, wb).Ecrire();
+    const lxw_error e = workbook_close(wb);
+    if (e != LXW_NO_ERROR) {
+        const int code = errno;
+        ::unlink(brouillon.c_str());
+        return echec(e == LXW_ERROR_CREATING_XLSX_FILE || e == LXW_ERROR_CREATING_TMPFILE
+                         ? RaisonSysteme(code)
+                         : "Erreur interne de l'écriture du classeur (" +
+                               std::to_string(static_cast<int>(e)) + ").");
+    }
+    std::ifstream f(brouillon, std::ios::binary);
+    const std::string octets((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    const bool lu = f.good() || f.eof();
+    ::unlink(brouillon.c_str());
+    if (!lu || octets.empty()) return echec(RaisonSysteme(EIO));
+    std::string raison;
+    if (!EcrireFichierAtomique(chemin, octets.data(), octets.size(), raison)) return echec(raison);
+    return r;
+}
+
+} // namespace quillora

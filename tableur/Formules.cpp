@@ -1,0 +1,51 @@
+#include "Formules.h"
+
+#include "Classe.h"
+#include "Nombres.h"
+
+namespace quillora {
+
+std::string Colonne(int col) {
+    std::string t;
+    for (++col; col > 0; col = (col - 1) / 26) t.insert(t.begin(), char('A' + (col - 1) % 26));
+    return t;
+}
+
+std::string Cellule(int ligne, int col, bool ligneFixe, bool colFixe) {
+    return (colFixe ? "$" : "") + Colonne(col) + (ligneFixe ? "$" : "") + std::to_string(ligne + 1);
+}
+
+std::string Plage(int ligne1, int col1, int ligne2, int col2, bool fixe) {
+    return Cellule(ligne1, col1, fixe, fixe) + ":" + Cellule(ligne2, col2, fixe, fixe);
+}
+
+std::string CelluleDe(const std::string& feuille, int ligne, int col) {
+    std::string nom;
+    for (char c : feuille) (nom += c) += c == '\'' ? "'" : "";
+    return "'" + nom + "'!" + Cellule(ligne, col, true, true);
+}
+
+std::string FormuleArrondi(const std::string& x) {
+    const std::string i = "TRUNC(" + x + ")", f = "(" + x + "-TRUNC(" + x + "))";
+    // Without rounding the sheet shows one decimal, the tenths rounded exactly from the
+    // binary value with halves to even. A spreadsheet's x*10 is itself rounded, so the
+    // formula decides on which side of the half-tenth x lies with exact steps: k is the
+    // candidate tenth, x = a + b with a on a 1/1024 grid (so 20a is exact) and b small,
+    // and the sign of (20a - (2k+1)) + 20b is the side.
+    const std::string k = "INT(" + x + "*10)", a = "INT(" + x + "*1024)/1024";
+    const std::string d = "((20*" + a + "-(2*" + k + "+1))+20*(" + x + "-" + a + "))";
+    const std::string sansArrondi =
+        "(" + k + "+IF(" + d + ">0,1,IF(" + d + "<0,0,MOD(" + k + ",2))))/10";
+    return "IF(ISNUMBER(" + x + "),CHOOSE(ModeArrondi+1," + sansArrondi + "," + i + "," + i +
+           "+IF(" + f + ">=0.5,1,0)," + i + "+1," + i + "+IF(" + f + "<0.5,0,0.5)," + i + "+IF(" +
+           f + "<0.25,0,IF(" + f + ">=0.75,1,0.5))," + i + "+IF(" + f + "<0.5,0.5,1)),\"?\")";
+}
+
+double ValeurArrondie(int mode, double x) {
+    if (x == NonCalculable) return NonCalculable;
+    double v = 0;
+    LireDecimal(FormatArrondi(mode, x), '.', v);
+    return v;
+}
+
+} // namespace quillora

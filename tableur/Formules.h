@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+namespace quillora {
+
+// Cell addresses in A1 notation, rows and columns counted from 0 as libxlsxwriter does;
+// `$` marks what stays fixed when a formula is copied.
+std::string Colonne(int col);
+std::string Cellule(int ligne, int col, bool ligneFixe = false, bool colFixe = false);
+std::string Plage(int ligne1, int col1, int ligne2, int col2, bool fixe = false);
+// A cell of another sheet, its name quoted as the spreadsheets want it.
+std::string CelluleDe(const std::string& feuille, int ligne, int col);
+
+// The formula (without "=") that rounds the average in cell `x` by the rounding mode
+// named `ModeArrondi`, giving what the sheet shows: "?" when the average is "?".
+std::string FormuleArrondi(const std::string& x);
+
+// The value a rounded average shows, as a number (NonCalculable stays so).
+double ValeurArrondie(int mode, double x);
+
+} // namespace quillora
