@@ -90,6 +90,8 @@ public:
     void Imprimer(bool SansDialogue);
     void ConfigurerImprimante();
     void ExporterTableau();
+    // The whole class as a workbook, or the view as CSV, in a file the teacher names.
+    void ExporterTableur();
 
     // Saving; each returns false when nothing was written.
     bool Enregistrer(bool ajouterRecent);
@@ -154,6 +156,7 @@ private:
     QMenu* menuAffichage_ = nullptr;
     QMenu* popup_ = nullptr;
     QAction* M64 = nullptr;
+    QAction* MTableur = nullptr;
     std::array<QAction*, 5> ntrim_{};  // [1..4]: Ntrim1..Ntrim3, NBilan
     std::array<QAction*, 5> menuM_{};  // [1..4]: MenuM1..MenuM4
     std::array<QAction*, 9> mpopup_{}; // [1..8]: MPopup1..MPopup8

@@ -46,13 +46,15 @@ struct Bloc {
     int debut = 0;    // first grade column
     int moyenne = 0;  // the average, its rounding, then the joker average and its rounding
     int aide = 0;     // first column of the counted values
+    int somme = -1;   // the weighted sum of the counted values, then their weight
     int retiree = -1; // joker: the dropped grade, then its coefficient
 };
 
 struct FeuilleMatiere {
     std::string nom;
     Tab1<Bloc, MaxPeriodes> blocs;
-    int annee = 0; // the year average, laid out like a period's
+    int annee = 0;     // the year average, laid out like a period's
+    int aideAnnee = 0; // the year's sums, per kind of average: periods, sums, weights
 };
 
 // The joker's dropped grade as the program picks it: the first of the lowest counted
@@ -212,12 +214,17 @@ private:
             Bloc& b = fm.blocs[p];
             b.aide = col;
             col += b.n;
+            if (b.n > 0) {
+                b.somme = col;
+                col += 2;
+            }
             if (joker_ && b.n > 0) {
                 b.retiree = col;
                 col += 2;
             }
             ++col;
         }
+        fm.aideAnnee = col;
     }
 
     void ecrireMatiere(int s) {
@@ -240,7 +247,10 @@ private:
             worksheet_write_number(ws, ligneEleve(e), ColNumero, e, centre_);
             texte(ws, ligneEleve(e), ColNom, c_.NomEleve(e, Options.prenom));
         }
-        if (E > 0) texteUtf8(ws, ligneEleve(E + 1), ColNom, "Moyenne de la classe", etiquette_);
+        if (E > 0) {
+            texteUtf8(ws, ligneEleve(E + 1), ColNom, "Moyenne de la classe", etiquette_);
+            texteUtf8(ws, ligneEleve(E + 2), ColNom, "Sommes (calcul)", aide_);
+        }
 
         for (int p = 1; p <= c_.NbPeriode; ++p) ecrirePeriode(ws, fm, s, p);
         ecrireAnnee(ws, fm, s);
@@ -277,10 +287,15 @@ private:
         worksheet_write_number(ws, LigneCoef, b.moyenne, c_.Matiere[s].Coef[p], moyenne_);
         entetesMoyennes(ws, b.moyenne, "Moyenne");
 
-        titreBloc(ws, b.aide, std::max(b.aide, b.aide + n - 1 + (b.retiree >= 0 ? 2 : 0)),
+        titreBloc(ws, b.aide, n == 0 ? b.aide : b.aide + n + 1 + (b.retiree >= 0 ? 2 : 0),
                   "Valeurs comptées, " + utf8(MotCourtPeriode[IndexPeriodes(c_.NbPeriode)]) + " " +
                       std::to_string(p));
         if (n > 0) worksheet_set_column(ws, b.aide, b.aide + n - 1, 5, aide_);
+        if (b.somme >= 0) {
+            texteUtf8(ws, LigneEntete, b.somme, "Somme", entete_);
+            texteUtf8(ws, LigneEntete, b.somme + 1, "Poids", entete_);
+            worksheet_set_column(ws, b.somme, b.somme + 1, 7, aide_);
+        }
         if (b.retiree >= 0) {
             texteUtf8(ws, LigneEntete, b.retiree, "Retirée", entete_);
             texteUtf8(ws, LigneEntete, b.retiree + 1, "Coef.", entete_);
@@ -298,10 +313,25 @@ private:
                 continue;
             }
             const std::string H = Plage(l, b.aide, l, b.aide + n - 1);
-            const std::string somme = "SUMPRODUCT(" + H + "," + C + ")";
-            const std::string poids = "SUMIF(" + H + "," + Nombres + "," + C + ")";
+            // Summed term by term in the program's order, so that an average on a half
+            // tenth rounds the same way: a spreadsheet's SUMPRODUCT may sum otherwise.
+            std::string fs, fp;
+            double vs = 0, vp = 0;
+            for (int a = 1; a <= n; ++a) {
+                const std::string h = Cellule(l, b.aide + a - 1);
+                const std::string k = Cellule(LigneCoef, b.debut + a - 1, true, false);
+                fs += (a > 1 ? "+N(" : "N(") + h + ")*" + k;
+                fp += (a > 1 ? "+ISNUMBER(" : "ISNUMBER(") + h + ")*" + k;
+                const ValeurLue v = ValeurNote(c_.Eleve[e].Note[s][p][a]);
+                if (v.genre == PasUneNote) continue;
+                vs += v.valeur * c_.Devoir[s][p][a].Coef;
+                vp += c_.Devoir[s][p][a].Coef;
+            }
+            worksheet_write_formula_num(ws, l, b.somme, ("=" + fs).c_str(), aide_, vs);
+            worksheet_write_formula_num(ws, l, b.somme + 1, ("=" + fp).c_str(), aide_, vp);
+            const std::string somme = Cellule(l, b.somme), poids = Cellule(l, b.somme + 1);
             moyenneArrondie(ws, l, b.moyenne,
-                            "IF(" + poids + "=0,\"?\"," + somme + "/" + poids + ")",
+                            "IF(" + poids + "=0,\"?\"," + Double(somme + "/" + poids) + ")",
                             c_.MoyenneMatiere(s, p, false, e), moyenne_);
             if (!joker_) continue;
             const std::string nb = "COUNTIFS(" + H + "," + Nombres + "," + C + ",\"<>0\")";
@@ -319,22 +349,24 @@ private:
                                                   .c_str(),
                                               aide_, vCoef);
             moyenneArrondie(ws, l, b.moyenne + 2,
-                            "IF(" + nb + "=0,\"?\",IF(" + nb + "=1," + somme + "/" + poids +
-                                ",IF(" + poids + "-" + coef + "=0,\"?\",(" + somme + "-" + note +
-                                "*" + coef + ")/(" + poids + "-" + coef + "))))",
+                            "IF(" + nb + "=0,\"?\",IF(" + nb + "=1," + Double(somme + "/" + poids) +
+                                ",IF(" + poids + "-" + coef + "=0,\"?\"," +
+                                Double("(" + somme + "-" + note + "*" + coef + ")/(" + poids + "-" +
+                                       coef + ")") +
+                                ")))",
                             c_.MoyenneJokerPeriode(s, p, e), moyenne_);
         }
         if (E == 0) return;
         const int lc = ligneEleve(E + 1);
         for (int a = 1; a <= n; ++a) {
-            const int h = b.aide + a - 1;
-            const std::string valeurs = Plage(ligneEleve(1), h, ligneEleve(E), h);
+            std::vector<double> valeurs;
+            for (int e = 1; e <= E; ++e)
+                valeurs.push_back(ValeurNote(c_.Eleve[e].Note[s][p][a]).valeur);
             formule(ws, lc, b.debut + a - 1,
-                    "IF(COUNT(" + valeurs + ")=0,\"?\",AVERAGE(" + valeurs + "))",
+                    moyenneColonne(ws, ligneEleve(1), E, b.aide + a - 1, valeurs),
                     c_.MoyenneDevoir(s, p, false, a), classe_);
         }
-        moyennesDeClasse(ws, b.moyenne, c_.MoyenneClasse(s, p, false),
-                         c_.MoyenneClasse(s, p, true));
+        moyennesDeClasse(ws, s, p, b.moyenne);
         enRouge(ws, ligneEleve(1), b.debut, ligneEleve(E), b.debut + n - 1,
                 Cellule(ligneEleve(1), b.aide), rougeNote_);
         enRouge(ws, ligneEleve(1), b.moyenne, lc, b.moyenne + largeurMoyennes() - 1,
@@ -362,13 +394,30 @@ private:
             worksheet_write_formula_num(ws, l, aide, f.c_str(), nullptr, v.valeur);
     }
 
-    void moyennesDeClasse(lxw_worksheet* ws, int col, double normale, double joker) {
+    // The plain mean of the numbers of a column: their sum, in the students' order, goes
+    // on the row of sums below the class row, the mean on the class row. `valeurs` are the
+    // column's values as the program has them, for the cached sum.
+    std::string moyenneColonne(lxw_worksheet* ws, int ligne, int nb, int col,
+                               const std::vector<double>& valeurs) {
+        const std::string plage = Plage(ligne, col, ligne + nb - 1, col);
+        std::string somme;
+        double v = 0;
+        for (int i = 0; i < nb; ++i) somme += (i ? "+N(" : "N(") + Cellule(ligne + i, col) + ")";
+        for (double x : valeurs)
+            if (x != NonCalculable) v += x;
+        worksheet_write_formula_num(ws, ligne + nb + 1, col, ("=" + somme).c_str(), aide_, v);
+        const std::string cellule = Cellule(ligne + nb + 1, col);
+        return "IF(COUNT(" + plage + ")=0,\"?\"," + Double(cellule + "/COUNT(" + plage + ")") + ")";
+    }
+
+    void moyennesDeClasse(lxw_worksheet* ws, int s, int p, int col) {
         const int lc = ligneEleve(c_.NbEleve + 1);
         for (int j = 0; j <= (joker_ ? 1 : 0); ++j) {
-            const int k = col + 2 * j;
-            const std::string m = Plage(ligneEleve(1), k, ligneEleve(c_.NbEleve), k);
-            moyenneArrondie(ws, lc, k, "IF(COUNT(" + m + ")=0,\"?\",AVERAGE(" + m + "))",
-                            j ? joker : normale, classe_);
+            std::vector<double> valeurs;
+            for (int e = 1; e <= c_.NbEleve; ++e) valeurs.push_back(c_.Moyenne(s, p, j, e));
+            moyenneArrondie(ws, lc, col + 2 * j,
+                            moyenneColonne(ws, ligneEleve(1), c_.NbEleve, col + 2 * j, valeurs),
+                            c_.MoyenneClasse(s, p, j), classe_);
         }
     }
 
@@ -381,27 +430,66 @@ private:
             somme += (i ? "+" : "") + si + cellules[i] + "*" + poids[i] + ",0)";
             total += (i ? "+" : "") + si + poids[i] + ",0)";
         }
-        return "IF((" + total + ")=0,\"?\",(" + somme + ")/(" + total + "))";
+        return "IF((" + total + ")=0,\"?\"," + Double("(" + somme + ")/(" + total + ")") + ")";
     }
 
     void ecrireAnnee(lxw_worksheet* ws, const FeuilleMatiere& fm, int s) {
         titreBloc(ws, fm.annee, fm.annee + largeurMoyennes() - 1, "Année");
         entetesMoyennes(ws, fm.annee, "Année");
-        const int E = c_.NbEleve;
+        const int E = c_.NbEleve, Q = c_.NbPeriode;
+        // The year's sums are kept in the 6-byte reals of the program's first versions:
+        // each period average and each partial sum is rounded to 40 significant bits, in
+        // helper columns, so that the year averages come out as the sheet shows them.
+        for (int j = 0; j <= (joker_ ? 1 : 0); ++j) {
+            const int base = fm.aideAnnee + 3 * Q * j;
+            titreBloc(ws, base, base + 3 * Q - 1,
+                      j ? "Année Joker, réels de 6 octets" : "Année, réels de 6 octets");
+            for (int q = 1; q <= Q; ++q) {
+                const std::string t = utf8(LettrePeriode[IndexPeriodes(Q)]) + std::to_string(q);
+                texteUtf8(ws, LigneEntete, base + q - 1, "Moy. " + t, entete_);
+                texteUtf8(ws, LigneEntete, base + Q + q - 1, "Som. " + t, entete_);
+                texteUtf8(ws, LigneEntete, base + 2 * Q + q - 1, "Poids " + t, entete_);
+            }
+            worksheet_set_column(ws, base, base + 3 * Q - 1, 8, aide_);
+        }
         for (int e = 1; e <= E; ++e) {
             const int l = ligneEleve(e);
             for (int j = 0; j <= (joker_ ? 1 : 0); ++j) {
-                std::vector<std::string> m, k;
-                for (int q = 1; q <= c_.NbPeriode; ++q) {
-                    m.push_back(Cellule(l, fm.blocs[q].moyenne + 2 * j));
-                    k.push_back(Cellule(LigneCoef, fm.blocs[q].moyenne, true, true));
+                const int base = fm.aideAnnee + 3 * Q * j;
+                long double somme = 0, poids = 0;
+                for (int q = 1; q <= Q; ++q) {
+                    const double v = c_.MoyenneMatiere(s, q, j, e);
+                    const std::string m = Cellule(l, fm.blocs[q].moyenne + 2 * j);
+                    const std::string k = Cellule(LigneCoef, fm.blocs[q].moyenne, true, true);
+                    const std::string m48 = Cellule(l, base + q - 1);
+                    const std::string s0 = q > 1 ? Cellule(l, base + Q + q - 2) : "0";
+                    const std::string p0 = q > 1 ? Cellule(l, base + 2 * Q + q - 2) : "0";
+                    const long double v48 = ArrondiReel48(v);
+                    formule(ws, l, base + q - 1, "IF(ISNUMBER(" + m + ")," + Reel48(m) + ",\"?\")",
+                            v == NonCalculable ? NonCalculable : static_cast<double>(v48), aide_);
+                    if (v != NonCalculable) {
+                        somme = ArrondiReel48(somme + v48 * c_.Matiere[s].Coef[q]);
+                        poids = ArrondiReel48(poids + c_.Matiere[s].Coef[q]);
+                    }
+                    const std::string compte = "IF(ISNUMBER(" + m48 + "),";
+                    worksheet_write_formula_num(
+                        ws, l, base + Q + q - 1,
+                        ("=" + compte + Reel48(s0 + "+" + m48 + "*" + k) + "," + s0 + ")").c_str(),
+                        aide_, static_cast<double>(somme));
+                    worksheet_write_formula_num(
+                        ws, l, base + 2 * Q + q - 1,
+                        ("=" + compte + Reel48(p0 + "+" + k) + "," + p0 + ")").c_str(), aide_,
+                        static_cast<double>(poids));
                 }
-                moyenneArrondie(ws, l, fm.annee + 2 * j, moyennePonderee(m, k),
+                const std::string S = Cellule(l, base + 2 * Q - 1),
+                                  P = Cellule(l, base + 3 * Q - 1);
+                moyenneArrondie(ws, l, fm.annee + 2 * j,
+                                "IF(" + P + "=0,\"?\"," + Double(S + "/" + P) + ")",
                                 c_.MoyenneAnnuelleMatiere(s, j, e), moyenne_);
             }
         }
         if (E == 0) return;
-        moyennesDeClasse(ws, fm.annee, c_.MoyenneClasse(s, 4, false), c_.MoyenneClasse(s, 4, true));
+        moyennesDeClasse(ws, s, 4, fm.annee);
         enRouge(ws, ligneEleve(1), fm.annee, ligneEleve(E + 1), fm.annee + largeurMoyennes() - 1,
                 Cellule(ligneEleve(1), fm.annee), rougeMoyenne_);
     }
@@ -423,7 +511,10 @@ private:
             worksheet_write_number(ws, SynEleve + e - 1, ColNumero, e, centre_);
             texte(ws, SynEleve + e - 1, ColNom, c_.NomEleve(e, Options.prenom));
         }
-        if (E > 0) texteUtf8(ws, lc, ColNom, "Moyenne de la classe", etiquette_);
+        if (E > 0) {
+            texteUtf8(ws, lc, ColNom, "Moyenne de la classe", etiquette_);
+            texteUtf8(ws, lc + 1, ColNom, "Sommes (calcul)", aide_);
+        }
 
         int col = PremiereColonne;
         std::vector<int> periodes;
@@ -469,8 +560,10 @@ private:
             if (E > 0) {
                 for (int i = 1; i <= m + 1; ++i) {
                     const int k = col + i - 1;
-                    const std::string r = Plage(SynEleve, k, SynEleve + E - 1, k);
-                    const std::string f = "IF(COUNT(" + r + ")=0,\"?\",AVERAGE(" + r + "))";
+                    std::vector<double> valeurs;
+                    for (int e = 1; e <= E; ++e)
+                        valeurs.push_back(c_.Moyenne(i > m ? 4 : i, p, joker_, e));
+                    const std::string f = moyenneColonne(ws, SynEleve, E, k, valeurs);
                     const double v = c_.MoyenneClasse(i > m ? 4 : i, p, joker_);
                     if (i > m)
                         moyenneArrondie(ws, lc, k, f, v, classe_);

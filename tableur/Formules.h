@@ -16,6 +16,15 @@ std::string CelluleDe(const std::string& feuille, int ligne, int col);
 // named `ModeArrondi`, giving what the sheet shows: "?" when the average is "?".
 std::string FormuleArrondi(const std::string& x);
 
+// The formula of the value a 6-byte real holds after storing `x`: 40 significant bits,
+// halves away from zero. `x` is evaluated several times: keep it short.
+std::string Reel48(const std::string& x);
+
+// The formula of `x` as a double holds it. Some engines (Gnumeric) compute in extended
+// precision, where an average that falls on a half tenth would round otherwise than the
+// program's; in the others it changes nothing.
+std::string Double(const std::string& x);
+
 // The value a rounded average shows, as a number (NonCalculable stays so).
 double ValeurArrondie(int mode, double x);
 
