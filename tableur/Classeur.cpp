@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <unistd.h>
 #include <vector>
 #include <xlsxwriter.h>
@@ -27,7 +28,7 @@ constexpr int LigneTitre = 0, LigneBloc = 1, LigneCoef = 2, LigneDate = 3, Ligne
 constexpr int SynCoef = 2, SynEntete = 3, SynEleve = 4;
 constexpr int ColNumero = 0, ColNom = 1, PremiereColonne = 2;
 // Rows of the settings sheet that formulas read by name.
-constexpr int RegMode = 3, RegSeuil = 4, RegLettres = 5, RegCaseVide = 7, RegTable = 10;
+constexpr int RegMode = 3, RegSeuil = 4, RegLettres = 5, RegTable = 8;
 
 // A criterion that only numbers meet: the counted values are numbers, the others "".
 const std::string Nombres = "\"<1E+300\"";
@@ -45,8 +46,7 @@ struct Bloc {
     int n = 0;        // assignments
     int debut = 0;    // first grade column
     int moyenne = 0;  // the average, its rounding, then the joker average and its rounding
-    int aide = 0;     // first column of the counted values
-    int somme = -1;   // the weighted sum of the counted values, then their weight
+    int somme = -1;   // the weighted sum of the grades, then their weight
     int retiree = -1; // joker: the dropped grade, then its coefficient
 };
 
@@ -69,6 +69,28 @@ std::pair<double, double> NoteRetiree(const TClasse& c, int s, int p, int e) {
         if (!trouvee || v.valeur < note) note = v.valeur, coef = k, trouvee = true;
     }
     return {note, coef};
+}
+
+// How many grades the joker may choose from: counted, of a non-zero coefficient.
+int NotesComptees(const TClasse& c, int s, int p, int e) {
+    int n = 0;
+    for (int a = 1; a <= c.NbDevoir[s][p]; ++a)
+        if (ValeurNote(c.Eleve[e].Note[s][p][a]).valeur != NonCalculable &&
+            c.Devoir[s][p][a].Coef != 0)
+            ++n;
+    return n;
+}
+
+// The row of the letter table that a grade text matches, 0 for none: the first key equal
+// to the text upper-cased (ASCII letters only), byte for byte. An empty key matches an
+// empty cell.
+int CleLettre(std::string_view note) {
+    std::string t(note);
+    for (char& ch : t)
+        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 32);
+    for (int i = 1; i <= 15; ++i)
+        if (Options.cores[i].coresL == t) return i;
+    return 0;
 }
 
 class Redacteur {
@@ -156,7 +178,7 @@ private:
     void moyenneArrondie(lxw_worksheet* ws, int l, int col, const std::string& f, double valeur,
                          lxw_format* fmt) {
         formule(ws, l, col, f, valeur, fmt);
-        formule(ws, l, col + 1, FormuleArrondi(Cellule(l, col)),
+        formule(ws, l, col + 1, FormuleArrondi(c_.ModeArrondi, Cellule(l, col)),
                 ValeurArrondie(c_.ModeArrondi, valeur), arrondi_);
     }
     void titreBloc(lxw_worksheet* ws, int col1, int col2, const std::string& t) {
@@ -212,15 +234,13 @@ private:
         col += largeurMoyennes() + 1;
         for (int p = 1; p <= c_.NbPeriode; ++p) {
             Bloc& b = fm.blocs[p];
-            b.aide = col;
-            col += b.n;
             if (b.n > 0) {
                 b.somme = col;
                 col += 2;
             }
             if (joker_ && b.n > 0) {
-                b.retiree = col;
-                col += 2;
+                b.retiree = col + 1;
+                col += 3;
             }
             ++col;
         }
@@ -279,7 +299,6 @@ private:
             texte(ws, LigneDuree, col, d.Duree, centre_);
             texte(ws, LigneCommentaire, col, d.Commentaire, vertical_);
             texteUtf8(ws, LigneEntete, col, "D" + std::to_string(a), entete_);
-            texteUtf8(ws, LigneEntete, b.aide + a - 1, "D" + std::to_string(a), entete_);
         }
         if (n > 0) worksheet_set_column(ws, b.debut, b.debut + n - 1, 6, centre_);
         // The subject's coefficient for the period weighs its average in the year and in
@@ -287,38 +306,38 @@ private:
         worksheet_write_number(ws, LigneCoef, b.moyenne, c_.Matiere[s].Coef[p], moyenne_);
         entetesMoyennes(ws, b.moyenne, "Moyenne");
 
-        titreBloc(ws, b.aide, n == 0 ? b.aide : b.aide + n + 1 + (b.retiree >= 0 ? 2 : 0),
-                  "Valeurs comptées, " + utf8(MotCourtPeriode[IndexPeriodes(c_.NbPeriode)]) + " " +
-                      std::to_string(p));
-        if (n > 0) worksheet_set_column(ws, b.aide, b.aide + n - 1, 5, aide_);
         if (b.somme >= 0) {
+            titreBloc(ws, b.somme, b.somme + 1 + (b.retiree >= 0 ? 3 : 0),
+                      "Calcul, " + utf8(MotCourtPeriode[IndexPeriodes(c_.NbPeriode)]) + " " +
+                          std::to_string(p));
             texteUtf8(ws, LigneEntete, b.somme, "Somme", entete_);
             texteUtf8(ws, LigneEntete, b.somme + 1, "Poids", entete_);
             worksheet_set_column(ws, b.somme, b.somme + 1, 7, aide_);
         }
         if (b.retiree >= 0) {
+            texteUtf8(ws, LigneEntete, b.retiree - 1, "Notes", entete_);
             texteUtf8(ws, LigneEntete, b.retiree, "Retirée", entete_);
             texteUtf8(ws, LigneEntete, b.retiree + 1, "Coef.", entete_);
-            worksheet_set_column(ws, b.retiree, b.retiree + 1, 7, aide_);
+            worksheet_set_column(ws, b.retiree - 1, b.retiree + 1, 7, aide_);
         }
 
         const std::string C = Plage(LigneCoef, b.debut, LigneCoef, b.debut + n - 1, true);
         for (int e = 1; e <= E; ++e) {
             const int l = ligneEleve(e);
             for (int a = 1; a <= n; ++a)
-                ecrireNote(ws, l, b.debut + a - 1, b.aide + a - 1, c_.Eleve[e].Note[s][p][a]);
+                ecrireNote(ws, l, b.debut + a - 1, c_.Eleve[e].Note[s][p][a]);
             if (n == 0) {
                 moyenneArrondie(ws, l, b.moyenne, "\"?\"", NonCalculable, moyenne_);
                 if (joker_) moyenneArrondie(ws, l, b.moyenne + 2, "\"?\"", NonCalculable, moyenne_);
                 continue;
             }
-            const std::string H = Plage(l, b.aide, l, b.aide + n - 1);
+            const std::string H = Plage(l, b.debut, l, b.debut + n - 1);
             // Summed term by term in the program's order, so that an average on a half
             // tenth rounds the same way: a spreadsheet's SUMPRODUCT may sum otherwise.
             std::string fs, fp;
             double vs = 0, vp = 0;
             for (int a = 1; a <= n; ++a) {
-                const std::string h = Cellule(l, b.aide + a - 1);
+                const std::string h = Cellule(l, b.debut + a - 1);
                 const std::string k = Cellule(LigneCoef, b.debut + a - 1, true, false);
                 fs += (a > 1 ? "+N(" : "N(") + h + ")*" + k;
                 fp += (a > 1 ? "+ISNUMBER(" : "ISNUMBER(") + h + ")*" + k;
@@ -334,20 +353,27 @@ private:
                             "IF(" + poids + "=0,\"?\"," + Double(somme + "/" + poids) + ")",
                             c_.MoyenneMatiere(s, p, false, e), moyenne_);
             if (!joker_) continue;
-            const std::string nb = "COUNTIFS(" + H + "," + Nombres + "," + C + ",\"<>0\")";
+            const std::string nb = Cellule(l, b.retiree - 1);
+            worksheet_write_formula_num(
+                ws, l, b.retiree - 1,
+                ("=COUNTIFS(" + H + "," + Nombres + "," + C + ",\"<>0\")").c_str(), aide_,
+                NotesComptees(c_, s, p, e));
             const std::string comptee = "ISNUMBER(" + H + ")*(" + C + "<>0)";
             const std::string note = Cellule(l, b.retiree), coef = Cellule(l, b.retiree + 1);
             const auto [vNote, vCoef] = NoteRetiree(c_, s, p, e);
             const std::string nbNul = "IF(" + nb + "=0,0,";
-            worksheet_write_array_formula_num(
-                ws, l, b.retiree, l, b.retiree,
-                ("{=" + nbNul + "MIN(IF(" + comptee + "," + H + ",1E+300)))}").c_str(), aide_,
-                vNote);
+            // With one assignment there is nothing to search, and MATCH refuses a lone cell.
+            const std::string plusBasse =
+                n == 1 ? Cellule(l, b.debut) : "MIN(IF(" + comptee + "," + H + ",1E+300))";
+            const std::string sonCoef =
+                n == 1 ? C
+                       : "INDEX(" + C + ",1,MATCH(1," + comptee + "*(" + H + "=" + note + "),0))";
+            worksheet_write_array_formula_num(ws, l, b.retiree, l, b.retiree,
+                                              ("{=" + nbNul + plusBasse + ")}").c_str(), aide_,
+                                              vNote);
             worksheet_write_array_formula_num(ws, l, b.retiree + 1, l, b.retiree + 1,
-                                              ("{=" + nbNul + "INDEX(" + C + ",1,MATCH(1," +
-                                               comptee + "*(" + H + "=" + note + "),0)))}")
-                                                  .c_str(),
-                                              aide_, vCoef);
+                                              ("{=" + nbNul + sonCoef + ")}").c_str(), aide_,
+                                              vCoef);
             moyenneArrondie(ws, l, b.moyenne + 2,
                             "IF(" + nb + "=0,\"?\",IF(" + nb + "=1," + Double(somme + "/" + poids) +
                                 ",IF(" + poids + "-" + coef + "=0,\"?\"," +
@@ -363,35 +389,53 @@ private:
             for (int e = 1; e <= E; ++e)
                 valeurs.push_back(ValeurNote(c_.Eleve[e].Note[s][p][a]).valeur);
             formule(ws, lc, b.debut + a - 1,
-                    moyenneColonne(ws, ligneEleve(1), E, b.aide + a - 1, valeurs),
+                    moyenneColonne(ws, ligneEleve(1), E, b.debut + a - 1, valeurs),
                     c_.MoyenneDevoir(s, p, false, a), classe_);
         }
         moyennesDeClasse(ws, s, p, b.moyenne);
         enRouge(ws, ligneEleve(1), b.debut, ligneEleve(E), b.debut + n - 1,
-                Cellule(ligneEleve(1), b.aide), rougeNote_);
+                Cellule(ligneEleve(1), b.debut), rougeNote_);
         enRouge(ws, ligneEleve(1), b.moyenne, lc, b.moyenne + largeurMoyennes() - 1,
                 Cellule(ligneEleve(1), b.moyenne), rougeMoyenne_);
     }
 
-    // A grade as a number when it reads as one, as text otherwise; beside the block, the
-    // value it counts for, which reads letters through the settings sheet's table.
-    void ecrireNote(lxw_worksheet* ws, int l, int col, int aide, std::string_view note) {
+    // A grade as a number when it reads as one, as text when it counts for nothing. A
+    // letter holds a formula that reads its value in the settings sheet's table and shows
+    // the letter through its number format, so that averages read grades alone.
+    void ecrireNote(lxw_worksheet* ws, int l, int col, std::string_view note) {
         const ValeurLue v = ValeurNote(note);
-        if (v.genre == NoteNombre)
+        if (v.genre == NoteNombre) {
             worksheet_write_number(ws, l, col, v.valeur, nullptr);
-        else
+            return;
+        }
+        const int cle = CleLettre(note);
+        if (cle == 0) {
             texte(ws, l, col, note);
-        const std::string g = Cellule(l, col), u = "UPPER(" + g + ")";
-        const std::string rang = "MATCH(" + u + ",Cles,0)";
-        // MATCH ignores case and takes wildcards, the program compares bytes: the key found
-        // must also be exactly the upper-cased text.
-        const std::string f = "=IF(ISNUMBER(" + g + ")," + g + ",IF(Lettres,IF(" + g +
-                              "=\"\",CaseVide,IFERROR(IF(EXACT(INDEX(Cles," + rang + ")," + u +
-                              "),INDEX(Valeurs," + rang + "),\"\"),\"\")),\"\"))";
-        if (v.genre == PasUneNote)
-            worksheet_write_formula_str(ws, l, aide, f.c_str(), nullptr, "");
+            return;
+        }
+        std::string lettre;
+        for (char ch : utf8(note)) (lettre += ch) += ch == '"' ? "\"" : "";
+        const std::string f =
+            "=IF(Lettres,INDEX(Valeurs," + std::to_string(cle) + "),\"" + lettre + "\")";
+        lxw_format*& format = formatsLettre_[std::string(note)];
+        if (!format) {
+            // Every character escaped: a letter may hold what a format would read.
+            std::string affichage;
+            for (char ch : utf8(note)) {
+                if (static_cast<unsigned char>(ch) < 0x80) affichage += '\\';
+                affichage += ch;
+            }
+            // The same text for positive, negative and zero values: no sign is added.
+            affichage = affichage + ";" + affichage + ";" + affichage;
+            format = this->format([&](lxw_format* x) {
+                format_set_num_format(x, note.empty() ? ";;;" : affichage.c_str());
+                format_set_align(x, LXW_ALIGN_CENTER);
+            });
+        }
+        if (v.genre == NoteLettre)
+            worksheet_write_formula_num(ws, l, col, f.c_str(), format, v.valeur);
         else
-            worksheet_write_formula_num(ws, l, aide, f.c_str(), nullptr, v.valeur);
+            worksheet_write_formula_str(ws, l, col, f.c_str(), format, utf8(note).c_str());
     }
 
     // The plain mean of the numbers of a column: their sum, in the students' order, goes
@@ -588,13 +632,8 @@ private:
         std::snprintf(date, sizeof date, "%02d/%02d/%04d", d.jour, d.mois, d.annee);
         texteUtf8(ws, 2, 0, "Date de l'export", etiquette_);
         texteUtf8(ws, 2, 1, date);
-        std::string noms;
-        for (int i = 0; i <= 6; ++i) noms += ",\"" + utf8(NomArrondi(i)) + "\"";
         texteUtf8(ws, RegMode, 0, "Mode d'arrondi", etiquette_);
-        worksheet_write_formula_str(ws, RegMode, 1, ("=CHOOSE(ModeArrondi+1" + noms + ")").c_str(),
-                                    centre_, utf8(NomArrondi(c_.ModeArrondi)).c_str());
-        texteUtf8(ws, RegMode, 2, "N° du mode (0 à 6) :", etiquette_);
-        worksheet_write_number(ws, RegMode, 3, c_.ModeArrondi, centre_);
+        texteUtf8(ws, RegMode, 1, utf8(NomArrondi(c_.ModeArrondi)), centre_);
         texteUtf8(ws, RegSeuil, 0, "Note de passage", etiquette_);
         worksheet_write_number(ws, RegSeuil, 1, Options.notemoy, nullptr);
         texteUtf8(ws, RegLettres, 0, "Lettres comptées comme notes", etiquette_);
@@ -602,20 +641,8 @@ private:
         texteUtf8(ws, RegLettres + 1, 0, "Moyenne Joker", etiquette_);
         texteUtf8(ws, RegLettres + 1, 1, joker_ ? "Oui" : "Non");
 
-        // An empty key matches an empty cell: the first one gives empty cells their value.
-        std::string vide = "\"\"";
-        double valeurVide = NonCalculable;
-        for (int i = 15; i >= 1; --i) {
-            vide = "IF(" + Cellule(RegTable + i, 0) + "=\"\"," + Cellule(RegTable + i, 1) + "," +
-                   vide + ")";
-            if (Options.cores[i].coresL.empty()) valeurVide = Options.cores[i].coresV;
-        }
-        texteUtf8(ws, RegCaseVide, 0, "Valeur d'une case vide", etiquette_);
-        if (valeurVide == NonCalculable)
-            worksheet_write_formula_str(ws, RegCaseVide, 1, ("=" + vide).c_str(), nullptr, "");
-        else
-            worksheet_write_formula_num(ws, RegCaseVide, 1, ("=" + vide).c_str(), nullptr,
-                                        valeurVide);
+        texteUtf8(ws, RegTable - 1, 0,
+                  "Chaque lettre des feuilles lit sa valeur ici, à la ligne de sa lettre.");
         texteUtf8(ws, RegTable, 0, "Lettre", entete_);
         texteUtf8(ws, RegTable, 1, "Valeur", entete_);
         for (int i = 1; i <= 15; ++i) {
@@ -625,11 +652,8 @@ private:
         const auto nommer = [&](const char* nom, const std::string& plage) {
             workbook_define_name(wb_, nom, ("='Réglages'!" + plage).c_str());
         };
-        nommer("ModeArrondi", Cellule(RegMode, 3, true, true));
         nommer("Seuil", Cellule(RegSeuil, 1, true, true));
         nommer("Lettres", Cellule(RegLettres, 1, true, true));
-        nommer("CaseVide", Cellule(RegCaseVide, 1, true, true));
-        nommer("Cles", Plage(RegTable + 1, 0, RegTable + 15, 0, true));
         nommer("Valeurs", Plage(RegTable + 1, 1, RegTable + 15, 1, true));
     }
 
@@ -639,6 +663,7 @@ private:
     Tab1<FeuilleMatiere, MaxMatieres> feuilles_;
     lxw_format *titre_, *bloc_, *entete_, *etiquette_, *centre_, *vertical_, *moyenne_, *arrondi_,
         *classe_, *aide_, *rougeNote_, *rougeMoyenne_;
+    std::map<std::string, lxw_format*> formatsLettre_; // by grade text
 };
 
 } // namespace

@@ -25,20 +25,40 @@ std::string CelluleDe(const std::string& feuille, int ligne, int col) {
     return "'" + nom + "'!" + Cellule(ligne, col, true, true);
 }
 
-std::string FormuleArrondi(const std::string& x) {
-    const std::string i = "TRUNC(" + x + ")", f = "(" + x + "-TRUNC(" + x + "))";
-    // Without rounding the sheet shows one decimal, the tenths rounded exactly from the
-    // binary value with halves to even. A spreadsheet's x*10 is itself rounded, so the
-    // formula decides on which side of the half-tenth x lies with exact steps: k is the
-    // candidate tenth, x = a + b with a on a 1/1024 grid (so 20a is exact) and b small,
-    // and the sign of (20a - (2k+1)) + 20b is the side.
-    const std::string k = "INT(" + x + "*10)", a = "INT(" + x + "*1024)/1024";
-    const std::string d = "((20*" + a + "-(2*" + k + "+1))+20*(" + x + "-" + a + "))";
-    const std::string sansArrondi =
-        "(" + k + "+IF(" + d + ">0,1,IF(" + d + "<0,0,MOD(" + k + ",2))))/10";
-    return "IF(ISNUMBER(" + x + "),CHOOSE(ModeArrondi+1," + sansArrondi + "," + i + "," + i +
-           "+IF(" + f + ">=0.5,1,0)," + i + "+1," + i + "+IF(" + f + "<0.5,0,0.5)," + i + "+IF(" +
-           f + "<0.25,0,IF(" + f + ">=0.75,1,0.5))," + i + "+IF(" + f + "<0.5,0.5,1)),\"?\")";
+std::string FormuleArrondi(int mode, const std::string& x) {
+    const std::string i = "TRUNC(" + x + ")", f = "(" + x + "-" + i + ")";
+    std::string r;
+    switch (mode) {
+    case 1:
+        r = i;
+        break;
+    case 2:
+        r = i + "+(" + f + ">=0.5)";
+        break;
+    case 3:
+        r = i + "+1";
+        break;
+    case 4:
+        r = i + "+(" + f + ">=0.5)/2";
+        break;
+    case 5:
+        r = i + "+(" + f + ">=0.25)/2+(" + f + ">=0.75)/2";
+        break;
+    case 6:
+        r = i + "+0.5+(" + f + ">=0.5)/2";
+        break;
+    default: {
+        // Without rounding the sheet shows one decimal, the tenths rounded exactly from the
+        // binary value with halves to even. A spreadsheet's x*10 is itself rounded, so the
+        // formula decides on which side of the half-tenth x lies with exact steps: k is the
+        // candidate tenth, x = a + b with a on a 1/1024 grid (so 20a is exact) and b small,
+        // and the sign of (20a - 2k - 1) + 20b, summed in that order, is the side.
+        const std::string k = "INT(" + x + "*10)", a = "INT(" + x + "*1024)/1024";
+        const std::string d = "(20*" + a + "-2*" + k + "-1+20*(" + x + "-" + a + "))";
+        r = "(" + k + "+(" + d + ">0)+(" + d + "=0)*MOD(" + k + ",2))/10";
+    }
+    }
+    return "IF(ISNUMBER(" + x + ")," + r + ",\"?\")";
 }
 
 namespace {

@@ -12,9 +12,9 @@ std::string Plage(int ligne1, int col1, int ligne2, int col2, bool fixe = false)
 // A cell of another sheet, its name quoted as the spreadsheets want it.
 std::string CelluleDe(const std::string& feuille, int ligne, int col);
 
-// The formula (without "=") that rounds the average in cell `x` by the rounding mode
-// named `ModeArrondi`, giving what the sheet shows: "?" when the average is "?".
-std::string FormuleArrondi(const std::string& x);
+// The formula (without "=") that rounds the average in cell `x` by rounding mode `mode`
+// (0..6), giving what the sheet shows: "?" when the average is "?".
+std::string FormuleArrondi(int mode, const std::string& x);
 
 // The formula of the value a 6-byte real holds after storing `x`: 40 significant bits,
 // halves away from zero. `x` is evaluated several times: keep it short.
