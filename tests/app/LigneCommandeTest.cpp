@@ -49,6 +49,9 @@ TEST(LigneCommande, LesArgumentsErronesSontRefuses) {
         {"--exporter", "a.cl3", "--pdf", "b.pdf"},
         {"--inconnue"},
         {"a.cl3", "--vue", "1,1"},
+        {"--tableur", "a.cl3"},
+        {"--tableur", "a.cl3", "b.xlsx", "--vue", "1,1"},
+        {"--tableur", "a.cl3", "b.xlsx", "--exporter"},
     };
     for (const auto& args : mauvais) {
         const Lancement l = AnalyserLigneCommande(args);
@@ -143,4 +146,17 @@ TEST(LigneCommande, CodesDeSortie) {
     const Execution vue = executer({"--exporter", ts2, "--vue", "2,1"});
     EXPECT_EQ(vue.code, 2);
     EXPECT_EQ(vue.erreurs, "La vue 2,1 n'existe pas dans cette classe (1 matière, 2 semestres).\n");
+
+    // The workbook: written whole, or a French reason and status 1.
+    const std::string classeur =
+        fs::temp_directory_path() / ("quillora-cli-" + std::to_string(::getpid()) + ".xlsx");
+    const Execution ecrit = executer({"--tableur", exemple, classeur});
+    EXPECT_EQ(ecrit.code, 0) << ecrit.erreurs;
+    std::ifstream f(classeur, std::ios::binary);
+    EXPECT_EQ(f.get(), 'P');
+    fs::remove(classeur);
+    const Execution echec = executer({"--tableur", exemple, "/nulle/part/3A.xlsx"});
+    EXPECT_EQ(echec.code, 1);
+    EXPECT_EQ(echec.erreurs, "Impossible de créer le fichier \"/nulle/part/3A.xlsx\". "
+                             "Le fichier ou le dossier est introuvable.\n");
 }
