@@ -102,7 +102,7 @@ public:
         });
         bloc_ = format([](lxw_format* f) {
             format_set_bold(f);
-            format_set_align(f, LXW_ALIGN_CENTER);
+            format_set_align(f, LXW_ALIGN_LEFT);
             format_set_bg_color(f, 0xDDE7F3);
         });
         entete_ = format([](lxw_format* f) {
@@ -111,6 +111,20 @@ public:
             format_set_bottom(f, LXW_BORDER_THIN);
         });
         etiquette_ = format([](lxw_format* f) { format_set_bold(f); });
+        enteteLong_ = format([](lxw_format* f) {
+            format_set_bold(f);
+            format_set_align(f, LXW_ALIGN_CENTER);
+            format_set_text_wrap(f);
+            format_set_bottom(f, LXW_BORDER_THIN);
+        });
+        coef_ = format([](lxw_format* f) {
+            format_set_bold(f);
+            format_set_align(f, LXW_ALIGN_CENTER);
+        });
+        ouiNon_ = format([](lxw_format* f) {
+            format_set_num_format(f, "\"Oui\";\"Oui\";\"Non\"");
+            format_set_align(f, LXW_ALIGN_CENTER);
+        });
         centre_ = format([](lxw_format* f) { format_set_align(f, LXW_ALIGN_CENTER); });
         vertical_ = format([](lxw_format* f) {
             format_set_rotation(f, 90);
@@ -180,6 +194,10 @@ private:
         formule(ws, l, col, f, valeur, fmt);
         formule(ws, l, col + 1, FormuleArrondi(c_.ModeArrondi, Cellule(l, col)),
                 ValeurArrondie(c_.ModeArrondi, valeur), arrondi_);
+    }
+    void titre(lxw_worksheet* ws, const std::string& t) {
+        texteUtf8(ws, LigneTitre, ColNumero, t, titre_);
+        worksheet_set_row(ws, LigneTitre, 22, nullptr);
     }
     void titreBloc(lxw_worksheet* ws, int col1, int col2, const std::string& t) {
         if (col2 > col1)
@@ -252,7 +270,7 @@ private:
         placer(fm, s);
         lxw_worksheet* ws = workbook_add_worksheet(wb_, fm.nom.c_str());
         const int E = c_.NbEleve;
-        texte(ws, LigneTitre, ColNumero, c_.Titre(s, 0, true, 0, 0), titre_);
+        titre(ws, utf8(c_.Titre(s, 0, true, 0, 0)));
         texteUtf8(ws, LigneCoef, ColNom, "Coef.", etiquette_);
         texteUtf8(ws, LigneDate, ColNom, "Date", etiquette_);
         texteUtf8(ws, LigneDuree, ColNom, "Durée", etiquette_);
@@ -261,8 +279,8 @@ private:
         texteUtf8(ws, LigneEntete, ColNom, "Élève", entete_);
         worksheet_set_column(ws, ColNumero, ColNumero, 4, centre_);
         worksheet_set_column(ws, ColNom, ColNom, 26, nullptr);
-        worksheet_set_row(ws, LigneDate, 58, nullptr);
-        worksheet_set_row(ws, LigneCommentaire, 150, nullptr);
+        worksheet_set_row(ws, LigneDate, 52, nullptr);
+        worksheet_set_row(ws, LigneCommentaire, 105, nullptr);
         for (int e = 1; e <= E; ++e) {
             worksheet_write_number(ws, ligneEleve(e), ColNumero, e, centre_);
             texte(ws, ligneEleve(e), ColNom, c_.NomEleve(e, Options.prenom));
@@ -284,7 +302,7 @@ private:
             texteUtf8(ws, LigneEntete, col + 2, "Joker", entete_);
             texteUtf8(ws, LigneEntete, col + 3, "Arrondie", entete_);
         }
-        worksheet_set_column(ws, col, col + largeurMoyennes() - 1, 8.5, nullptr);
+        worksheet_set_column(ws, col, col + largeurMoyennes() - 1, 10, nullptr);
     }
 
     void ecrirePeriode(lxw_worksheet* ws, const FeuilleMatiere& fm, int s, int p) {
@@ -303,7 +321,7 @@ private:
         if (n > 0) worksheet_set_column(ws, b.debut, b.debut + n - 1, 6, centre_);
         // The subject's coefficient for the period weighs its average in the year and in
         // the synthesis: it stands above that average.
-        worksheet_write_number(ws, LigneCoef, b.moyenne, c_.Matiere[s].Coef[p], moyenne_);
+        worksheet_write_number(ws, LigneCoef, b.moyenne, c_.Matiere[s].Coef[p], coef_);
         entetesMoyennes(ws, b.moyenne, "Moyenne");
 
         if (b.somme >= 0) {
@@ -312,13 +330,13 @@ private:
                           std::to_string(p));
             texteUtf8(ws, LigneEntete, b.somme, "Somme", entete_);
             texteUtf8(ws, LigneEntete, b.somme + 1, "Poids", entete_);
-            worksheet_set_column(ws, b.somme, b.somme + 1, 7, aide_);
+            worksheet_set_column(ws, b.somme, b.somme + 1, 9, aide_);
         }
         if (b.retiree >= 0) {
             texteUtf8(ws, LigneEntete, b.retiree - 1, "Notes", entete_);
             texteUtf8(ws, LigneEntete, b.retiree, "Retirée", entete_);
             texteUtf8(ws, LigneEntete, b.retiree + 1, "Coef.", entete_);
-            worksheet_set_column(ws, b.retiree - 1, b.retiree + 1, 7, aide_);
+            worksheet_set_column(ws, b.retiree - 1, b.retiree + 1, 9, aide_);
         }
 
         const std::string C = Plage(LigneCoef, b.debut, LigneCoef, b.debut + n - 1, true);
@@ -494,7 +512,7 @@ private:
                 texteUtf8(ws, LigneEntete, base + Q + q - 1, "Som. " + t, entete_);
                 texteUtf8(ws, LigneEntete, base + 2 * Q + q - 1, "Poids " + t, entete_);
             }
-            worksheet_set_column(ws, base, base + 3 * Q - 1, 8, aide_);
+            worksheet_set_column(ws, base, base + 3 * Q - 1, 10, aide_);
         }
         for (int e = 1; e <= E; ++e) {
             const int l = ligneEleve(e);
@@ -544,7 +562,7 @@ private:
         const int m = c_.NbMatiere, E = c_.NbEleve, j = joker_ ? 2 : 0;
         std::string titre = utf8(c_.Titre(4, 0, true, 0, 0));
         if (joker_) titre += " (moyennes Joker)";
-        texteUtf8(ws, LigneTitre, ColNumero, titre, titre_);
+        this->titre(ws, titre);
         texteUtf8(ws, SynCoef, ColNom, "Coef.", etiquette_);
         texteUtf8(ws, SynEntete, ColNumero, "N°", entete_);
         texteUtf8(ws, SynEntete, ColNom, "Élève", entete_);
@@ -570,7 +588,7 @@ private:
             for (int i = 1; i <= m; ++i) {
                 const FeuilleMatiere& fm = feuilles_[i];
                 const int k = col + i - 1;
-                texte(ws, SynEntete, k, c_.Matiere[i].Nom, entete_);
+                texte(ws, SynEntete, k, c_.Matiere[i].Nom, enteteLong_);
                 if (p == 4) {
                     std::string somme;
                     double v = 0;
@@ -579,10 +597,10 @@ private:
                             (q > 1 ? "+" : "") + CelluleDe(fm.nom, LigneCoef, fm.blocs[q].moyenne);
                         v += c_.Matiere[i].Coef[q];
                     }
-                    formule(ws, SynCoef, k, somme, v, moyenne_);
+                    formule(ws, SynCoef, k, somme, v, coef_);
                 } else {
                     formule(ws, SynCoef, k, CelluleDe(fm.nom, LigneCoef, fm.blocs[p].moyenne),
-                            c_.Matiere[i].Coef[p], moyenne_);
+                            c_.Matiere[i].Coef[p], coef_);
                 }
                 poids.push_back(Cellule(SynCoef, k, true, true));
                 const int source = (p == 4 ? fm.annee : fm.blocs[p].moyenne) + j;
@@ -593,7 +611,7 @@ private:
             const int g = col + m;
             texteUtf8(ws, SynEntete, g, "Générale", entete_);
             texteUtf8(ws, SynEntete, g + 1, "Arrondie", entete_);
-            worksheet_set_column(ws, col, g + 1, 10, nullptr);
+            worksheet_set_column(ws, col, g + 1, 12, nullptr);
             for (int e = 1; e <= E; ++e) {
                 std::vector<std::string> moyennes;
                 for (int i = 1; i <= m; ++i)
@@ -618,15 +636,19 @@ private:
             }
             col += m + 3;
         }
+        // Subject names wrap on two lines rather than being cut.
+        worksheet_set_row(ws, SynEntete, 30, nullptr);
         worksheet_freeze_panes(ws, SynEleve, PremiereColonne);
     }
 
     void ecrireReglages() {
         lxw_worksheet* ws = workbook_add_worksheet(wb_, "Réglages");
-        worksheet_set_column(ws, 0, 0, 34, nullptr);
-        worksheet_set_column(ws, 1, 1, 22, centre_);
-        texteUtf8(ws, 0, 0, "Réglages du calcul", titre_);
-        texteUtf8(ws, 1, 0, "Changer une valeur ci-dessous recalcule toutes les moyennes.");
+        worksheet_set_column(ws, 0, 0, 40, nullptr);
+        worksheet_set_column(ws, 1, 1, 26, centre_);
+        titre(ws, "Réglages du calcul");
+        texteUtf8(ws, 1, 0,
+                  "Changer la note de passage, « Lettres comptées » ou la valeur d'une lettre "
+                  "recalcule tout le classeur.");
         const DateHeure d = Maintenant();
         char date[16];
         std::snprintf(date, sizeof date, "%02d/%02d/%04d", d.jour, d.mois, d.annee);
@@ -637,7 +659,8 @@ private:
         texteUtf8(ws, RegSeuil, 0, "Note de passage", etiquette_);
         worksheet_write_number(ws, RegSeuil, 1, Options.notemoy, nullptr);
         texteUtf8(ws, RegLettres, 0, "Lettres comptées comme notes", etiquette_);
-        worksheet_write_boolean(ws, RegLettres, 1, Options.utiliserL, nullptr);
+        // 1 or 0, shown in French whatever the spreadsheet's language.
+        worksheet_write_number(ws, RegLettres, 1, Options.utiliserL ? 1 : 0, ouiNon_);
         texteUtf8(ws, RegLettres + 1, 0, "Moyenne Joker", etiquette_);
         texteUtf8(ws, RegLettres + 1, 1, joker_ ? "Oui" : "Non");
 
@@ -662,7 +685,7 @@ private:
     const bool joker_;
     Tab1<FeuilleMatiere, MaxMatieres> feuilles_;
     lxw_format *titre_, *bloc_, *entete_, *etiquette_, *centre_, *vertical_, *moyenne_, *arrondi_,
-        *classe_, *aide_, *rougeNote_, *rougeMoyenne_;
+        *classe_, *aide_, *rougeNote_, *rougeMoyenne_, *enteteLong_, *coef_, *ouiNon_;
     std::map<std::string, lxw_format*> formatsLettre_; // by grade text
 };
 
