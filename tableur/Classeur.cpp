@@ -357,7 +357,7 @@ private:
             for (int a = 1; a <= n; ++a) {
                 const std::string h = Cellule(l, b.debut + a - 1);
                 const std::string k = Cellule(LigneCoef, b.debut + a - 1, true, false);
-                fs += (a > 1 ? "+N(" : "N(") + h + ")*" + k;
+                fs += (a > 1 ? "+SUM(" : "SUM(") + h + ")*" + k;
                 fp += (a > 1 ? "+ISNUMBER(" : "ISNUMBER(") + h + ")*" + k;
                 const ValeurLue v = ValeurNote(c_.Eleve[e].Note[s][p][a]);
                 if (v.genre == PasUneNote) continue;
@@ -464,7 +464,8 @@ private:
         const std::string plage = Plage(ligne, col, ligne + nb - 1, col);
         std::string somme;
         double v = 0;
-        for (int i = 0; i < nb; ++i) somme += (i ? "+N(" : "N(") + Cellule(ligne + i, col) + ")";
+        for (int i = 0; i < nb; ++i)
+            somme += (i ? "+SUM(" : "SUM(") + Cellule(ligne + i, col) + ")";
         for (double x : valeurs)
             if (x != NonCalculable) v += x;
         worksheet_write_formula_num(ws, ligne + nb + 1, col, ("=" + somme).c_str(), aide_, v);

@@ -150,15 +150,16 @@ TEST_F(ClasseurTest, LesFormulesRecalculeesRetrouventLesMoyennesDuProgramme) {
 
     // The fullest class, with what the averages treat apart: an assignment of coefficient 0,
     // equal lowest grades of different weights (the joker drops the first), a student with
-    // no grade, a comma decimal, and an empty letter key, which gives empty cells its value.
+    // no grade, a comma decimal, empty cells, and then an empty letter key, which gives them
+    // its value.
     TClasse c = ClasseComplete();
     c.Devoir[1][1][3].Coef = 0;
     c.Eleve[44].Note[1][1][1] = "5";
     c.Eleve[44].Note[1][1][2] = "5";
     for (int a = 1; a <= 24; ++a) c.Eleve[45].Note[2][2][a] = "abs";
     c.Eleve[43].Note[3][1][1] = "12,5";
-    Options.cores[15].coresL = "";
     for (int mode : {0, 5}) {
+        Options.cores[15].coresL = mode == 5 ? "" : "E-";
         c.ModeArrondi = static_cast<std::uint8_t>(mode);
         verifier(c, "complete" + std::to_string(mode));
     }
