@@ -71,6 +71,10 @@ std::optional<QColor> DialoguesQt::couleur(QWidget* parent, const QColor& initia
     return c;
 }
 
+int DialoguesQt::executer(QDialog& dialogue) {
+    return dialogue.exec();
+}
+
 namespace {
 Dialogues* installes = nullptr;
 }

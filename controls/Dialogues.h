@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -38,6 +39,10 @@ public:
     // The colour dialog; empty when cancelled. Custom colours live in QColorDialog's
     // process-wide list.
     virtual std::optional<QColor> couleur(QWidget* parent, const QColor& initiale) = 0;
+
+    // Runs one of the program's own dialogs modally; its result (QDialog::Accepted or
+    // Rejected).
+    virtual int executer(QDialog& dialogue) = 0;
 };
 
 // The real dialogs.
@@ -56,6 +61,7 @@ public:
     bool imprimer(QPrinter* imprimante, QWidget* parent) override;
     bool configurerImprimante(QPrinter* imprimante, QWidget* parent) override;
     std::optional<QColor> couleur(QWidget* parent, const QColor& initiale) override;
+    int executer(QDialog& dialogue) override;
 };
 
 // The process-wide instance: the real dialogs unless something else was installed.

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QStandardPaths>
 #include <QStatusTipEvent>
 #include <QVBoxLayout>
 
@@ -112,6 +114,10 @@ void TMDI::creerMenus() {
 
     menuFichier_ = menuBar()->addMenu(QStringLiteral("&Fichier"));
     menuFichier_->setObjectName(QStringLiteral("MFichier"));
+    ajouter(menuFichier_, "M10", QStringLiteral("&Nouvelle classe..."), [this] {
+        RetablirTitre();
+        OuvrirClasse({});
+    })->setShortcut(QKeySequence::New);
     ajouter(menuFichier_, "M11", QStringLiteral("&Ouvrir..."), [this] { ouvrir(); });
     ajouter(menuFichier_, "M12", QStringLiteral("&Sauver"), [this] { sauver(); });
     ajouter(menuFichier_, "M13", QStringLiteral("S&auver sous..."), [this] {
@@ -295,8 +301,12 @@ TChild* TMDI::OuvrirClasse(const QString& nomFichier) {
 
     auto* feuille = new TChild;
     connect(feuille, &TChild::fichiersRecentsChanges, this, &TMDI::MettreAJourMenuRecents);
-    const Resultat r = feuille->OuvrirFichier(nomFichier.toStdString());
-    if (!r) {
+    if (nomFichier.isEmpty()) {
+        if (!feuille->NouvelleClasse(dossierClasses(), this)) {
+            delete feuille;
+            return nullptr;
+        }
+    } else if (const Resultat r = feuille->OuvrirFichier(nomFichier.toStdString()); !r) {
         delete feuille;
         dialogues().erreur(this, titreErreur(), QString::fromStdString(r.erreur));
         return nullptr;
@@ -330,6 +340,18 @@ TChild* TMDI::OuvrirClasse(const QString& nomFichier) {
     MettreAJourMenuFenetre(false);
     AfficherPeriode(&feuille->Classe, feuille->Classe.PeriodeCourante);
     return feuille;
+}
+
+QString TMDI::dossierClasses() const {
+    // The program's own folder is not the teacher's to write in: a new class goes where
+    // the last one came from, or else among the documents, or else home, whichever exists.
+    QStringList dossiers{QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                         QDir::homePath()};
+    if (!Options.liste[1].empty())
+        dossiers.prepend(QFileInfo(QString::fromStdString(Options.liste[1])).absolutePath());
+    for (const QString& d : dossiers)
+        if (!d.isEmpty() && QFileInfo(d).isDir()) return d;
+    return QDir::homePath();
 }
 
 void TMDI::ouvrir() {
@@ -455,7 +477,8 @@ void TMDI::afficherMenusFeuille(TChild* feuille) {
     menusFeuille_.clear();
     if (!feuille) return;
     QAction* avant = menuFenetre_->menuAction();
-    for (QMenu* m : {feuille->MenuEdition(), feuille->MenuAffichage()}) {
+    for (QMenu* m : {feuille->MenuEdition(), feuille->MenuClasse(), feuille->MenuMatiere(),
+                     feuille->MenuAffichage()}) {
         menuBar()->insertAction(avant, m->menuAction());
         menusFeuille_ << m->menuAction();
     }

@@ -35,7 +35,8 @@ public:
 
     void RetablirTitre();
     // Opens the class file in a window of its own (or shows the window that has it
-    // already); null when it cannot be read, after saying why.
+    // already); null when it cannot be read, after saying why. An empty name makes a new
+    // class: null when its dialog was cancelled.
     TChild* OuvrirClasse(const QString& nomFichier);
     void MettreAJourMenuRecents();
     void MettreAJourMenuFichier();
@@ -87,6 +88,8 @@ private:
     void zoomPlus();
     void zoomMoins();
     void ouvrir();
+    // Where a new class is put until the teacher names it.
+    QString dossierClasses() const;
     void ouvrirRecent(int i);
 
     QString fichierOptions_;

@@ -111,6 +111,31 @@ void TClasse::TrierEleves() {
     } while (ecart != 1);
 }
 
+void TClasse::RenseignerEleve(int e, std::string_view nom, std::string_view prenom,
+                              std::string_view date) {
+    Eleve[e].Nom = NormaliserNom(nom, Options.majuscule);
+    Eleve[e].Prenom = NormaliserNom(prenom, false);
+    Eleve[e].DateNaissance = date;
+}
+
+bool TClasse::InsererEleve(int p) {
+    if (NbEleve >= MaxEleves || p < 1 || p > NbEleve + 1) return false;
+    for (int e = NbEleve; e >= p; --e) Eleve[e + 1] = Eleve[e];
+    ViderEleve(p);
+    ++NbEleve;
+    return true;
+}
+
+bool TClasse::SupprimerEleve(int e) {
+    if (e < 1 || e > NbEleve) return false;
+    for (int i = e; i < NbEleve; ++i) Eleve[i] = Eleve[i + 1];
+    // The freed position would otherwise keep a copy of the last student in the file, and
+    // a removed last student would stay there whole.
+    ViderEleve(NbEleve);
+    --NbEleve;
+    return true;
+}
+
 std::string NormaliserNom(std::string_view texte, bool majuscules) {
     std::string r(texte);
     if (r.empty()) return r;

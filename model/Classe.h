@@ -110,6 +110,15 @@ public:
     void ViderEleve(int e);
     void ViderDevoir(int s, int p, int a);
     void TrierEleves();
+    // Student e's name and first name (cut to 20, normalised: the name by the capitals
+    // setting) and birth date (cut to 8, kept as typed).
+    void RenseignerEleve(int e, std::string_view nom, std::string_view prenom,
+                         std::string_view date);
+    // Opens an empty position p (1..NbEleve + 1), moving the students from p down with their
+    // grades; false, with nothing moved, when the class is full or p is out of range.
+    bool InsererEleve(int p);
+    // Removes student e, moving the following ones up with their grades.
+    bool SupprimerEleve(int e);
     void NormaliserNoms();
     std::string NomEleve(int e, bool avecPrenom) const;
     int NbDevoirAnnee(int s) const;

@@ -53,6 +53,11 @@ Resultat TChild::OuvrirFichier(const std::string& chemin) {
     cocherVue();
     TexteMatieres();
     MarquerSauve();
+    preparerVue();
+    return r;
+}
+
+void TChild::preparerVue() {
     Classe.NormaliserNoms();
     // Measured on the names as they are shown, capitals included.
     LargeurNom = CalculerLargeurNom(Classe);
@@ -65,7 +70,6 @@ Resultat TChild::OuvrirFichier(const std::string& chemin) {
     MettreAJourMenus();
     ModeApercu = false;
     ZoomApercu = 0.5;
-    return r;
 }
 
 void TChild::majTitre() {

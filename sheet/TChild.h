@@ -48,6 +48,9 @@ public:
 
     // Loads an existing class file; on failure the message is returned and nothing shown.
     Resultat OuvrirFichier(const std::string& chemin);
+    // A class from nothing: its students typed in the new-class dialog (over `parent`), then a
+    // made-up file name in `dossier`; false when the dialog was cancelled.
+    bool NouvelleClasse(const QString& dossier, QWidget* parent);
 
     void MarquerModifie();
     void MarquerSauve();
@@ -86,6 +89,16 @@ public:
     QString MotPeriode() const;
     bool VueMatiere() const { return Classe.MatiereCourante != 4 && Classe.PeriodeCourante != 4; }
 
+    // The "Classe" and "Matière" menus.
+    void MenuAjouterEleve();
+    void MenuInsererEleve();
+    void MenuSupprimerEleve();
+    void MenuModifierEleve();
+    void MenuParametresClasse();
+    void MenuTrierEleves();
+    void MenuCoefficients();
+    void MenuMatieres();
+
     // Printing and export.
     void Imprimer(bool SansDialogue);
     void ConfigurerImprimante();
@@ -102,6 +115,8 @@ public:
     bool FermetureOK() const { return fermetureOK_; }
 
     QMenu* MenuEdition() const { return menuEdition_; }
+    QMenu* MenuClasse() const { return menuClasse_; }
+    QMenu* MenuMatiere() const { return menuMatiere_; }
     QMenu* MenuAffichage() const { return menuAffichage_; }
     QMenu* MenuPopup() const { return popup_; }
     const GeometrieFeuille& Geometrie() const { return geometrie_; }
@@ -120,8 +135,9 @@ signals:
     void feuilleDessinee();
     // The frame's status line shows `texte`; `heure` lets its clock replace it again.
     void statut(const QString& texte, bool heure);
-    // The class changed under the statistics windows: `code` 3 for a grade (period, assignment,
-    // student), 4 for an assignment's coefficient (period, assignment, 0).
+    // The class changed under the statistics windows: `code` 1 for the students (no argument),
+    // 3 for a grade (period, assignment, student), 4 for an assignment's coefficient (period,
+    // assignment, 0), 5 for the class parameters (0), 7 for the subjects (period, subject).
     void notification(int code, int periode, int item, int eleve);
 
 protected:
@@ -140,6 +156,13 @@ protected:
 
 private:
     void creerMenus();
+    void creerMenusClasse();
+    void creerMenuMatiere();
+    void menusClasseAJour();
+    // What every window does once its class is there, new or read.
+    void preparerVue();
+    // After a student command: the names' column fits the names again.
+    void elevesChanges();
     void cocherVue();
     void appliquerDefilement();
     void majTitre();
@@ -154,6 +177,11 @@ private:
     QMenu* menuAffichage_ = nullptr;
     QMenu* popup_ = nullptr;
     QAction* M64 = nullptr;
+    QMenu* menuClasse_ = nullptr;
+    QMenu* menuMatiere_ = nullptr;
+    QAction* M25 = nullptr;
+    QAction* M26 = nullptr;
+    QAction* M27 = nullptr;
     std::array<QAction*, 5> ntrim_{};  // [1..4]: Ntrim1..Ntrim3, NBilan
     std::array<QAction*, 5> menuM_{};  // [1..4]: MenuM1..MenuM4
     std::array<QAction*, 9> mpopup_{}; // [1..8]: MPopup1..MPopup8

@@ -66,6 +66,8 @@ void TChild::creerMenus() {
         else
             connect(mpopup_[i], &QAction::triggered, this, [this, tag] { ChangerMatiere(tag); });
     }
+    creerMenusClasse();
+    creerMenuMatiere();
 }
 
 QString TChild::MotPeriode() const {
@@ -105,6 +107,7 @@ void TChild::cocherVue() {
 
 void TChild::MettreAJourMenus() {
     M64->setEnabled(true);
+    menusClasseAJour();
     for (int i = 1; i <= 4; ++i) {
         mpopup_[i]->setEnabled(i != Classe.PeriodeCourante);
         mpopup_[i + 4]->setEnabled(i != Classe.MatiereCourante);

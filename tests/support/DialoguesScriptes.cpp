@@ -1,5 +1,6 @@
 #include "DialoguesScriptes.h"
 
+#include <QDialog>
 #include <algorithm>
 
 namespace quillora::test {
@@ -74,6 +75,15 @@ bool DialoguesScriptes::configurerImprimante(QPrinter*, QWidget*) {
 std::optional<QColor> DialoguesScriptes::couleur(QWidget*, const QColor&) {
     affiches.push_back({QStringLiteral("couleur"), {}, {}});
     return prochain(couleurs, std::optional<QColor>());
+}
+
+int DialoguesScriptes::executer(QDialog& d) {
+    affiches.push_back({QStringLiteral("dialogue"), d.windowTitle(), {}});
+    d.setResult(QDialog::Rejected);
+    d.show();
+    if (auto geste = prochain(gestes, std::function<void(QDialog&)>())) geste(d);
+    if (d.isVisible()) d.reject();
+    return d.result();
 }
 
 PlateformeFactice::PlateformeFactice() {

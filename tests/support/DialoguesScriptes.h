@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -31,6 +32,9 @@ public:
     // Whether the print and set-up dialogs are confirmed.
     bool impressionAcceptee = true;
     std::deque<std::optional<QColor>> couleurs;
+    // What the teacher does in the program's next dialogs, in order, on the dialog shown;
+    // a dialog with nothing scripted is cancelled.
+    std::deque<std::function<void(QDialog&)>> gestes;
 
     std::vector<Affichage> affiches;
     QStringList textes() const;
@@ -47,6 +51,7 @@ public:
     bool imprimer(QPrinter*, QWidget*) override;
     bool configurerImprimante(QPrinter*, QWidget*) override;
     std::optional<QColor> couleur(QWidget*, const QColor&) override;
+    int executer(QDialog& dialogue) override;
 };
 
 // A platform that counts beeps, has no printer, opens nothing and answers commands

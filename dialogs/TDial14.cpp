@@ -1,0 +1,63 @@
+#include "TDial14.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "ConversionsQt.h"
+#include "Formulaire.h"
+#include "Nombres.h"
+
+namespace quillora {
+
+TDial14::TDial14(TClasse& classe, QWidget* parent) : QDialog(parent), classe_(classe) {
+    setWindowTitle(AvecClasse(QStringLiteral("Changer les coefficients des matières"), classe));
+    auto* colonne = new QVBoxLayout(this);
+    auto* grille = new QGridLayout;
+    grille->setHorizontalSpacing(10);
+    const QString mot = QString::fromLatin1(MotCourtPeriode[IndexPeriodes(classe.NbPeriode)]);
+    QLabel* entetes[MaxPeriodes];
+    for (int p = 1; p <= MaxPeriodes; ++p) {
+        entetes[p - 1] =
+            new QLabel(p < 3 ? mot + QString::number(p) : QStringLiteral("Trim 3"), this);
+        entetes[p - 1]->setAlignment(Qt::AlignCenter);
+        grille->addWidget(entetes[p - 1], 0, p);
+    }
+    for (int s = 1; s <= MaxMatieres; ++s) {
+        auto* nom = new QLabel(texteQt(classe.Matiere[s].Nom), this);
+        grille->addWidget(nom, s, 0);
+        for (int p = 1; p <= MaxPeriodes; ++p) {
+            QLineEdit*& e = champs_[s - 1][p - 1];
+            e = new QLineEdit(this);
+            e->setObjectName(QStringLiteral("Coef%1%2").arg(s).arg(p));
+            e->setMaxLength(8);
+            e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 12);
+            e->setAlignment(Qt::AlignRight);
+            montres_[s - 1][p - 1] = QString::fromStdString(FormatNote(classe.Matiere[s].Coef[p]));
+            e->setText(montres_[s - 1][p - 1]);
+            grille->addWidget(e, s, p);
+            e->setVisible(s <= classe.NbMatiere && (p < 3 || classe.NbPeriode == 3));
+        }
+        nom->setVisible(s <= classe.NbMatiere);
+        if (s == 1) nom->setBuddy(champs_[0][0]);
+    }
+    entetes[2]->setVisible(classe.NbPeriode == 3);
+    colonne->addLayout(grille);
+    AjouterBoutons(this, colonne, QStringLiteral("Dlg_ModifDevoir")).ok->setDefault(true);
+    Placer(this);
+}
+
+void TDial14::accept() {
+    for (int s = 1; s <= MaxMatieres; ++s)
+        for (int p = 1; p <= MaxPeriodes; ++p) {
+            const QString t = champs_[s - 1][p - 1]->text();
+            // A coefficient is shown to one decimal: written back untouched, 1.25 would
+            // silently become 1.2.
+            double v;
+            if (t != montres_[s - 1][p - 1] && LireDecimal(t.toStdString(), '.', v))
+                classe_.Matiere[s].Coef[p] = v;
+        }
+    QDialog::accept();
+}
+
+} // namespace quillora

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDialog>
+#include <QLineEdit>
+
+#include "Classe.h"
+
+namespace quillora {
+
+// The coefficients of the subjects, one per period, in a grid shaped by the subjects in use
+// and the division of the year.
+class TDial14 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TDial14(TClasse& classe, QWidget* parent = nullptr);
+    void accept() override;
+
+    QLineEdit* Champ(int s, int p) const { return champs_[s - 1][p - 1]; }
+
+private:
+    TClasse& classe_;
+    QLineEdit* champs_[MaxMatieres][MaxPeriodes];
+    QString montres_[MaxMatieres][MaxPeriodes];
+};
+
+} // namespace quillora

@@ -1,0 +1,127 @@
+// The "Classe" menu: the students of the class and its own settings, and the new class.
+#include <QDialog>
+
+#include "Dialogues.h"
+#include "LargeurNom.h"
+#include "TChild.h"
+#include "TDial01.h"
+#include "TDial04.h"
+#include "TDial05.h"
+#include "TDial07.h"
+#include "TDial08.h"
+#include "TDial13.h"
+
+namespace quillora {
+
+void TChild::creerMenusClasse() {
+    menuClasse_ = new QMenu(QStringLiteral("&Classe"), this);
+    menuClasse_->setObjectName(QStringLiteral("MClasse"));
+    auto action = [this](const char* nom, const QString& texte, const QString& aide,
+                         void (TChild::*commande)()) {
+        QAction* a = menuClasse_->addAction(texte);
+        a->setObjectName(QLatin1String(nom));
+        a->setStatusTip(aide);
+        connect(a, &QAction::triggered, this, commande);
+        return a;
+    };
+    M25 =
+        action("M25", QStringLiteral("&Ajouter un élève..."),
+               QStringLiteral("Ajouter un élève à la fin de la liste"), &TChild::MenuAjouterEleve);
+    M27 = action("M27", QStringLiteral("&Insérer un élève..."),
+                 QStringLiteral("Insérer un élève avant un autre"), &TChild::MenuInsererEleve);
+    M26 = action("M26", QStringLiteral("&Supprimer un élève..."),
+                 QStringLiteral("Supprimer un élève et toutes ses notes"),
+                 &TChild::MenuSupprimerEleve);
+    action("M28", QStringLiteral("&Modifier le nom d'un élève..."),
+           QStringLiteral("Corriger le nom, le prénom ou la date de naissance d'un élève"),
+           &TChild::MenuModifierEleve);
+    menuClasse_->addSeparator();
+    action("M29", QStringLiteral("M&odifier les paramètres de la classe"),
+           QStringLiteral("Abréviation, division de l'année, professeur, arrondi des moyennes"),
+           &TChild::MenuParametresClasse);
+    menuClasse_->addSeparator();
+    action("MTrier", QStringLiteral("&Trier par ordre alphabétique"),
+           QStringLiteral("Trier les élèves par nom"), &TChild::MenuTrierEleves);
+}
+
+void TChild::menusClasseAJour() {
+    M25->setEnabled(Classe.NbEleve < MaxEleves);
+    M27->setEnabled(Classe.NbEleve < MaxEleves);
+    M26->setEnabled(Classe.NbEleve != 1);
+}
+
+bool TChild::NouvelleClasse(const QString& dossier, QWidget* parent) {
+    TDial01 d(Classe, parent);
+    if (dialogues().executer(d) != QDialog::Accepted) return false;
+    NouveauFichier = true;
+    QString chemin = dossier;
+    if (!chemin.endsWith(QLatin1Char('/'))) chemin += QLatin1Char('/');
+    Classe.NomFichier = (chemin + QStringLiteral("Classe.cl3")).toStdString();
+    cocherVue();
+    TexteMatieres();
+    Classe.DefautsNouvelleClasse();
+    MarquerModifie();
+    preparerVue();
+    return true;
+}
+
+void TChild::elevesChanges() {
+    // The rows have moved under the cursor's mark.
+    effacerCurseur();
+    LargeurNom = CalculerLargeurNom(Classe);
+    Rafraichir();
+    MarquerModifie();
+    emit notification(1, 0, 0, 0);
+}
+
+namespace {
+template <typename Dialogue> bool executer(TClasse& c, QWidget* parent) {
+    Dialogue d(c, parent);
+    return dialogues().executer(d) == QDialog::Accepted;
+}
+} // namespace
+
+void TChild::MenuAjouterEleve() {
+    if (!VerifierSaisieFinie()) return;
+    if (executer<TDial13>(Classe, this)) elevesChanges();
+}
+
+void TChild::MenuInsererEleve() {
+    if (!VerifierSaisieFinie()) return;
+    if (executer<TDial07>(Classe, this)) elevesChanges();
+}
+
+void TChild::MenuSupprimerEleve() {
+    if (!VerifierSaisieFinie()) return;
+    if (executer<TDial04>(Classe, this)) elevesChanges();
+}
+
+void TChild::MenuModifierEleve() {
+    if (!VerifierSaisieFinie()) return;
+    if (executer<TDial08>(Classe, this)) elevesChanges();
+}
+
+void TChild::MenuParametresClasse() {
+    if (!VerifierSaisieFinie()) return;
+    const int periodes = Classe.NbPeriode;
+    if (!executer<TDial05>(Classe, this)) return;
+    Rafraichir();
+    MarquerModifie();
+    emit notification(5, 0, 0, 0);
+    if (Classe.NbPeriode != periodes) {
+        TexteMenus();
+        ChangerTrimestre(1);
+    }
+}
+
+void TChild::MenuTrierEleves() {
+    // A grade being typed would be stored into whichever student the sort put on its row.
+    if (!VerifierSaisieFinie()) return;
+    Classe.TrierEleves();
+    effacerCurseur();
+    MarquerModifie();
+    Rafraichir();
+    emit notification(1, 0, 0, 0);
+}
+
+} // namespace quillora

@@ -1,0 +1,155 @@
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "ConversionsQt.h"
+#include "Cp1252.h"
+#include "DialoguesScriptes.h"
+#include "Options.h"
+#include "TDial01.h"
+#include "TDial04.h"
+#include "TDial07.h"
+#include "TDial08.h"
+#include "TDial13.h"
+#include "TDial14.h"
+
+using namespace quillora;
+
+namespace {
+
+class Dialogues : public ::testing::Test {
+protected:
+    void SetUp() override {
+        InitOptions(Options);
+        c.Initialiser();
+        c.AbrevClasse = "3B";
+        c.NbEleve = 5;
+        for (int e = 1; e <= 5; ++e) {
+            c.Eleve[e].Nom = "NOM" + std::to_string(e);
+            c.Eleve[e].Note[1][1][1] = std::to_string(e);
+        }
+    }
+    template <typename T = QLineEdit> T* w(QWidget& d, const char* nom) {
+        T* r = d.findChild<T*>(QLatin1String(nom));
+        EXPECT_NE(r, nullptr) << nom;
+        return r;
+    }
+    void saisir(QWidget& d, const char* champ, const QString& texte) {
+        QLineEdit* e = w(d, champ);
+        e->clear();
+        // One key per character, as typed: QTest's own keys are ASCII only.
+        for (QChar ch : texte) {
+            QKeyEvent touche(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(e, &touche);
+        }
+    }
+    void clic(QWidget& d, const char* bouton) { w<QPushButton>(d, bouton)->click(); }
+
+    TClasse c;
+    test::DialoguesScriptes dialogues;
+};
+
+TEST_F(Dialogues, NouvelleClasseGardeLesEntreesEtDonneLeConseilUneFois) {
+    TClasse n;
+    n.Initialiser();
+    TDial01 d(n);
+    d.show();
+    clic(d, "OK");
+    EXPECT_EQ(dialogues.textes(),
+              QStringList{"Il faut au minimum UN élève pour former une classe."});
+    EXPECT_TRUE(d.isVisible());
+    const char* noms[] = {"martin", "durand", "petit"};
+    for (int i = 0; i < 3; ++i) {
+        saisir(d, "Nom", noms[i]);
+        saisir(d, "Prenom", "léa");
+        QTest::keyClick(w(d, "Nom"), Qt::Key_Return); // Enter is "Suivant"
+        // The advice stops the first student once; the second Enter accepts no date.
+        if (i == 0) QTest::keyClick(w(d, "Date"), Qt::Key_Return);
+    }
+    EXPECT_EQ(dialogues.textes().count(texteQt(TexteConseilDateNaissance)), 1);
+    EXPECT_EQ(w<QGroupBox>(d, "Cadre")->title(), " Elève n° 4 ");
+    for (int i = 0; i < 3; ++i) clic(d, "Precedent");
+    EXPECT_EQ(w(d, "Nom")->text(), "Martin");
+    clic(d, "OK");
+    ASSERT_EQ(n.NbEleve, 3);
+    EXPECT_EQ(n.Eleve[3].Nom, "Petit");
+    EXPECT_EQ(n.Eleve[3].Prenom, cp1252("Léa"));
+
+    TDial01 plein(n);
+    for (int i = 0; i < 50; ++i) {
+        saisir(plein, "Nom", "x");
+        saisir(plein, "Date", "01012010");
+        plein.Suivant();
+    }
+    EXPECT_EQ(w<QGroupBox>(plein, "Cadre")->title(), " Elève n° 45 ");
+}
+
+TEST_F(Dialogues, AjouterInsererEtSupprimerUnEleve) {
+    TDial13 d(c);
+    // Œ is in the file's code page; Ș becomes its letter; what has no letter is left out.
+    saisir(d, "Nom", QStringLiteral("ȘŒUR😀 abcdefghijklmnopqrstuvwxyz"));
+    EXPECT_EQ(w(d, "Nom")->text(), QStringLiteral("SŒUR abcdefghijklmno"));
+    saisir(d, "Date", "31021999x");
+    clic(d, "OK");
+    EXPECT_EQ(c.Eleve[6].Nom, cp1252("SŒUR ABCDEFGHIJKLMNO"));
+    EXPECT_EQ(c.Eleve[6].DateNaissance, "31021999");
+
+    TDial07 ins(c);
+    saisir(ins, "Nom", "abel");
+    clic(ins, "OK"); // the advice first
+    clic(ins, "OK");
+    EXPECT_EQ(c.Eleve[1].Nom, "ABEL");
+
+    TDial04 sup(c);
+    w<QComboBox>(sup, "Liste")->setCurrentIndex(1);
+    dialogues.reponses = {QMessageBox::Cancel, QMessageBox::Ok};
+    clic(sup, "OK");
+    EXPECT_EQ(sup.result(), QDialog::Rejected);
+    clic(sup, "OK");
+    EXPECT_EQ(dialogues.textes().last(), "Supprimer définitivement l'élève NOM1  ?");
+    EXPECT_EQ(c.Eleve[2].Nom, "NOM2");
+}
+
+TEST_F(Dialogues, ModifierStockeAuChangementDeLigneEtAnnulerRepondOK) {
+    TDial08 d(c);
+    auto* liste = w<QComboBox>(d, "Liste");
+    liste->setCurrentIndex(1);
+    saisir(d, "Nom", "");
+    liste->setCurrentIndex(4);
+    saisir(d, "Nom", "oublie");
+    clic(d, "Annuler");
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_TRUE(c.Eleve[2].Nom.empty());
+    EXPECT_EQ(c.Eleve[5].Nom, "NOM5");
+
+    TDial08 rien(c);
+    clic(rien, "Annuler");
+    EXPECT_EQ(rien.result(), QDialog::Rejected);
+}
+
+TEST_F(Dialogues, CoefficientsEnGrilleDesMatieresEtPeriodesEnService) {
+    c.NbPeriode = 2;
+    c.NbMatiere = 2;
+    c.Matiere[1].Coef[1] = 1.25;
+    TDial14 d(c);
+    d.show();
+    EXPECT_TRUE(d.Champ(2, 2)->isVisible());
+    EXPECT_FALSE(d.Champ(1, 3)->isVisible() || d.Champ(3, 1)->isVisible());
+    QStringList entetes;
+    for (QLabel* l : d.findChildren<QLabel*>()) entetes << l->text();
+    EXPECT_TRUE(entetes.contains("Sem.2"));
+    d.Champ(1, 2)->setText("2.5");
+    d.Champ(2, 1)->setText("deux");
+    d.accept();
+    EXPECT_EQ(double(c.Matiere[1].Coef[1]), 1.25); // shown as 1.2, left untouched
+    EXPECT_EQ(double(c.Matiere[1].Coef[2]), 2.5);
+    EXPECT_EQ(double(c.Matiere[2].Coef[1]), 1.0);
+}
+
+} // namespace
