@@ -28,8 +28,8 @@ namespace quillora {
 namespace {
 
 enum ColonneTableau { CImporter, CLigne, CNumero, CNom, CPrenom, CNaissance, CRemarques };
-constexpr Champ Champs[] = {Champ::Ignorer, Champ::Nom, Champ::Prenom, Champ::NomPrenom,
-                            Champ::Naissance};
+constexpr ChampListe Champs[] = {ChampListe::Ignorer, ChampListe::Nom, ChampListe::Prenom,
+                                 ChampListe::NomPrenom, ChampListe::Naissance};
 constexpr char SeparateursProposes[] = {';', ',', '\t'};
 
 // The birth date is shown in words but typed again in any of the forms a list may hold:
@@ -226,7 +226,7 @@ void TDialImportListe::remplirColonnes() {
         colonnes_->setHorizontalHeaderItem(
             k, new QTableWidgetItem(QStringLiteral("Colonne %1").arg(k + 1)));
         auto* choix = new QComboBox(colonnes_);
-        for (Champ c : Champs) choix->addItem(QString::fromUtf8(NomChamp(c)));
+        for (ChampListe c : Champs) choix->addItem(QString::fromUtf8(NomChampListe(c)));
         choix->setCurrentIndex(
             static_cast<int>(std::find(std::begin(Champs), std::end(Champs), choix_.champs[k]) -
                              std::begin(Champs)));

@@ -271,21 +271,21 @@ std::string cle(std::string_view utf8) {
     return r;
 }
 
-Champ champDEntete(std::string_view texte) {
+ChampListe champDEntete(std::string_view texte) {
     std::string k = cle(texte);
-    if (k.empty()) return Champ::Ignorer;
+    if (k.empty()) return ChampListe::Ignorer;
     if (k.find("naissance") != std::string::npos || k == "ddn" || k == "ne" || k == "nee" ||
         k == "nele" || k == "neele" || k == "neeele" || k.starts_with("datenais") ||
         k.starts_with("datedenais"))
-        return Champ::Naissance;
+        return ChampListe::Naissance;
     if (const auto p = k.find("prenom"); p != std::string::npos) {
         k.erase(p, 6);
-        return k.find("nom") != std::string::npos ? Champ::NomPrenom : Champ::Prenom;
+        return k.find("nom") != std::string::npos ? ChampListe::NomPrenom : ChampListe::Prenom;
     }
     if (k == "eleve" || k == "eleves" || k == "identite" || k == "nomcomplet")
-        return Champ::NomPrenom;
-    if (k.starts_with("nom")) return Champ::Nom;
-    return Champ::Ignorer;
+        return ChampListe::NomPrenom;
+    if (k.starts_with("nom")) return ChampListe::Nom;
+    return ChampListe::Ignorer;
 }
 
 bool estMajuscule(char32_t u) {
@@ -478,17 +478,17 @@ char DetecterSeparateur(std::string_view utf8) {
     return meilleur;
 }
 
-const char* NomChamp(Champ c) {
+const char* NomChampListe(ChampListe c) {
     switch (c) {
-    case Champ::Ignorer:
+    case ChampListe::Ignorer:
         return "(ignorée)";
-    case Champ::Nom:
+    case ChampListe::Nom:
         return "Nom";
-    case Champ::Prenom:
+    case ChampListe::Prenom:
         return "Prénom";
-    case Champ::NomPrenom:
+    case ChampListe::NomPrenom:
         return "Nom et prénom";
-    case Champ::Naissance:
+    case ChampListe::Naissance:
         return "Date de naissance";
     }
     return "";
@@ -498,14 +498,14 @@ Colonnes DevinerColonnes(const Cellules& cellules) {
     Colonnes r;
     std::size_t largeur = 0;
     for (const auto& l : cellules) largeur = std::max(largeur, l.size());
-    r.champs.assign(largeur, Champ::Ignorer);
+    r.champs.assign(largeur, ChampListe::Ignorer);
     if (cellules.empty()) return r;
 
     const auto& premiere = cellules.front();
     bool entete = false, date = false;
     for (std::size_t k = 0; k < premiere.size(); ++k) {
         r.champs[k] = champDEntete(premiere[k]);
-        entete = entete || r.champs[k] != Champ::Ignorer;
+        entete = entete || r.champs[k] != ChampListe::Ignorer;
         date = date || !LireDateNaissance(premiere[k]).empty();
     }
     if (entete && !date) {
@@ -513,7 +513,7 @@ Colonnes DevinerColonnes(const Cellules& cellules) {
         return r;
     }
 
-    std::fill(r.champs.begin(), r.champs.end(), Champ::Ignorer);
+    std::fill(r.champs.begin(), r.champs.end(), ChampListe::Ignorer);
     std::vector<std::size_t> texte;
     bool naissance = false;
     for (std::size_t k = 0; k < largeur; ++k) {
@@ -530,7 +530,7 @@ Colonnes DevinerColonnes(const Cellules& cellules) {
         }
         if (pleines == 0) continue;
         if (!naissance && dates * 2 >= pleines) {
-            r.champs[k] = Champ::Naissance;
+            r.champs[k] = ChampListe::Naissance;
             naissance = true;
         } else if (lettres * 2 >= pleines) {
             texte.push_back(k);
@@ -541,10 +541,10 @@ Colonnes DevinerColonnes(const Cellules& cellules) {
         for (const auto& l : cellules)
             espaces =
                 espaces || (texte[0] < l.size() && l[texte[0]].find(' ') != std::string::npos);
-        r.champs[texte[0]] = espaces ? Champ::NomPrenom : Champ::Nom;
+        r.champs[texte[0]] = espaces ? ChampListe::NomPrenom : ChampListe::Nom;
     } else if (texte.size() >= 2) {
-        r.champs[texte[0]] = Champ::Nom;
-        r.champs[texte[1]] = Champ::Prenom;
+        r.champs[texte[0]] = ChampListe::Nom;
+        r.champs[texte[1]] = ChampListe::Prenom;
     }
     return r;
 }
@@ -663,12 +663,12 @@ void RelireLigne(LigneImport& l, std::string_view nom, std::string_view prenom,
 
 std::vector<LigneImport> LignesImport(const Cellules& cellules, const Colonnes& colonnes) {
     std::vector<LigneImport> r;
-    auto colonne = [&](Champ c) -> int {
+    auto colonne = [&](ChampListe c) -> int {
         const auto k = std::find(colonnes.champs.begin(), colonnes.champs.end(), c);
         return k == colonnes.champs.end() ? -1 : static_cast<int>(k - colonnes.champs.begin());
     };
-    const int cNom = colonne(Champ::Nom), cPrenom = colonne(Champ::Prenom),
-              cTout = colonne(Champ::NomPrenom), cDate = colonne(Champ::Naissance);
+    const int cNom = colonne(ChampListe::Nom), cPrenom = colonne(ChampListe::Prenom),
+              cTout = colonne(ChampListe::NomPrenom), cDate = colonne(ChampListe::Naissance);
     for (std::size_t i = colonnes.entete ? 1 : 0; i < cellules.size(); ++i) {
         const auto& l = cellules[i];
         auto cellule = [&](int k) -> std::string {

@@ -38,12 +38,12 @@ char DetecterSeparateur(std::string_view utf8);
 // out; cells are trimmed.
 Cellules LireCellules(std::string_view utf8, char separateur);
 
-enum class Champ { Ignorer, Nom, Prenom, NomPrenom, Naissance };
-const char* NomChamp(Champ c);
+enum class ChampListe { Ignorer, Nom, Prenom, NomPrenom, Naissance };
+const char* NomChampListe(ChampListe c);
 
 struct Colonnes {
-    std::vector<Champ> champs; // one per column
-    bool entete = false;       // the first row names the columns and is not a student
+    std::vector<ChampListe> champs; // one per column
+    bool entete = false;            // the first row names the columns and is not a student
 };
 // From a header row when the first row names the columns, else from what the cells hold.
 Colonnes DevinerColonnes(const Cellules& cellules);

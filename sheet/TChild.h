@@ -50,7 +50,8 @@ public:
     Resultat OuvrirFichier(const std::string& chemin);
     // A class from nothing: its students typed in the new-class dialog (over `parent`), then a
     // made-up file name in `dossier`; false when the dialog was cancelled.
-    bool NouvelleClasse(const QString& dossier, QWidget* parent);
+    // With `depuisListe`, the students come from a list read in the import dialog instead.
+    bool NouvelleClasse(const QString& dossier, QWidget* parent, bool depuisListe = false);
 
     void MarquerModifie();
     void MarquerSauve();
@@ -96,6 +97,7 @@ public:
     void MenuModifierEleve();
     void MenuParametresClasse();
     void MenuTrierEleves();
+    void MenuImporterListe();
     void MenuCoefficients();
     void MenuMatieres();
 

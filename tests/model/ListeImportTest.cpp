@@ -81,8 +81,8 @@ TEST_F(ListeImportTest, ColonnesParEnteteOuParContenu) {
     const Cellules c = LireCellules("12\tPETIT\tLéa\t2012-09-30\n13\tROUX\tTom\t\n", '\t');
     const Colonnes col = DevinerColonnes(c);
     EXPECT_FALSE(col.entete);
-    EXPECT_EQ(col.champs,
-              (std::vector<Champ>{Champ::Ignorer, Champ::Nom, Champ::Prenom, Champ::Naissance}));
+    EXPECT_EQ(col.champs, (std::vector<ChampListe>{ChampListe::Ignorer, ChampListe::Nom,
+                                                   ChampListe::Prenom, ChampListe::Naissance}));
 
     // One column holding "NAME First name", with or without a header.
     for (const char* liste : {"Élève\nDE LA TOUR Jean-Pierre\n", "DE LA TOUR Jean-Pierre\n"}) {
