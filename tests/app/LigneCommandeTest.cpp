@@ -38,17 +38,13 @@ TEST(LigneCommande, AnalyseDesModes) {
         {"--exporter"},
         {"--exporter", "a.cl3", "b.cl3"},
         {"--exporter", "a.cl3", "--vue", "5,1"},
-        {"--exporter", "a.cl3", "--vue"},
         {"--pdf", "a.cl3"},
         {"--exporter", "a.cl3", "--pdf", "b.pdf"},
         {"--inconnue"},
         {"a.cl3", "--vue", "1,1"},
-        {"--classement"},
-        {"--classement", "a.cl3", "--exporter"},
         {"--exporter", "a.cl3", "--sans-absents"},
         {"--tableur", "a.cl3"},
         {"--tableur", "a.cl3", "b.xlsx", "--vue", "1,1"},
-        {"--tableur", "a.cl3", "b.xlsx", "--exporter"},
     };
     for (const auto& args : mauvais)
         EXPECT_EQ(AnalyserLigneCommande(args).mode, ModeLancement::Erreur) << args.size();
