@@ -9,6 +9,7 @@
 #include "FeuilleSaisie.h"
 #include "Horloge.h"
 #include "PressePapier.h"
+#include "Saisie.h"
 #include "TDial02.h"
 #include "TDial03.h"
 #include "TDial06.h"
@@ -160,6 +161,7 @@ TEST_F(Devoirs, UnDevoirAjouteEtSaisiEleveParEleve) {
     EXPECT_TRUE(f->Modifie);
     EXPECT_EQ(f->Classe.NbDevoir[1][1], 5);
     EXPECT_EQ(f->Classe.Devoir[1][1][5].Coef, 2.0);
+    EXPECT_EQ(f->Classe.Devoir[1][1][5].Date, TexteDateDevoir(Maintenant(), 0)); // today's
     EXPECT_EQ(f->Classe.Eleve[2].Note[1][1][5].str() + f->Classe.Eleve[3].Note[1][1][5].str(),
               "abs15.5");
 }

@@ -9,6 +9,7 @@ using namespace quillora::test;
 namespace {
 const QColor Gris(128, 128, 128);
 const QColor Blanc(255, 255, 255);
+const QColor Noir(0, 0, 0);
 } // namespace
 
 TEST(Tableau, CellsHoldTwentyFiveCharactersWithinFiveByFive) {
@@ -66,4 +67,14 @@ TEST(Tableau, GridLinesFollowTheCountsAndTheReliefStyle) {
     for (int x : {120, 180, 240, 300}) EXPECT_NE(img.pixelColor(x, 62), trait) << x;
     for (int y : {120, 180}) EXPECT_EQ(img.pixelColor(5, y), trait) << y;
     for (int y : {80, 160, 200}) EXPECT_NE(img.pixelColor(5, y), trait) << y;
+
+    // In black and white, whatever the colours, flat lines are black and nothing is grey.
+    t.SetRelief(rAucun);
+    t.SetCaption(QStringLiteral("Bilan"));
+    t.SetCouleurFond(QColor(0, 0, 255));
+    t.SetCouleurPolice(QColor(0, 128, 0));
+    t.SetNoirBlanc(true);
+    const QImage nb = rendre(t, 360, 240);
+    EXPECT_EQ(compter(nb, sauf({Noir, Blanc})), 0);
+    EXPECT_EQ(nb.pixelColor(5, 120), Noir);
 }
