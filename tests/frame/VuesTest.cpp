@@ -194,12 +194,14 @@ TEST_F(Vues, LesFenetresRestentDansLeCadreEtMontrentLeurFeuille) {
 
 TEST_F(Vues, ApercuEtZoom) {
     TChild* f = ouvrir();
-    // The bar holds every button it shows, in table mode and in preview.
-    const auto dedans = [&](const char* dernier) {
+    // The bar holds the buttons it shows side by side, none over another, in table mode and
+    // in preview.
+    const auto dedans = [&](const char* dernier, int n) {
         QApplication::processEvents();
-        return cadre->Bouton(QLatin1String(dernier))->geometry().right() < cadre->LargeurV1();
+        const QRect r = cadre->Bouton(QLatin1String(dernier))->geometry();
+        return r.left() >= 2 + (n - 1) * 24 && r.right() < cadre->LargeurV1();
     };
-    EXPECT_TRUE(dedans("SB7"));
+    EXPECT_TRUE(dedans("SB7", 9));
     // The new-assignment button runs the sheet's command, in a subject's period only.
     cadre->Bouton(QStringLiteral("SB4"))->click();
     EXPECT_EQ(dialogues.nombre(QStringLiteral("dialogue")), 1);
@@ -218,7 +220,7 @@ TEST_F(Vues, ApercuEtZoom) {
     EXPECT_EQ(LargeurPage, 3507);
     cadre->Bouton(QStringLiteral("SB7"))->click();
     EXPECT_TRUE(f->ModeApercu);
-    EXPECT_TRUE(dedans("SB13"));
+    EXPECT_TRUE(dedans("SB13", 13));
     EXPECT_TRUE(cadre->Bouton(QStringLiteral("SB12"))->isVisibleTo(cadre.get()));
     EXPECT_NEAR(f->ZoomApercu * 2481 * RapportEcranImprimante, f->viewport()->height() - 15, 1e-6);
 
