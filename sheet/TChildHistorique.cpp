@@ -1,8 +1,8 @@
 #include <QKeySequence>
 
 #include "LargeurNom.h"
-#include "ZonesSaisie.h"
 #include "TChild.h"
+#include "ZonesSaisie.h"
 
 // Undo and redo: the sheet's history of its class, and what the window does to show a step
 // undone or redone as the command had shown it.
@@ -44,6 +44,12 @@ void TChild::DebutEtape(const QString& nom, int code, int periode, int item, int
     c.argItem = item;
     c.argEleve = eleve;
     historique_.Debut(Classe, nom.toStdString(), c);
+}
+
+TChild::EtapeCommande TChild::Etape(const QString& nom, int code, int periode, int item,
+                                    int eleve) {
+    DebutEtape(nom, code, periode, item, eleve);
+    return EtapeCommande(historique_);
 }
 
 void TChild::Annuler() {
