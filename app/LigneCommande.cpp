@@ -15,6 +15,7 @@ const char* const TexteUsage =
     "  quillora [FICHIER.cl3] [--config FICHIER.ini]\n"
     "  quillora --exporter FICHIER.cl3 [--vue S,P] [--config FICHIER.ini]\n"
     "  quillora --pdf FICHIER.cl3 SORTIE.pdf [--vue S,P] [--config FICHIER.ini]\n"
+    "  quillora --classement FICHIER.cl3 [--vue S,P] [--sans-absents] [--config FICHIER.ini]\n"
     "  quillora --version\n"
     "S : matière 1 à 3, ou 4 pour la synthèse ; P : période 1 à 3, ou 4 pour l'année.\n";
 
@@ -48,10 +49,14 @@ Lancement AnalyserLigneCommande(const std::vector<std::string>& args) {
         };
         if (a == "--version") {
             l.mode = ModeLancement::Version;
-        } else if (a == "--exporter" || a == "--pdf") {
-            if (l.mode == ModeLancement::Exporter || l.mode == ModeLancement::Pdf)
-                return erreur("une seule des options --exporter et --pdf à la fois");
-            l.mode = a == "--exporter" ? ModeLancement::Exporter : ModeLancement::Pdf;
+        } else if (a == "--exporter" || a == "--pdf" || a == "--classement") {
+            if (l.mode != ModeLancement::Fenetre && l.mode != ModeLancement::Version)
+                return erreur("une seule des options --exporter, --pdf et --classement à la fois");
+            l.mode = a == "--exporter" ? ModeLancement::Exporter
+                     : a == "--pdf"    ? ModeLancement::Pdf
+                                       : ModeLancement::Classement;
+        } else if (a == "--sans-absents") {
+            l.sansAbsents = true;
         } else if (a == "--vue") {
             const auto v = valeur("--vue");
             if (!v) return erreur("--vue attend S,P");
@@ -67,11 +72,17 @@ Lancement AnalyserLigneCommande(const std::vector<std::string>& args) {
             positionnels.push_back(a);
         }
     }
+    if (l.sansAbsents && l.mode != ModeLancement::Classement)
+        return erreur("--sans-absents ne s'emploie qu'avec --classement");
     switch (l.mode) {
     case ModeLancement::Version:
         break;
     case ModeLancement::Exporter:
-        if (positionnels.size() != 1) return erreur("--exporter attend un seul fichier de classe");
+    case ModeLancement::Classement:
+        if (positionnels.size() != 1)
+            return erreur(
+                std::string(l.mode == ModeLancement::Exporter ? "--exporter" : "--classement") +
+                " attend un seul fichier de classe");
         l.fichier = positionnels[0];
         break;
     case ModeLancement::Pdf:
@@ -81,7 +92,7 @@ Lancement AnalyserLigneCommande(const std::vector<std::string>& args) {
         l.sortie = positionnels[1];
         break;
     default:
-        if (l.vue) return erreur("--vue ne s'emploie qu'avec --exporter ou --pdf");
+        if (l.vue) return erreur("--vue ne s'emploie qu'avec --exporter, --pdf ou --classement");
         l.autres = positionnels;
         break;
     }
@@ -137,6 +148,8 @@ std::optional<int> ExecuterSansFenetre(const Lancement& l, char separateur) {
         return 0;
     case ModeLancement::Exporter:
         return ExecuterExport(l, separateur, std::cout, std::cerr);
+    case ModeLancement::Classement:
+        return ExecuterClassement(l, separateur, std::cout, std::cerr);
     case ModeLancement::Erreur:
         std::cerr << "quillora : " << l.erreur << "\n\n" << TexteUsage;
         return 2;

@@ -9,7 +9,7 @@
 
 namespace quillora {
 
-enum class ModeLancement { Fenetre, Version, Exporter, Pdf, Erreur };
+enum class ModeLancement { Fenetre, Version, Exporter, Pdf, Classement, Erreur };
 
 struct Vue {
     int matiere; // 1..4, 4 = synthesis
@@ -19,10 +19,11 @@ struct Vue {
 // What the command line asks for. Parsing never touches the disk.
 struct Lancement {
     ModeLancement mode = ModeLancement::Fenetre;
-    std::string fichier;               // the class file of --exporter and --pdf
+    std::string fichier;               // the class file of --exporter, --pdf and --classement
     std::string sortie;                // the PDF of --pdf
     std::optional<Vue> vue;            // --vue S,P
     std::optional<std::string> config; // --config FICHIER.ini
+    bool sansAbsents = false;          // --sans-absents
     std::vector<std::string> autres;   // arguments left to the window program
     std::string erreur;                // with ModeLancement::Erreur
 };
@@ -44,8 +45,13 @@ int PreparerClasse(const Lancement& l, char separateurDecimal, TClasse& classe,
 int ExecuterExport(const Lancement& l, char separateurDecimal, std::ostream& sortie,
                    std::ostream& erreurs);
 
-// Runs the modes that need no window (--version, --exporter, and a bad command line);
-// empty for the others.
+// Writes the ranking of the view as the ranking dialog copies it to the clipboard, as UTF-8
+// with line feeds. Same exit statuses as the export.
+int ExecuterClassement(const Lancement& l, char separateurDecimal, std::ostream& sortie,
+                       std::ostream& erreurs);
+
+// Runs the modes that need no window (--version, --exporter, --classement, and a bad
+// command line); empty for the others.
 std::optional<int> ExecuterSansFenetre(const Lancement& l, char separateurDecimal);
 
 // The settings file a launch reads: --config, else the usual place.

@@ -564,7 +564,8 @@ void TMDI::afficherMenusFeuille(TChild* feuille) {
     if (!feuille) return;
     QAction* avant = menuFenetre_->menuAction();
     for (QMenu* m : {feuille->MenuEdition(), feuille->MenuClasse(), feuille->MenuNote(),
-                     feuille->MenuMatiere(), feuille->MenuAffichage()}) {
+                     feuille->MenuMatiere(), feuille->MenuAffichage(),
+                     feuille->MenuStatistique()}) {
         menuBar()->insertAction(avant, m->menuAction());
         menusFeuille_ << m->menuAction();
     }

@@ -163,6 +163,11 @@ std::string NomArrondi(int mode);
 long double ArrondiReel48(long double x);
 
 // Dates, ages and checks.
+// Whether the day exists in the Gregorian calendar (no 31 April, 29 February in leap years).
+bool DateExiste(int jour, int mois, int annee);
+// French names in Windows-1252: months 1..12, weekdays 0 = Sunday .. 6.
+std::string NomMois(int mois);
+std::string NomJour(int jourSemaine);
 std::string AgeTexte(std::uint16_t jours);
 std::string DateHeureTexte();
 // False, with the warning text in `avertissement`, when the value is outside 0..max while

@@ -49,6 +49,10 @@ long joursCalendrierFixe(int annee, int mois, int jour) {
     return annee * 365L + std::lround(mois * 30.4) + jour;
 }
 
+bool bissextile(int annee) {
+    return (annee % 4 == 0 && annee % 100 != 0) || annee % 400 == 0;
+}
+
 std::string deuxChiffres(int v) {
     char t[16];
     std::snprintf(t, sizeof t, "%02d", v);
@@ -56,6 +60,20 @@ std::string deuxChiffres(int v) {
 }
 
 } // namespace
+
+bool DateExiste(int jour, int mois, int annee) {
+    static const int longueurs[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (mois < 1 || mois > 12 || jour < 1) return false;
+    return jour <= longueurs[mois - 1] + (mois == 2 && bissextile(annee) ? 1 : 0);
+}
+
+std::string NomMois(int mois) {
+    return cp1252(NomsMois[(mois - 1) % 12]);
+}
+
+std::string NomJour(int jourSemaine) {
+    return cp1252(NomsJours[jourSemaine % 7]);
+}
 
 TClasse::DateDecodee TClasse::DecoderDateNaissance(int e) const {
     const std::string_view t = Eleve[e].DateNaissance;
@@ -78,12 +96,14 @@ std::string TClasse::DateNaissanceTexte(int e) const {
     // mistake instead of a date silently moved to March.
     char annee[8];
     std::snprintf(annee, sizeof annee, "%04d", d.annee);
-    return deuxChiffres(d.jour) + " " + cp1252(NomsMois[d.mois - 1]) + " " + annee;
+    return deuxChiffres(d.jour) + " " + NomMois(d.mois) + " " + annee;
 }
 
 std::uint16_t TClasse::AgeEnJours(int e) const {
     const DateDecodee d = DecoderDateNaissance(e);
-    if (!d.valide) return 0;
+    // A day the calendar lacks (31 February) gives no age: the ages list then shows "??"
+    // and the teacher corrects the date, instead of trusting a guess.
+    if (!d.valide || !DateExiste(d.jour, d.mois, d.annee)) return 0;
     const DateHeure now = Maintenant();
     const long jours = joursCalendrierFixe(now.annee, now.mois, now.jour) -
                        joursCalendrierFixe(d.annee, d.mois, d.jour);
@@ -117,9 +137,9 @@ std::string TClasse::AgeMoyen() const {
 
 std::string DateHeureTexte() {
     const DateHeure d = Maintenant();
-    return " " + cp1252(NomsJours[JourSemaine(d.annee, d.mois, d.jour)]) + " " +
-           deuxChiffres(d.jour) + " " + cp1252(NomsMois[d.mois - 1]) + " " +
-           std::to_string(d.annee) + "  /  " + deuxChiffres(d.heure) + ":" + deuxChiffres(d.minute);
+    return " " + NomJour(JourSemaine(d.annee, d.mois, d.jour)) + " " + deuxChiffres(d.jour) + " " +
+           NomMois(d.mois) + " " + std::to_string(d.annee) + "  /  " + deuxChiffres(d.heure) + ":" +
+           deuxChiffres(d.minute);
 }
 
 bool VerifierDomaine(double valeur, double max, std::string& avertissement) {

@@ -150,6 +150,7 @@ public:
     QMenu* MenuMatiere() const { return menuMatiere_; }
     QMenu* MenuAffichage() const { return menuAffichage_; }
     QMenu* MenuNote() const { return menuNote_; }
+    QMenu* MenuStatistique() const { return menuStatistique_; }
     QMenu* MenuPopup() const { return popup_; }
     const GeometrieFeuille& Geometrie() const { return geometrie_; }
     // The whole sheet of the view shown, in pixels: what the window needs to show it all.
@@ -215,6 +216,8 @@ private:
     void preparerVue();
     // After a student command: the names' column fits the names again.
     void elevesChanges();
+    void creerMenuStatistique();
+    void majMenuStatistique();
     void cocherVue();
     void appliquerDefilement();
     void majTitre();
@@ -236,6 +239,7 @@ private:
     QMenu* menuAffichage_ = nullptr;
     QMenu* menuNote_ = nullptr;
     QMenu* popup_ = nullptr;
+    QMenu* menuStatistique_ = nullptr;
     QAction* M64 = nullptr;
     QMenu* menuClasse_ = nullptr;
     QMenu* menuMatiere_ = nullptr;
@@ -245,6 +249,7 @@ private:
     QAction* annuler_ = nullptr;
     QAction* retablir_ = nullptr;
     Historique historique_;
+    QAction* M43 = nullptr;
     std::array<QAction*, 5> ntrim_{};  // [1..4]: Ntrim1..Ntrim3, NBilan
     std::array<QAction*, 5> menuM_{};  // [1..4]: MenuM1..MenuM4
     std::array<QAction*, 9> mpopup_{}; // [1..8]: MPopup1..MPopup8

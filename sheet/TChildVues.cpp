@@ -71,6 +71,7 @@ void TChild::creerMenus() {
     }
     creerMenusClasse();
     creerMenuMatiere();
+    creerMenuStatistique();
 }
 
 QString TChild::MotPeriode() const {
@@ -115,6 +116,7 @@ void TChild::MettreAJourMenus() {
     M64->setEnabled(true);
     menusClasseAJour();
     majMenusHistorique();
+    majMenuStatistique();
     for (int i = 1; i <= 4; ++i) {
         mpopup_[i]->setEnabled(i != Classe.PeriodeCourante);
         mpopup_[i + 4]->setEnabled(i != Classe.MatiereCourante);

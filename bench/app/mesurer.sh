@@ -11,7 +11,8 @@ export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$tmp" XDG_CONFIG_HOME="$tmp" X
 q="$build/app/quillora"
 ini="$tmp/absent.ini"
 hyperfine -N -w 5 -r 40 --export-markdown "$tmp/export.md" \
-    "$q --version" "$q --exporter $tmp/complete.cl3 --vue 4,4 --config $ini"
+    "$q --version" "$q --exporter $tmp/complete.cl3 --vue 4,4 --config $ini" \
+    "$q --classement $tmp/complete.cl3 --vue 4,4 --sans-absents --config $ini"
 hyperfine -N -w 3 -r 30 --export-markdown "$tmp/pdf.md" \
     "$build/bench/app/minimal pdf $tmp/minimal.pdf" "$q --pdf $tmp/complete.cl3 $tmp/q.pdf --vue 1,1 --config $ini"
 hyperfine -N -w 3 -r 30 --export-markdown "$tmp/demarrage.md" \

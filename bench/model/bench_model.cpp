@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "ClasseComplete.h"
+#include "Classement.h"
 #include "Options.h"
 
 using namespace quillora;
@@ -69,6 +70,13 @@ void ExportSynthese(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(TexteExport(c, 4, 4));
 }
 BENCHMARK(ExportSynthese)->Unit(benchmark::kMicrosecond);
+
+// The year synthesis ranked, the slowest ranking the window and the command line compute.
+void ClassementSynthese(benchmark::State& state) {
+    const TClasse c = ClasseComplete();
+    for (auto _ : state) benchmark::DoNotOptimize(TexteClassement(c, 4, 4, true));
+}
+BENCHMARK(ClassementSynthese)->Unit(benchmark::kMicrosecond);
 
 void LectureDUneNote(benchmark::State& state) {
     const char* textes[] = {"12.5", "abs", "B+", "7", "disp", "20"};

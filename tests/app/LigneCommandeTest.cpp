@@ -49,6 +49,9 @@ TEST(LigneCommande, LesArgumentsErronesSontRefuses) {
         {"--exporter", "a.cl3", "--pdf", "b.pdf"},
         {"--inconnue"},
         {"a.cl3", "--vue", "1,1"},
+        {"--classement"},
+        {"--classement", "a.cl3", "--exporter"},
+        {"--exporter", "a.cl3", "--sans-absents"},
     };
     for (const auto& args : mauvais) {
         const Lancement l = AnalyserLigneCommande(args);
@@ -129,18 +132,28 @@ TEST(LigneCommande, CodesDeSortie) {
     EXPECT_EQ(version.code, 0);
     EXPECT_EQ(version.sortie, "Quillora 4.0\n");
 
-    const Execution absent = executer({"--exporter", "/nulle/part.cl3"});
-    EXPECT_EQ(absent.code, 1);
-    EXPECT_EQ(absent.erreurs, "Impossible d'ouvrir le fichier \"/nulle/part.cl3\". "
-                              "Le fichier ou le dossier est introuvable.\n");
-    EXPECT_TRUE(absent.sortie.empty());
+    for (const char* mode : {"--exporter", "--classement"}) {
+        const Execution absent = executer({mode, "/nulle/part.cl3"});
+        EXPECT_EQ(absent.code, 1);
+        EXPECT_EQ(absent.erreurs, "Impossible d'ouvrir le fichier \"/nulle/part.cl3\". "
+                                  "Le fichier ou le dossier est introuvable.\n");
+        EXPECT_TRUE(absent.sortie.empty());
+    }
 
     const Execution usage = executer({"--exporter", exemple, "--vue", "0,1"});
     EXPECT_EQ(usage.code, 2);
     EXPECT_NE(usage.erreurs.find("Usage"), std::string::npos);
 
     const std::string ts2 = std::string(QUILLORA_SOURCE_DIR) + "/exemples/TS2.cl3";
-    const Execution vue = executer({"--exporter", ts2, "--vue", "2,1"});
+    const Execution vue = executer({"--classement", ts2, "--vue", "2,1"});
     EXPECT_EQ(vue.code, 2);
     EXPECT_EQ(vue.erreurs, "La vue 2,1 n'existe pas dans cette classe (1 matière, 2 semestres).\n");
+
+    // A failed write (a full disk, a closed pipe) is said, never taken for success.
+    Lancement l = AnalyserLigneCommande({"--classement", ts2});
+    std::ostringstream erreurs;
+    std::ostream fermee(nullptr);
+    EXPECT_EQ(ExecuterClassement(l, '.', fermee, erreurs), 1);
+    EXPECT_EQ(erreurs.str(),
+              "quillora : le classement n'a pas pu être écrit sur la sortie standard.\n");
 }

@@ -8,6 +8,7 @@
 #include <QStatusTipEvent>
 #include <QTest>
 #include <functional>
+#include <QTimer>
 
 #include "Cadre.h"
 #include "ConversionsQt.h"
@@ -285,4 +286,26 @@ TEST_F(Vues, ImprimerSansImprimantePasseParLeDialogueEtUnPdf) {
     EXPECT_EQ(dialogues.nombre(QStringLiteral("imprimer")), 2);
     EXPECT_TRUE(octets(dossier.filePath(QStringLiteral("3A.pdf"))).startsWith("%PDF"));
     EXPECT_EQ(dialogues.nombre(QStringLiteral("erreur")), 0);
+}
+
+TEST_F(Vues, LeMenuStatistiqueOuvreLesDialoguesSurLaClasse) {
+    TChild* f = ouvrir();
+    QMenu* stat = f->MenuStatistique();
+    const QList<QAction*> barre = cadre->menuBar()->actions();
+    EXPECT_EQ(barre.indexOf(stat->menuAction()),
+              barre.indexOf(f->MenuAffichage()->menuAction()) + 1);
+    // Ranked in the view shown, which has no assignment: the ranking needs one anywhere.
+    f->ChangerTrimestre(3);
+    f->ChangerMatiere(3);
+    QString titre;
+    QTimer::singleShot(0, [&] {
+        titre = QApplication::activeModalWidget()->windowTitle();
+        QApplication::activeModalWidget()->close();
+    });
+    action(stat, "M43")->trigger();
+    EXPECT_EQ(titre, QStringLiteral("3A / SVT / Trim.3 ( 2026 / 2027 )"));
+    f->Classe.NbDevoir = {};
+    f->Rafraichir();
+    EXPECT_FALSE(action(stat, "M43")->isEnabled());
+    EXPECT_TRUE(action(stat, "M44")->isEnabled() && action(stat, "M45")->isEnabled());
 }

@@ -106,7 +106,7 @@ bool PlateformeFactice::ouvrirUrl(const QUrl& url) {
 
 bool PlateformeFactice::ouvrirEditeur(const QString& fichier) {
     fichiersEdites << fichier;
-    return true;
+    return editeurDisponible;
 }
 
 Plateforme::ResultatCommande PlateformeFactice::executer(const QString& prog,

@@ -70,6 +70,7 @@ public:
     QStringList urlsOuvertes;
     bool navigateur = true; // whether a web address finds a browser
     QStringList fichiersEdites;
+    bool editeurDisponible = true; // whether a text editor starts
     struct Commande {
         QString programme;
         QStringList arguments;

@@ -1,0 +1,88 @@
+#include "Classement.h"
+
+#include "Cp1252.h"
+#include "Options.h"
+
+namespace quillora {
+
+const LigneClassement& EnTeteClassement() {
+    static const LigneClassement t = {"Rang", cp1252("Elève"), "Moyenne", "Absence"};
+    return t;
+}
+
+std::vector<LigneClassement> Classer(const TClasse& c, int s, int p, bool sansAbsents) {
+    const bool periodeDeMatiere = s >= 1 && s <= 3 && p >= 1 && p <= 3;
+    if (periodeDeMatiere && c.NbDevoir[s][p] == 0)
+        return {
+            {"", "Pas", "de note ce " + std::string(MotPeriode[IndexPeriodes(c.NbPeriode)]), ""}};
+
+    struct Eleve {
+        double moyenne;
+        bool classe; // ranked by its average; the others come last
+        int absences;
+        bool enAttente = true;
+    };
+    const int n = c.NbEleve;
+    std::vector<Eleve> eleves(static_cast<std::size_t>(n) + 1);
+    for (int e = 1; e <= n; ++e) {
+        Eleve& x = eleves[e];
+        x.moyenne = c.Moyenne(s, p, c.Joker != 0, e);
+        x.absences = c.NbAbsences(s, p, e);
+        x.classe = x.moyenne != NonCalculable && !(sansAbsents && x.absences > 0);
+    }
+
+    std::vector<LigneClassement> lignes;
+    lignes.reserve(static_cast<std::size_t>(n));
+    for (int r = 1; r <= n; ++r) {
+        // On equal averages the later student wins, and among the unranked too. Unranked
+        // students never go before a ranked one, whatever value a negative grade gives.
+        int choisi = 0;
+        for (int e = 1; e <= n; ++e) {
+            const Eleve& x = eleves[e];
+            if (!x.enAttente) continue;
+            const Eleve* m = choisi ? &eleves[choisi] : nullptr;
+            if (!m || (x.classe && (!m->classe || x.moyenne >= m->moyenne)) ||
+                (!x.classe && !m->classe))
+                choisi = e;
+        }
+        Eleve& x = eleves[choisi];
+        x.enAttente = false;
+        LigneClassement l;
+        l[1] = " " + c.NomEleve(choisi, Options.prenom);
+        if (x.moyenne != NonCalculable) {
+            l[0] = " " + std::to_string(r);
+            l[2] = " " + FormatNote(x.moyenne);
+        } else {
+            l[2] = " ??";
+        }
+        if (x.absences > 0) l[3] = " " + std::to_string(x.absences);
+        if (sansAbsents && x.absences > 0) {
+            l[0] = " n.c.";
+            l[2].clear();
+        }
+        lignes.push_back(std::move(l));
+    }
+    return lignes;
+}
+
+std::string TexteClassement(const TClasse& c, int s, int p, bool sansAbsents) {
+    std::string t = c.Titre(s, p, Options.imprimerAnnee, 0, 0) + '\r';
+    auto ajouter = [&t](const LigneClassement& l) {
+        t += l[0] + '\t' + l[1] + '\t' + l[2] + '\t' + l[3] + '\r';
+    };
+    ajouter(EnTeteClassement());
+    for (const LigneClassement& l : Classer(c, s, p, sansAbsents)) ajouter(l);
+    return t;
+}
+
+std::string TexteFichierClassement(const TClasse& c, int s, int p, bool sansAbsents) {
+    const std::string fin = "\r\n";
+    std::string t = c.Titre(s, p, Options.imprimerAnnee, 0, 0) + fin + fin;
+    t += cp1252("Classement des élèves d'après la moyenne") + fin + fin;
+    t += " Rang\t   Eleve\t\tmoy.\tabsence" + fin + fin;
+    for (const LigneClassement& l : Classer(c, s, p, sansAbsents))
+        t += l[0] + '\t' + l[1] + "\t\t" + l[2] + '\t' + l[3] + fin;
+    return t;
+}
+
+} // namespace quillora

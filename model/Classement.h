@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "Classe.h"
+
+namespace quillora {
+
+// The ranking of a class by average, in the four cells the ranking dialog shows: rank, name,
+// average, absences (Windows-1252). The dialog, its clipboard and text-file buttons and the
+// command line all take their text from here, so that they never disagree.
+using LigneClassement = std::array<std::string, 4>;
+
+// "Rang", "Elève", "Moyenne", "Absence".
+const LigneClassement& EnTeteClassement();
+
+// The rows for subject `s` and period `p` (4: synthesis, year), best average first. With
+// `sansAbsents`, students who missed an assignment are not ranked (" n.c.").
+std::vector<LigneClassement> Classer(const TClasse& c, int s, int p, bool sansAbsents);
+
+// The clipboard's text: the title line, the header row and the rows, cells joined by tabs,
+// every line ended by a carriage return alone.
+std::string TexteClassement(const TClasse& c, int s, int p, bool sansAbsents);
+
+// The text of the file "Classement.TXT", Windows line ends.
+std::string TexteFichierClassement(const TClasse& c, int s, int p, bool sansAbsents);
+
+} // namespace quillora
