@@ -1,8 +1,11 @@
+#include <QComboBox>
 #include <QPaintEvent>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <cstring>
 
 #include "FeuilleSaisie.h"
+#include "TDial16.h"
 
 using namespace quillora;
 using namespace quillora::test;
@@ -113,6 +116,25 @@ TEST_F(Annuler, GardeDeSaisieVueEtMarqueDeModification) {
     EXPECT_FALSE(f->Modifie);
     f->Retablir();
     EXPECT_TRUE(f->Modifie);
+}
+
+TEST_F(Annuler, UneCommandeNommeSonEtapeEtAttendLaFinDeLaSaisie) {
+    dialogues.gestes = {[](QDialog& d) {
+        static_cast<TDial16&>(d).Liste()->setCurrentIndex(2);
+        d.findChild<QPushButton*>(QStringLiteral("OK"))->click();
+    }};
+    dialogues.reponses = {QMessageBox::Yes};
+    f->SupprimerDevoir();
+    EXPECT_EQ(action("MAnnuler")->text(), "&Annuler la suppression du devoir 3");
+    // The coefficients would take over the step of the grade being typed.
+    f->Ligne = 1;
+    f->Colonne = 1;
+    f->OuvrirSaisie(QStringLiteral("9"));
+    f->MenuCoefficients();
+    f->MenuMatieres();
+    saisir(QStringLiteral("9"));
+    EXPECT_EQ(action("MAnnuler")->text(), "&Annuler la saisie de la note");
+    EXPECT_EQ(dialogues.nombre(QStringLiteral("dialogue")), 1);
 }
 
 } // namespace
