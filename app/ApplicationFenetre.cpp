@@ -8,8 +8,12 @@
 #include <QPrinter>
 #include <QScreen>
 #include <iostream>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "Association.h"
+#include "FichierAtomique.h"
 #include "FichierLigneCommande.h"
 #include "ImpressionFeuille.h"
 #include "LargeurNom.h"
@@ -69,7 +73,53 @@ int ExecuterFenetre(int argc, char** argv, const Lancement& l) {
     return app.exec();
 }
 
+namespace {
+
+// The command-line modes report their own failures in French; what the toolkit says on
+// the way (a runtime folder it would like, a painter that could not start) is noise.
+void messagesBoiteAOutils(QtMsgType type, const QMessageLogContext&, const QString& texte) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << texte.toLocal8Bit().constData() << '\n';
+}
+
+// The PDF is painted into memory: the toolkit does not check its own writes, so the file
+// itself is written by the program, checked at every step, in place of the old one only
+// once it is complete.
+bool peindrePdf(const TClasse& classe, std::string& octets, std::string& raison) {
+    const int fd = ::memfd_create("quillora-pdf", MFD_CLOEXEC);
+    if (fd < 0) {
+        raison = RaisonSysteme(errno);
+        return false;
+    }
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setOutputFormat(QPrinter::PdfFormat);
+    imprimante.setOutputFileName(QStringLiteral("/proc/self/fd/%1").arg(fd));
+    imprimante.setPageSize(QPageSize(QPageSize::A4));
+    imprimante.setPageOrientation(QPageLayout::Portrait);
+    imprimante.setResolution(300);
+    const Plateforme::MesuresImprimante a4;
+    DefinirMesuresImprimante(plateforme().resolutionEcran(), a4.resolution, a4.largeur, a4.hauteur);
+    bool ok = ImprimerFeuille(imprimante, classe, CalculerLargeurNom(classe));
+    struct stat st {};
+    if (ok && ::fstat(fd, &st) == 0 && st.st_size > 0) {
+        octets.resize(static_cast<std::size_t>(st.st_size));
+        ok = ::pread(fd, octets.data(), octets.size(), 0) == st.st_size;
+        // Even memory has a size limit; a document cut short lacks its closing mark.
+        const auto fin = octets.find_last_not_of(" \r\n");
+        ok = ok && fin != std::string::npos && fin >= 4 && octets.compare(fin - 4, 5, "%%EOF") == 0;
+    } else {
+        ok = false;
+    }
+    if (!ok) raison = "Le document n'a pas pu être préparé.";
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
+
 int ExecuterPdf(int argc, char** argv, const Lancement& l) {
+    qInstallMessageHandler(messagesBoiteAOutils);
+    if (const int code = VerifierSortie(l, std::cerr)) return code;
     // No display is needed: the offscreen platform paints as well as any.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     PreparerRenduTexte();
@@ -77,16 +127,10 @@ int ExecuterPdf(int argc, char** argv, const Lancement& l) {
     TClasse classe;
     if (const int code = PreparerClasse(l, SeparateurDecimal(), classe, std::cerr)) return code;
 
-    QPrinter imprimante(QPrinter::HighResolution);
-    imprimante.setOutputFormat(QPrinter::PdfFormat);
-    imprimante.setOutputFileName(QString::fromStdString(l.sortie));
-    imprimante.setPageSize(QPageSize(QPageSize::A4));
-    imprimante.setPageOrientation(QPageLayout::Portrait);
-    imprimante.setResolution(300);
-    const Plateforme::MesuresImprimante a4;
-    DefinirMesuresImprimante(plateforme().resolutionEcran(), a4.resolution, a4.largeur, a4.hauteur);
-    if (!ImprimerFeuille(imprimante, classe, CalculerLargeurNom(classe))) {
-        std::cerr << "Impossible de créer le fichier \"" << l.sortie << "\".\n";
+    std::string octets, raison;
+    if (!peindrePdf(classe, octets, raison) ||
+        !EcrireFichierAtomique(l.sortie, octets.data(), octets.size(), raison)) {
+        std::cerr << "Impossible de créer le fichier \"" << l.sortie << "\". " << raison << '\n';
         return 1;
     }
     return 0;

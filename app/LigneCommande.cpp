@@ -1,9 +1,15 @@
 #include "LigneCommande.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <iostream>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "Classe.h"
 #include "Cp1252.h"
+#include "FichierAtomique.h"
 #include "Options.h"
 
 namespace quillora {
@@ -28,6 +34,33 @@ std::optional<Vue> lireVue(const std::string& t) {
     return Vue{s, p};
 }
 
+// The modes that work on a class file without a window, with the files each one takes.
+struct ModeFichier {
+    const char* option;
+    ModeLancement mode;
+    std::size_t fichiers;
+    const char* attendu;
+};
+
+constexpr ModeFichier ModesFichier[] = {
+    {"--exporter", ModeLancement::Exporter, 1, "--exporter attend un seul fichier de classe"},
+    {"--pdf", ModeLancement::Pdf, 2, "--pdf attend un fichier de classe et un fichier PDF"},
+    {"--classement", ModeLancement::Classement, 1,
+     "--classement attend un seul fichier de classe"},
+};
+
+const ModeFichier* modeFichier(std::string_view option) {
+    for (const ModeFichier& m : ModesFichier)
+        if (option == m.option) return &m;
+    return nullptr;
+}
+
+const ModeFichier* modeFichier(ModeLancement mode) {
+    for (const ModeFichier& m : ModesFichier)
+        if (mode == m.mode) return &m;
+    return nullptr;
+}
+
 Lancement erreur(std::string message) {
     Lancement l;
     l.mode = ModeLancement::Erreur;
@@ -49,12 +82,14 @@ Lancement AnalyserLigneCommande(const std::vector<std::string>& args) {
         };
         if (a == "--version") {
             l.mode = ModeLancement::Version;
-        } else if (a == "--exporter" || a == "--pdf" || a == "--classement") {
-            if (l.mode != ModeLancement::Fenetre && l.mode != ModeLancement::Version)
-                return erreur("une seule des options --exporter, --pdf et --classement à la fois");
-            l.mode = a == "--exporter" ? ModeLancement::Exporter
-                     : a == "--pdf"    ? ModeLancement::Pdf
-                                       : ModeLancement::Classement;
+        } else if (const ModeFichier* m = modeFichier(a)) {
+            if (modeFichier(l.mode)) {
+                std::string options;
+                for (const ModeFichier& autre : ModesFichier)
+                    options += std::string(options.empty() ? "" : ", ") + autre.option;
+                return erreur("une seule de ces options à la fois : " + options);
+            }
+            l.mode = m->mode;
         } else if (a == "--sans-absents") {
             l.sansAbsents = true;
         } else if (a == "--vue") {
@@ -74,27 +109,13 @@ Lancement AnalyserLigneCommande(const std::vector<std::string>& args) {
     }
     if (l.sansAbsents && l.mode != ModeLancement::Classement)
         return erreur("--sans-absents ne s'emploie qu'avec --classement");
-    switch (l.mode) {
-    case ModeLancement::Version:
-        break;
-    case ModeLancement::Exporter:
-    case ModeLancement::Classement:
-        if (positionnels.size() != 1)
-            return erreur(
-                std::string(l.mode == ModeLancement::Exporter ? "--exporter" : "--classement") +
-                " attend un seul fichier de classe");
+    if (const ModeFichier* m = modeFichier(l.mode)) {
+        if (positionnels.size() != m->fichiers) return erreur(m->attendu);
         l.fichier = positionnels[0];
-        break;
-    case ModeLancement::Pdf:
-        if (positionnels.size() != 2)
-            return erreur("--pdf attend un fichier de classe et un fichier PDF");
-        l.fichier = positionnels[0];
-        l.sortie = positionnels[1];
-        break;
-    default:
+        if (m->fichiers > 1) l.sortie = positionnels[1];
+    } else if (l.mode != ModeLancement::Version) {
         if (l.vue) return erreur("--vue ne s'emploie qu'avec --exporter, --pdf ou --classement");
         l.autres = positionnels;
-        break;
     }
     return l;
 }
@@ -127,8 +148,7 @@ int PreparerClasse(const Lancement& l, char separateur, TClasse& classe, std::os
     return 0;
 }
 
-int ExecuterExport(const Lancement& l, char separateur, std::ostream& sortie,
-                   std::ostream& erreurs) {
+int ExecuterExport(const Lancement& l, char separateur, int sortie, std::ostream& erreurs) {
     TClasse classe;
     if (const int code = PreparerClasse(l, separateur, classe, erreurs)) return code;
     std::string texte =
@@ -136,9 +156,44 @@ int ExecuterExport(const Lancement& l, char separateur, std::ostream& sortie,
     for (char& c : texte)
         if (c == '\r') c = '\n';
     texte += '\n';
-    sortie << texte;
-    sortie.flush();
-    return sortie ? 0 : 1;
+    // Written by hand rather than through a stream, which loses the system's reason.
+    for (std::size_t ecrits = 0; ecrits < texte.size();) {
+        const ssize_t n = ::write(sortie, texte.data() + ecrits, texte.size() - ecrits);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            erreurs << "Impossible d'écrire la table : " << RaisonSysteme(n < 0 ? errno : ENOSPC)
+                    << '\n';
+            return 1;
+        }
+        ecrits += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+int VerifierSortie(const Lancement& l, std::ostream& erreurs) {
+    struct stat entree {
+    }, sortie{};
+    if (::stat(l.fichier.c_str(), &entree) == 0 && ::stat(l.sortie.c_str(), &sortie) == 0 &&
+        entree.st_dev == sortie.st_dev && entree.st_ino == sortie.st_ino) {
+        erreurs << "quillora : la sortie « " << l.sortie
+                << " » est le fichier de classe lui-même ; il n'est pas remplacé.\n";
+        return 2;
+    }
+    return 0;
+}
+
+void ProtegerDescripteursStandard() {
+    // A descriptor left free among 0, 1, 2 would be handed to the next file opened, and a
+    // message meant for the terminal would land in it. Read-only /dev/null takes its
+    // place, so that writing to a closed output still fails, as it should.
+    for (int fd = 0; fd <= 2; ++fd)
+        if (::fcntl(fd, F_GETFD) < 0 && errno == EBADF) {
+            const int nul = ::open("/dev/null", O_RDONLY);
+            if (nul >= 0 && nul != fd) {
+                ::dup2(nul, fd);
+                ::close(nul);
+            }
+        }
 }
 
 std::optional<int> ExecuterSansFenetre(const Lancement& l, char separateur) {
@@ -147,7 +202,7 @@ std::optional<int> ExecuterSansFenetre(const Lancement& l, char separateur) {
         std::cout << TexteVersion << '\n';
         return 0;
     case ModeLancement::Exporter:
-        return ExecuterExport(l, separateur, std::cout, std::cerr);
+        return ExecuterExport(l, separateur, STDOUT_FILENO, std::cerr);
     case ModeLancement::Classement:
         return ExecuterClassement(l, separateur, std::cout, std::cerr);
     case ModeLancement::Erreur:

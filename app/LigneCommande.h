@@ -40,10 +40,18 @@ int PreparerClasse(const Lancement& l, char separateurDecimal, TClasse& classe,
                    std::ostream& erreurs);
 
 // Reads the settings (never creating the file), loads the class and writes the export
-// text of the view as UTF-8 lines on `sortie`. Returns the process's exit status:
-// 0 done, 1 the class file could not be read, 2 a bad argument.
-int ExecuterExport(const Lancement& l, char separateurDecimal, std::ostream& sortie,
-                   std::ostream& erreurs);
+// text of the view as UTF-8 lines on the descriptor `sortie`. Returns the process's exit
+// status: 0 done, 1 the class file could not be read or the text not written, 2 a bad
+// argument.
+int ExecuterExport(const Lancement& l, char separateurDecimal, int sortie, std::ostream& erreurs);
+
+// 2, with the reason on `erreurs`, when the output of --pdf is the class file itself
+// (under any name or link); 0 otherwise.
+int VerifierSortie(const Lancement& l, std::ostream& erreurs);
+
+// Gives the standard descriptors that the caller closed a harmless stand-in; first thing
+// in main().
+void ProtegerDescripteursStandard();
 
 // Writes the ranking of the view as the ranking dialog copies it to the clipboard, as UTF-8
 // with line feeds. Same exit statuses as the export.

@@ -8,6 +8,7 @@
 using namespace quillora;
 
 int main(int argc, char** argv) {
+    ProtegerDescripteursStandard();
     InitOptions(OptionsDefaut);
     const Lancement l = AnalyserLigneCommande(std::vector<std::string>(argv + 1, argv + argc));
     // The export starts no part of the window system: it is the program's fastest door.

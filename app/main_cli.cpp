@@ -29,6 +29,7 @@ char separateurLocal() {
 } // namespace
 
 int main(int argc, char** argv) {
+    ProtegerDescripteursStandard();
     InitOptions(OptionsDefaut);
     const Lancement l = AnalyserLigneCommande(std::vector<std::string>(argv + 1, argv + argc));
     if (const auto code = ExecuterSansFenetre(l, separateurLocal())) return *code;

@@ -88,6 +88,14 @@ Plateforme::ResultatCommande Plateforme::executer(const QString& programme,
     return r;
 }
 
+int Plateforme::remettreCourrier(const QStringList& arguments) {
+    QProcess p;
+    p.start(QStringLiteral("xdg-email"), arguments);
+    if (!p.waitForStarted(-1)) return 127;
+    if (!p.waitForFinished(-1)) return -1;
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
 QString Plateforme::cheminProgramme() {
     return QCoreApplication::applicationFilePath();
 }

@@ -48,6 +48,13 @@ public:
     // Runs an external program to its end (xdg-mime and the like).
     virtual ResultatCommande executer(const QString& programme, const QStringList& arguments);
 
+    // Hands a new message to the desktop's mail program: runs xdg-email with `arguments`
+    // and waits for its end without a time limit (a mail program started by it may live as
+    // long as its compose window). Its exit status, 127 when it is not installed, -1 when it
+    // crashed.
+    // Called from a worker thread.
+    virtual int remettreCourrier(const QStringList& arguments);
+
     // The running program's full path.
     virtual QString cheminProgramme();
 

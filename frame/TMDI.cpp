@@ -15,10 +15,12 @@
 #include "Aide.h"
 #include "ConversionsQt.h"
 #include "Dialogues.h"
+#include "FenetreStatistique.h"
 #include "IconesBoutons.h"
 #include "Internet.h"
 #include "Options.h"
 #include "PlacementFenetres.h"
+#include "Pictogrammes.h"
 #include "Plateforme.h"
 #include "Programme.h"
 #include "TChild.h"
@@ -146,6 +148,9 @@ void TMDI::creerMenus() {
     ajouter(menuFichier_, "M16", QStringLiteral("F&ermer tous"), [this] { FermerTous(); });
     ajouter(menuFichier_, "M17", QStringLiteral("Effa&cer"), surFeuille(&TChild::EffacerFichier));
     menuFichier_->addSeparator();
+    ajouter(menuFichier_, "M17a", QStringLiteral("Envoyer par mail"),
+            surFeuille(&TChild::MenuEnvoyerMail));
+    menuFichier_->addSeparator();
     ajouter(menuFichier_, "M18", QStringLiteral("&Imprimer..."), [this] {
         if (TChild* f = FeuilleActive()) f->Imprimer(true);
     });
@@ -265,6 +270,8 @@ void TMDI::creerPanneau() {
            &TMDI::imprimerAvecDialogue);
     bouton("SB3", QStringLiteral("Fermer la fenètre active"),
            IconeBouton("window-close", P::Fermer), {}, &TMDI::fermerActive);
+    bouton("SB5", QStringLiteral("Ouvrir les 3 types de graphiques"),
+           IconeStatistique(PictoStat::Barres), {}, &TMDI::ouvrirGraphiques);
     bouton("SB6", QStringLiteral("Visualiser la fenètre suivante"),
            IconeBouton("window-new", P::Suivante), {}, &TMDI::fenetreSuivante);
     bouton("SB8", QStringLiteral("Changer de matière"),
@@ -349,7 +356,9 @@ TChild* TMDI::OuvrirClasse(const QString& nomFichier) {
         MajHeure = heure;
         v3_->setText(texte);
     });
-    connect(feuille, &TChild::fermeture, this, [this] {
+    connect(feuille, &TChild::notification, this, &TMDI::NotifierStatistiques);
+    connect(feuille, &TChild::fermeture, this, [this, feuille] {
+        fermerStatistiques(&feuille->Classe);
         AfficherPeriode(nullptr, 0);
         MettreAJourMenuFenetre(true);
     });
@@ -428,7 +437,7 @@ void TMDI::MettreAJourMenuFichier() {
     const bool actif = active != nullptr;
     actions_[QStringLiteral("M12")]->setEnabled(actif && active->Modifie);
     boutons_[QStringLiteral("SB1")]->setEnabled(actions_[QStringLiteral("M12")]->isEnabled());
-    for (const char* nom : {"M13", "M15", "M17", "M18", "M19", "M21"})
+    for (const char* nom : {"M13", "M15", "M17", "M17a", "M18", "M19", "M21"})
         actions_[QLatin1String(nom)]->setEnabled(actif);
     actions_[QStringLiteral("M14")]->setEnabled(actif && n > 1);
     actions_[QStringLiteral("M16")]->setEnabled(actions_[QStringLiteral("M14")]->isEnabled());
@@ -452,8 +461,10 @@ void TMDI::remplirMenuFenetre() {
     }
     int i = 1;
     for (QMdiSubWindow* w : zone_->subWindowList()) {
-        QAction* a = menuFenetre_->addAction(
-            QStringLiteral("&%1 %2").arg(i++).arg(w->windowTitle().remove(QStringLiteral("[*]"))));
+        QAction* a = menuFenetre_->addAction(QStringLiteral("&%1 %2").arg(i++).arg(
+            w->windowTitle()
+                .remove(QStringLiteral("[*]"))
+                .replace(QLatin1Char('&'), QStringLiteral("&&"))));
         a->setCheckable(true);
         a->setChecked(w == zone_->activeSubWindow());
         connect(a, &QAction::triggered, this, [this, w] { zone_->setActiveSubWindow(w); });
@@ -533,14 +544,21 @@ void TMDI::afficherBoutonsApercu(bool apercu) {
 }
 
 void TMDI::activation(QMdiSubWindow* fenetre) {
-    TChild* feuille = fenetre ? qobject_cast<TChild*>(fenetre->widget()) : nullptr;
+    QWidget* w = fenetre ? fenetre->widget() : nullptr;
+    TChild* feuille = qobject_cast<TChild*>(w);
     if (feuille == feuilleActive_ && feuille) return;
     if (feuilleActive_ && feuilleActive_ != feuille) {
         // What only a sheet can do goes off with it.
-        for (const char* nom : {"SB7", "SB8", "SB9"})
+        for (const char* nom : {"SB5", "SB7", "SB8", "SB9"})
             boutons_[QLatin1String(nom)]->setEnabled(false);
         afficherBoutonsApercu(false);
         feuilleActive_->viewport()->unsetCursor();
+    }
+    feuilleActive_ = feuille;
+    afficherMenusFeuille(feuille);
+    if (auto* statistique = qobject_cast<FenetreStatistique*>(w)) {
+        activerStatistique(statistique);
+        return;
     }
     if (!feuille) {
         feuilleActive_ = nullptr;
@@ -556,6 +574,39 @@ void TMDI::activerFeuille(TChild* feuille) {
     afficherMenusFeuille(feuille);
     AfficherPeriode(&feuille->Classe, feuille->Classe.PeriodeCourante);
     feuille->MettreAJourMenus();
+}
+
+void TMDI::activerStatistique(FenetreStatistique* fenetre) {
+    MettreAJourMenuFichier();
+    for (const char* nom : {"SB1", "SB5", "SB7", "SB8", "SB9"})
+        boutons_[QLatin1String(nom)]->setEnabled(false);
+    for (const char* nom : {"SB2", "SB6"}) boutons_[QLatin1String(nom)]->setEnabled(true);
+    AfficherPeriode(&fenetre->Classe, fenetre->PeriodeAffichee());
+    connect(fenetre, &FenetreStatistique::periodeAffichee, this, &TMDI::periodeStatistique,
+            Qt::UniqueConnection);
+}
+
+// A statistics window chose another period: the panel follows it while it is the active one.
+void TMDI::periodeStatistique() {
+    auto* fenetre = qobject_cast<FenetreStatistique*>(sender());
+    QMdiSubWindow* active = zone_->activeSubWindow();
+    if (fenetre && active && active->widget() == fenetre)
+        AfficherPeriode(&fenetre->Classe, fenetre->PeriodeAffichee());
+}
+
+void TMDI::NotifierStatistiques(int code, int periode, int item, int eleve) {
+    const auto fenetres = zone_->subWindowList();
+    for (auto it = fenetres.rbegin(); it != fenetres.rend(); ++it)
+        if (auto* s = qobject_cast<FenetreStatistique*>((*it)->widget()))
+            s->Notifier(code, periode, item, eleve);
+}
+
+// The windows read the sheet's class: they go before it does, at once, so that nothing can
+// reach them in between.
+void TMDI::fermerStatistiques(const TClasse* classe) {
+    for (QMdiSubWindow* w : zone_->subWindowList())
+        if (auto* s = qobject_cast<FenetreStatistique*>(w->widget()); s && &s->Classe == classe)
+            delete w;
 }
 
 void TMDI::afficherMenusFeuille(TChild* feuille) {
@@ -580,6 +631,8 @@ void TMDI::suivreFeuille() {
     boutons_[QStringLiteral("SB6")]->setEnabled(zone_->subWindowList().size() > 1);
     boutons_[QStringLiteral("SB8")]->setEnabled(true);
     boutons_[QStringLiteral("SB9")]->setEnabled(true);
+    boutons_[QStringLiteral("SB5")]->setEnabled(
+        f->MenuStatistique()->findChild<QAction*>(QStringLiteral("M46"))->isEnabled());
     for (const char* nom : {"SB10", "SB11", "SB12", "SB13"})
         boutons_[QLatin1String(nom)]->setEnabled(f->ModeApercu);
     const QString aide = QStringLiteral("Changer de ") + f->MotPeriode();
@@ -595,8 +648,11 @@ void TMDI::sauver() {
 }
 
 void TMDI::imprimerAvecDialogue() {
+    QMdiSubWindow* active = zone_->activeSubWindow();
     if (TChild* f = FeuilleActive())
         f->Imprimer(false);
+    else if (auto* s = active ? qobject_cast<FenetreStatistique*>(active->widget()) : nullptr)
+        s->Imprimer();
     else
         boutons_[QStringLiteral("SB2")]->setEnabled(false);
 }
@@ -634,6 +690,10 @@ void TMDI::matiereSuivante() {
 void TMDI::periodeSuivante() {
     surFeuille(FeuilleActive(), boutons_[QStringLiteral("SB9")],
                [](TChild* f) { f->PeriodeSuivante(); });
+}
+void TMDI::ouvrirGraphiques() {
+    surFeuille(FeuilleActive(), boutons_[QStringLiteral("SB5")],
+               [](TChild* f) { f->OuvrirTroisStatistiques(); });
 }
 void TMDI::basculerApercu() {
     surFeuille(FeuilleActive(), boutons_[QStringLiteral("SB7")],

@@ -15,6 +15,7 @@ class QMdiSubWindow;
 
 namespace quillora {
 
+class FenetreStatistique;
 class TChild;
 class ZoneClients;
 
@@ -49,6 +50,8 @@ public:
     void AfficherPeriode(const TClasse* classe, int periode);
     void DesactiverBoutons();
     void FermerTous();
+    // Passes a change of some class to every statistics window, the last opened first.
+    void NotifierStatistiques(int code, int periode, int item, int eleve);
 
     TChild* FeuilleActive() const;
     QList<TChild*> Feuilles() const;
@@ -75,6 +78,9 @@ private:
     // What the active sheet turns on: its menus, its period, the buttons it enables.
     void activerFeuille(TChild* feuille);
     void afficherMenusFeuille(TChild* feuille);
+    void activerStatistique(FenetreStatistique* fenetre);
+    void periodeStatistique();
+    void fermerStatistiques(const TClasse* classe);
     void suivreFeuille();
     void afficherBoutonsApercu(bool apercu);
     void afficherAide(const QString& aide);
@@ -89,6 +95,7 @@ private:
     void sauver();
     void imprimerAvecDialogue();
     void fermerActive();
+    void ouvrirGraphiques();
     void fenetreSuivante();
     void matiereSuivante();
     void periodeSuivante();

@@ -1,7 +1,5 @@
 #include "Classe.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -83,25 +81,26 @@ Resultat TClasse::ChargerOctets(const unsigned char* donnees, std::size_t taille
     std::memcpy(static_cast<void*>(image.get()), donnees, TailleFichierClasse);
     if (std::string defaut = defautImage(*image); !defaut.empty())
         return {false, messageEndommage(chemin, defaut)};
+    // A view the class lacks (subject 2 of a one-subject class) is no reason to refuse
+    // its grades: the class opens on its first view instead, whichever door opens it.
+    if ((image->MatiereCourante != 4 && image->MatiereCourante > image->NbMatiere) ||
+        (image->PeriodeCourante != 4 && image->PeriodeCourante > image->NbPeriode)) {
+        image->MatiereCourante = 1;
+        image->PeriodeCourante = 1;
+    }
     Image() = *image;
     return {};
 }
 
 Resultat TClasse::Charger() {
-    std::FILE* f = std::fopen(NomFichier.c_str(), "rb");
-    if (!f)
-        return {false,
-                "Impossible d'ouvrir le fichier \"" + NomFichier + "\". " + RaisonSysteme(errno)};
-    // One byte more than the image tells nothing; bytes beyond it are ignored.
-    auto tampon = std::make_unique<unsigned char[]>(TailleFichierClasse);
-    const std::size_t lus = std::fread(tampon.get(), 1, TailleFichierClasse, f);
-    const bool erreur = std::ferror(f);
-    const int code = errno;
-    std::fclose(f);
-    if (erreur && lus < TailleFichierClasse)
+    // Bytes beyond the image are never read: a file that grows without end (a device, a
+    // pipe) is refused before reading anyway, and a long one costs no more than a short.
+    std::string octets;
+    if (const int code = LireFichierOrdinaire(NomFichier, TailleFichierClasse, octets))
         return {false,
                 "Impossible d'ouvrir le fichier \"" + NomFichier + "\". " + RaisonSysteme(code)};
-    return ChargerOctets(tampon.get(), lus, NomFichier);
+    return ChargerOctets(reinterpret_cast<const unsigned char*>(octets.data()), octets.size(),
+                         NomFichier);
 }
 
 Resultat TClasse::Sauver() const {

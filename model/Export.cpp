@@ -9,20 +9,29 @@ namespace {
 constexpr char TAB = '\t';
 constexpr char CR = '\r';
 
+// A name or comment read from a foreign file may hold a tab or a line break, which would
+// shift every following cell of a spreadsheet: control characters go out as spaces.
+std::string cellule(std::string_view texte) {
+    std::string t(texte);
+    for (char& c : t)
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+    return t;
+}
+
 } // namespace
 
 std::string TexteExport(const TClasse& c, int s, int p) {
     const auto moyenne = [&](double v) { return FormatArrondi(c.ModeArrondi, v); };
     const bool joker = c.Joker != 0;
     const int E = c.NbEleve;
-    std::string t = c.Titre(s, p, Options.imprimerAnnee, 0, 0);
+    std::string t = cellule(c.Titre(s, p, Options.imprimerAnnee, 0, 0));
     t += CR;
 
     if (s >= 1 && s <= 3 && p >= 1 && p <= 3) {
         const int n = c.NbDevoir[s][p];
         for (int e = 1; e <= E; ++e) {
-            t += c.NomEleve(e, Options.prenom);
-            for (int a = 1; a <= n; ++a) (t += TAB) += c.Eleve[e].Note[s][p][a].view();
+            t += cellule(c.NomEleve(e, Options.prenom));
+            for (int a = 1; a <= n; ++a) (t += TAB) += cellule(c.Eleve[e].Note[s][p][a].view());
             (t += TAB) += moyenne(c.MoyenneMatiere(s, p, false, e));
             if (joker) (t += TAB) += moyenne(c.Moyenne(s, p, true, e));
             t += CR;
@@ -34,8 +43,9 @@ std::string TexteExport(const TClasse& c, int s, int p) {
             t += "Num\tCoef.\t" + cp1252("Durée") + "\tDate";
             for (int a = 1; a <= n; ++a) {
                 const TDevoir& d = c.Devoir[s][p][a];
-                t += CR + std::to_string(a) + TAB + FormatNote(d.Coef) + TAB + d.Duree.str() + TAB +
-                     d.Date.str() + TAB + d.Commentaire.str();
+                t += CR + std::to_string(a) + TAB + FormatNote(d.Coef) + TAB +
+                     cellule(d.Duree.view()) + TAB + cellule(d.Date.view()) + TAB +
+                     cellule(d.Commentaire.view());
             }
             t += CR;
             t += "Arrondi des moyennes: " + NomArrondi(c.ModeArrondi);
@@ -45,7 +55,7 @@ std::string TexteExport(const TClasse& c, int s, int p) {
 
     if (s == 4) {
         const int m = c.NbMatiere;
-        for (int i = 1; i <= m; ++i) (t += TAB) += c.Matiere[i].Nom.view();
+        for (int i = 1; i <= m; ++i) (t += TAB) += cellule(c.Matiere[i].Nom.view());
         t += CR;
         for (int i = 1; i <= m; ++i) {
             t += TAB;
@@ -60,7 +70,7 @@ std::string TexteExport(const TClasse& c, int s, int p) {
         }
         t += CR;
         for (int e = 1; e <= E; ++e) {
-            t += c.NomEleve(e, Options.prenom);
+            t += cellule(c.NomEleve(e, Options.prenom));
             for (int i = 1; i <= m; ++i) (t += TAB) += moyenne(c.Moyenne(i, p, joker, e));
             (t += TAB) += moyenne(c.Moyenne(4, p, joker, e));
             t += CR;
@@ -78,7 +88,7 @@ std::string TexteExport(const TClasse& c, int s, int p) {
     for (int i = 1; i <= q; ++i) (t += TAB) += FormatNote(c.Matiere[s].Coef[i]);
     t += CR;
     for (int e = 1; e <= E; ++e) {
-        t += c.NomEleve(e, Options.prenom);
+        t += cellule(c.NomEleve(e, Options.prenom));
         for (int i = 1; i <= q; ++i) (t += TAB) += moyenne(c.Moyenne(s, i, joker, e));
         (t += TAB) += moyenne(c.Moyenne(s, 4, joker, e));
         t += CR;

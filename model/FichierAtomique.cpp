@@ -33,8 +33,30 @@ std::string RaisonSysteme(int code) {
     case EMFILE:
     case ENFILE:
         return "Trop de fichiers ouverts.";
+    case ELOOP:
+        return "Le chemin contient une boucle de liens symboliques.";
+    case ENXIO:
+    case ENODEV:
+        return "Ce n'est pas un fichier ordinaire.";
+    case EBADF:
+        return "Le fichier n'est pas ouvert.";
+    case EFBIG:
+        return "Le fichier dépasse la taille permise.";
+    case ETXTBSY:
+    case EBUSY:
+        return "Le fichier est occupé.";
+    case EXDEV:
+        return "Le dossier est sur un autre disque.";
+    case ENOMEM:
+        return "La mémoire est insuffisante.";
+    case EPIPE:
+        return "Le programme destinataire s'est arrêté.";
+    case EINVAL:
+        return "Opération impossible sur ce fichier.";
+    case PasUnFichierOrdinaire:
+        return "Ce n'est pas un fichier ordinaire.";
     default:
-        return std::strerror(code);
+        return "Erreur du système (code " + std::to_string(code) + ").";
     }
 }
 
@@ -59,8 +81,42 @@ bool toutEcrire(int fd, const char* p, std::size_t n) {
 
 } // namespace
 
+int LireFichierOrdinaire(const std::string& chemin, std::size_t maximum, std::string& octets) {
+    octets.clear();
+    // Without O_NONBLOCK, opening a FIFO that nobody writes to never returns.
+    const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return errno;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int code = S_ISDIR(st.st_mode) ? EISDIR : PasUnFichierOrdinaire;
+        ::close(fd);
+        return code;
+    }
+    octets.resize(maximum);
+    std::size_t lus = 0;
+    while (lus < maximum) {
+        const ssize_t n = ::read(fd, octets.data() + lus, maximum - lus);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int code = errno;
+            ::close(fd);
+            octets.clear();
+            return code;
+        }
+        if (n == 0) break;
+        lus += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    octets.resize(lus);
+    return 0;
+}
+
 bool EcrireFichierAtomique(const std::string& chemin, const void* donnees, std::size_t taille,
                            std::string& raison) {
+    if (struct stat cible{}; ::stat(chemin.c_str(), &cible) == 0 && !S_ISREG(cible.st_mode)) {
+        raison = RaisonSysteme(S_ISDIR(cible.st_mode) ? EISDIR : PasUnFichierOrdinaire);
+        return false;
+    }
     std::string modele = chemin + ".XXXXXX";
     const int fd = ::mkstemp(modele.data());
     if (fd < 0) {

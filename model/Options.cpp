@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <unistd.h>
 
 #include "FichierAtomique.h"
@@ -273,15 +271,21 @@ ResultatEcriture EcrireOptions(const std::string& chemin, char separateur) {
 }
 
 ResultatEcriture LireOptions(const std::string& chemin, char separateur, bool creer) {
-    std::error_code ec;
-    if (!std::filesystem::exists(chemin, ec)) {
+    // A settings file is a few kilobytes; anything above this bound is not one, and
+    // reading it (or a device that never ends) would only hold up the start.
+    constexpr std::size_t tailleMaximale = 1 << 20;
+    std::string texte;
+    const int code = LireFichierOrdinaire(chemin, tailleMaximale + 1, texte);
+    if (code == ENOENT) {
         InitOptions(Options);
         return creer ? EcrireOptions(chemin, separateur) : ResultatEcriture{};
     }
-    std::ifstream f(chemin, std::ios::binary);
-    std::ostringstream contenu;
-    contenu << f.rdbuf();
-    Options = OptionsDepuisTexte(contenu.str(), separateur, OptionsDefaut);
+    // What cannot be a settings file counts as none, but is not overwritten at start.
+    if (code != 0 || texte.size() > tailleMaximale) {
+        InitOptions(Options);
+        return {};
+    }
+    Options = OptionsDepuisTexte(texte, separateur, OptionsDefaut);
     return {};
 }
 

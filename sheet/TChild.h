@@ -107,6 +107,10 @@ public:
     void MenuTrierEleves();
     void MenuCoefficients();
     void MenuMatieres();
+    // Statistics windows: 1 evolution, 2 one assignment, 3 averages, 4 full report; the
+    // window opened, or null when an entry is open.
+    QWidget* OuvrirStatistique(int n);
+    void OuvrirTroisStatistiques();
 
     // Printing and export.
     void Imprimer(bool SansDialogue);
@@ -134,6 +138,8 @@ public:
     bool EnregistrerAvecCopie();
     // Asks, then deletes the class file and closes the window without the save prompt.
     void EffacerFichier();
+    // Saves the class as Save does, then mails its file packed in a zip archive.
+    void MenuEnvoyerMail();
 
     // The options dialog; true when it was confirmed. Re-cases the names when their capitals
     // changed. `fichierOptions` is the settings file that OK writes, its reals with
@@ -172,8 +178,8 @@ signals:
     void statut(const QString& texte, bool heure);
     // The class changed under the statistics windows: `code` 1 for the students (no argument),
     // 3 for a grade (period, assignment, student), 4 for an assignment's coefficient (period,
-    // assignment, 0), 5 for the class parameters (0), 6 for the options (0, 0, 0), 7 for the
-    // subjects (period, subject).
+    // assignment, 0), 5 for the class parameters (0) or the period shown (period), 6 for the
+    // options (0, 0, 0), 7 for the subjects or the subject shown (period, subject).
     void notification(int code, int periode, int item, int eleve);
 
 protected:
@@ -217,7 +223,7 @@ private:
     // After a student command: the names' column fits the names again.
     void elevesChanges();
     void creerMenuStatistique();
-    void majMenuStatistique();
+    void MettreAJourStatistiques();
     void cocherVue();
     void appliquerDefilement();
     void majTitre();
@@ -250,6 +256,11 @@ private:
     QAction* retablir_ = nullptr;
     Historique historique_;
     QAction* M43 = nullptr;
+    QAction* M40 = nullptr;
+    QAction* M41 = nullptr;
+    QAction* M42 = nullptr;
+    QAction* M46 = nullptr;
+    QAction* M47 = nullptr;
     std::array<QAction*, 5> ntrim_{};  // [1..4]: Ntrim1..Ntrim3, NBilan
     std::array<QAction*, 5> menuM_{};  // [1..4]: MenuM1..MenuM4
     std::array<QAction*, 9> mpopup_{}; // [1..8]: MPopup1..MPopup8

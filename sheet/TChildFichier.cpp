@@ -11,6 +11,7 @@
 #include "ConversionsQt.h"
 #include "Dialogues.h"
 #include "ImpressionFeuille.h"
+#include "Imprimante.h"
 #include "Options.h"
 #include "Plateforme.h"
 #include "TChild.h"

@@ -28,6 +28,7 @@ void TChild::creerMenus() {
     creerMenuNote();
     menuAffichage_ = new QMenu(QStringLiteral("&Affichage"), this);
     menuAffichage_->setObjectName(QStringLiteral("MAffichage"));
+    creerMenuStatistique();
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("PopupMenu1"));
     auto groupe = [this](QObject* parent) {
@@ -116,12 +117,12 @@ void TChild::MettreAJourMenus() {
     M64->setEnabled(true);
     menusClasseAJour();
     majMenusHistorique();
-    majMenuStatistique();
     for (int i = 1; i <= 4; ++i) {
         mpopup_[i]->setEnabled(i != Classe.PeriodeCourante);
         mpopup_[i + 4]->setEnabled(i != Classe.MatiereCourante);
     }
     menusDevoirsAJour();
+    MettreAJourStatistiques();
     emit etatChange();
 }
 
@@ -134,6 +135,7 @@ void TChild::ChangerTrimestre(int n) {
     cocherVue();
     Rafraichir();
     emit periodeChangee();
+    emit notification(5, Classe.PeriodeCourante, 0, 0);
     effacerCurseur();
 }
 
@@ -146,6 +148,7 @@ void TChild::ChangerMatiere(int n) {
     cocherVue();
     Rafraichir();
     emit periodeChangee();
+    emit notification(7, Classe.PeriodeCourante, Classe.MatiereCourante, 0);
     effacerCurseur();
 }
 

