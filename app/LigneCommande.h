@@ -9,7 +9,7 @@
 
 namespace quillora {
 
-enum class ModeLancement { Fenetre, Version, Exporter, Pdf, Classement, Erreur };
+enum class ModeLancement { Fenetre, Version, Exporter, Pdf, Classement, Tableur, Erreur };
 
 struct Vue {
     int matiere; // 1..4, 4 = synthesis
@@ -19,8 +19,8 @@ struct Vue {
 // What the command line asks for. Parsing never touches the disk.
 struct Lancement {
     ModeLancement mode = ModeLancement::Fenetre;
-    std::string fichier;               // the class file of --exporter, --pdf and --classement
-    std::string sortie;                // the PDF of --pdf
+    std::string fichier;               // the class file of every mode but --version
+    std::string sortie;                // the PDF of --pdf, the workbook of --tableur
     std::optional<Vue> vue;            // --vue S,P
     std::optional<std::string> config; // --config FICHIER.ini
     bool sansAbsents = false;          // --sans-absents
@@ -58,8 +58,12 @@ void ProtegerDescripteursStandard();
 int ExecuterClassement(const Lancement& l, char separateurDecimal, std::ostream& sortie,
                        std::ostream& erreurs);
 
-// Runs the modes that need no window (--version, --exporter, --classement, and a bad
-// command line); empty for the others.
+// Reads the settings and the class as the export does and writes its workbook; the exit
+// statuses of the export, 1 also when the workbook cannot be written.
+int ExecuterTableur(const Lancement& l, char separateurDecimal, std::ostream& erreurs);
+
+// Runs the modes that need no window (--version, --exporter, --classement, --tableur, and a
+// bad command line); empty for the others.
 std::optional<int> ExecuterSansFenetre(const Lancement& l, char separateurDecimal);
 
 // The settings file a launch reads: --config, else the usual place.

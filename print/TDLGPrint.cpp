@@ -18,7 +18,7 @@
 #include "ConversionsQt.h"
 #include "Dialogues.h"
 #include "DrawingHelpers.h"
-#include "Imprimante.h"
+#include "Plateforme.h"
 #include "NewGraphe.h"
 #include "Options.h"
 #include "Plateforme.h"
@@ -59,7 +59,7 @@ TDLGPrint::TDLGPrint(QWidget* owner, TTableau* tableau, TNewGraphe* graphe, QPri
     if (!plateforme().imprimanteInstallee()) {
         // Without a printer the page is a PDF file at the measures the program assumes then.
         imprimante_.setOutputFormat(QPrinter::PdfFormat);
-        imprimante_.setResolution(plateforme().mesurerImprimante().resolution);
+        imprimante_.setResolution(plateforme().mesurerImprimante(imprimante_).resolution);
     }
 
     panel1_ = new QWidget(this);

@@ -116,6 +116,8 @@ public:
     void Imprimer(bool SansDialogue);
     void ConfigurerImprimante();
     void ExporterTableau();
+    // The whole class as a workbook, or the view as CSV, in a file the teacher names.
+    void ExporterTableur();
 
     // The assignments of the subject and period shown (the "Note" menu).
     void AjouterDevoir();
@@ -261,6 +263,7 @@ private:
     QAction* M42 = nullptr;
     QAction* M46 = nullptr;
     QAction* M47 = nullptr;
+    QAction* MTableur = nullptr;
     std::array<QAction*, 5> ntrim_{};  // [1..4]: Ntrim1..Ntrim3, NBilan
     std::array<QAction*, 5> menuM_{};  // [1..4]: MenuM1..MenuM4
     std::array<QAction*, 9> mpopup_{}; // [1..8]: MPopup1..MPopup8

@@ -11,7 +11,7 @@
 #include "ConversionsQt.h"
 #include "Dialogues.h"
 #include "ImpressionFeuille.h"
-#include "Imprimante.h"
+#include "Plateforme.h"
 #include "Options.h"
 #include "Plateforme.h"
 #include "TChild.h"

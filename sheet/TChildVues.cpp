@@ -24,6 +24,11 @@ void TChild::creerMenus() {
     M64 = action(menuEdition_, "M64", QStringLiteral("&Exporter le tableau"));
     M64->setStatusTip(QStringLiteral("Exporter vers un tableur"));
     connect(M64, &QAction::triggered, this, &TChild::ExporterTableau);
+    MTableur =
+        action(menuEdition_, "MTableur", QStringLiteral("Exporter vers un fichier &tableur..."));
+    MTableur->setStatusTip(
+        QStringLiteral("Enregistrer toute la classe dans un classeur qui recalcule ses moyennes"));
+    connect(MTableur, &QAction::triggered, this, &TChild::ExporterTableur);
 
     creerMenuNote();
     menuAffichage_ = new QMenu(QStringLiteral("&Affichage"), this);

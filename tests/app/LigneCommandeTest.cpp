@@ -46,6 +46,9 @@ TEST(LigneCommande, AnalyseDesModes) {
         {"--classement"},
         {"--classement", "a.cl3", "--exporter"},
         {"--exporter", "a.cl3", "--sans-absents"},
+        {"--tableur", "a.cl3"},
+        {"--tableur", "a.cl3", "b.xlsx", "--vue", "1,1"},
+        {"--tableur", "a.cl3", "b.xlsx", "--exporter"},
     };
     for (const auto& args : mauvais)
         EXPECT_EQ(AnalyserLigneCommande(args).mode, ModeLancement::Erreur) << args.size();
@@ -124,6 +127,19 @@ TEST(LigneCommande, CodesDeSortie) {
     EXPECT_EQ(enregistree.code, 0) << enregistree.erreurs;
     EXPECT_NE(enregistree.sortie.substr(0, enregistree.sortie.find('\n')).find("Sem.1"),
               std::string::npos);
+
+    // The workbook: written whole, or a French reason and status 1.
+    const std::string classeur =
+        fs::temp_directory_path() / ("quillora-cli-" + std::to_string(::getpid()) + ".xlsx");
+    const Execution ecrit = executer({"--tableur", exemple, classeur});
+    EXPECT_EQ(ecrit.code, 0) << ecrit.erreurs;
+    std::ifstream f(classeur, std::ios::binary);
+    EXPECT_EQ(f.get(), 'P');
+    fs::remove(classeur);
+    const Execution echec = executer({"--tableur", exemple, "/nulle/part/3A.xlsx"});
+    EXPECT_EQ(echec.code, 1);
+    EXPECT_EQ(echec.erreurs, "Impossible de créer le fichier \"/nulle/part/3A.xlsx\". "
+                             "Le fichier ou le dossier est introuvable.\n");
 
     // A failed write (a full disk, a closed pipe) is said, never taken for success.
     Lancement l = AnalyserLigneCommande({"--classement", ts2});

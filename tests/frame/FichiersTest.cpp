@@ -5,6 +5,7 @@
 
 #include "Cadre.h"
 #include "ConversionsQt.h"
+#include "Csv.h"
 #include "FichierLigneCommande.h"
 #include "ZoneClients.h"
 
@@ -226,4 +227,27 @@ TEST_F(Fichiers, ExporterLeTableauRemplitLePressePapiers) {
     EXPECT_EQ(QApplication::clipboard()->text(), texteQt(TexteExport(f->Classe, 4, 1)));
     EXPECT_TRUE(QApplication::clipboard()->text().contains(QLatin1Char('\r')));
     EXPECT_FALSE(QApplication::clipboard()->text().contains(QLatin1Char('\n')));
+}
+
+TEST_F(Fichiers, ExporterVersUnTableurEcritLeClasseurOuLaVueEnCsv) {
+    TChild* f = cadre->OuvrirClasse(exemple());
+    ASSERT_NE(f, nullptr);
+    QAction* action = f->MenuEdition()->actions().at(1);
+    EXPECT_EQ(action->text(), QStringLiteral("Exporter vers un fichier &tableur..."));
+    // A name without extension takes the workbook's; ".CSV" asks for the view shown.
+    dialogues.fichiers = {dossier.filePath(QStringLiteral("notes")),
+                          dossier.filePath(QStringLiteral("vue.CSV")),
+                          dossier.filePath(QStringLiteral("absent/notes.xlsx"))};
+    for (int i = 0; i < 4; ++i) action->trigger(); // the last one is cancelled
+    EXPECT_TRUE(octets(dossier.filePath(QStringLiteral("notes.xlsx"))).startsWith("PK"));
+    EXPECT_EQ(octets(dossier.filePath(QStringLiteral("vue.CSV"))).toStdString(),
+              TexteCsv(f->Classe, 1, 1));
+    ASSERT_EQ(dialogues.nombre(QStringLiteral("erreur")), 1);
+    for (const auto& a : dialogues.affiches) {
+        if (a.genre != QStringLiteral("erreur")) continue;
+        EXPECT_TRUE(a.texte.startsWith(QStringLiteral("Impossible de créer le fichier \"") +
+                                       dossier.path()))
+            << a.texte.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(dossier.filePath(QStringLiteral("absent"))));
 }

@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#include "ClasseComplete.h"
+#include "Classeur.h"
+#include "Csv.h"
+#include "Fabrique.h"
+
+using namespace quillora;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Table = std::vector<std::vector<std::string>>;
+
+// Gnumeric's CSV: commas, and quotes around the cells that need them.
+Table lireCsv(const std::string& chemin) {
+    std::ifstream in(chemin);
+    Table t;
+    for (std::string ligne; std::getline(in, ligne);) {
+        std::vector<std::string> cellules(1);
+        bool cite = false;
+        for (std::size_t i = 0; i < ligne.size(); ++i) {
+            const char ch = ligne[i];
+            if (cite && ch == '"' && i + 1 < ligne.size() && ligne[i + 1] == '"')
+                cellules.back() += ligne[++i];
+            else if (ch == '"')
+                cite = !cite;
+            else if (ch == ',' && !cite)
+                cellules.emplace_back();
+            else
+                cellules.back() += ch;
+        }
+        t.push_back(cellules);
+    }
+    return t;
+}
+
+bool nombre(const std::string& t, double& v) {
+    char* fin = nullptr;
+    v = std::strtod(t.c_str(), &fin);
+    return !t.empty() && *fin == '\0';
+}
+
+class ClasseurTest : public test::ModeleTest {
+protected:
+    void SetUp() override {
+        ModeleTest::SetUp();
+        dossier_ = fs::temp_directory_path() / ("quillora-tableur-" + std::to_string(::getpid()));
+        fs::create_directories(dossier_ / "tmp");
+        ::setenv("TMPDIR", (dossier_ / "tmp").c_str(), 1);
+    }
+    void TearDown() override {
+        ::unsetenv("TMPDIR");
+        fs::remove_all(dossier_);
+        ModeleTest::TearDown();
+    }
+
+    // Every sheet as Gnumeric reads it: the cached results, or all formulas recomputed.
+    std::vector<Table> lire(const fs::path& classeur, bool recalcul) {
+        const std::string base = (dossier_ / (recalcul ? "r.csv" : "c.csv")).string();
+        for (int i = 0; i < 5; ++i) fs::remove(base + "." + std::to_string(i));
+        const std::string commande = std::string("ssconvert -S ") + (recalcul ? "--recalc " : "") +
+                                     "'" + classeur.string() + "' '" + base + "' 2>/dev/null";
+        EXPECT_EQ(std::system(commande.c_str()), 0) << commande;
+        std::vector<Table> r;
+        for (int i = 0; fs::exists(base + "." + std::to_string(i)); ++i)
+            r.push_back(lireCsv(base + "." + std::to_string(i)));
+        return r;
+    }
+
+    // Writes the workbook, checks that every recomputed cell equals its cached value and
+    // that the year synthesis, rounded as the program rounds, is the exported one.
+    void verifier(const TClasse& c, const std::string& nom) {
+        SCOPED_TRACE(nom);
+        const fs::path f = dossier_ / (nom + ".xlsx");
+        ASSERT_TRUE(EcrireClasseur(c, f.string()));
+        const std::vector<Table> cache = lire(f, false), recalcul = lire(f, true);
+        ASSERT_EQ(cache.size(), c.NbMatiere + 2u);
+        ASSERT_EQ(recalcul.size(), cache.size());
+        int nombres = 0;
+        for (std::size_t s = 0; s < cache.size(); ++s)
+            for (std::size_t l = 0; l < cache[s].size(); ++l)
+                for (std::size_t k = 0; k < cache[s][l].size(); ++k) {
+                    const std::string &a = cache[s][l][k], &b = recalcul[s][l].at(k);
+                    double x, y;
+                    if (nombre(a, x) && nombre(b, y) && ++nombres)
+                        EXPECT_NEAR(x, y, 1e-9)
+                            << "feuille " << s << " ligne " << l << " col " << k;
+                    else
+                        EXPECT_EQ(a, b) << "feuille " << s << " ligne " << l << " col " << k;
+                }
+        EXPECT_GT(nombres, c.NbEleve * c.NbMatiere * 2);
+
+        // The synthesis sheet's year block against the export of the view 4,4.
+        const Table& synthese = recalcul[c.NbMatiere];
+        std::vector<std::vector<std::string>> export44;
+        std::istringstream lignes(Utf8DepuisCp1252(TexteExport(c, 4, 4)));
+        for (std::string ligne; std::getline(lignes, ligne, '\r');) {
+            std::vector<std::string> cellules(1);
+            for (char ch : ligne)
+                if (ch == '\t')
+                    cellules.emplace_back();
+                else
+                    cellules.back() += ch;
+            export44.push_back(cellules);
+        }
+        const int m = c.NbMatiere, annee = 2 + c.NbPeriode * (m + 3);
+        for (int e = 1; e <= c.NbEleve + 1; ++e) {
+            const auto& attendu = export44.at(2 + e);
+            const auto& ligne = synthese.at(3 + e);
+            for (int i = 1; i <= m; ++i) {
+                double v;
+                const std::string& t = ligne.at(annee + i - 1);
+                EXPECT_EQ(nombre(t, v) ? FormatArrondi(c.ModeArrondi, v) : t, attendu.at(i));
+            }
+            double v;
+            const std::string& arrondie = ligne.at(annee + m + 1);
+            EXPECT_EQ(nombre(arrondie, v) ? FormatNote(v) : arrondie, attendu.at(m + 1)) << e;
+        }
+    }
+
+    fs::path dossier_;
+};
+
+TEST_F(ClasseurTest, LesFormulesRecalculeesRetrouventLesMoyennesDuProgramme) {
+    for (const char* exemple : {"3A", "TS2"}) {
+        TClasse c;
+        c.Initialiser();
+        c.NomFichier = test::cheminSource(std::string("exemples/") + exemple + ".cl3");
+        ASSERT_TRUE(c.Charger());
+        // Every rounding mode on the smaller sample, letters counted or not.
+        const bool tous = std::string(exemple) == "TS2";
+        for (int mode = 0; mode <= 6; ++mode) {
+            if (!tous && mode != 0 && mode != c.ModeArrondi) continue;
+            Options.utiliserL = mode % 2 == 0;
+            const std::uint8_t propre = c.ModeArrondi;
+            c.ModeArrondi = static_cast<std::uint8_t>(mode);
+            verifier(c, exemple + std::to_string(mode));
+            c.ModeArrondi = propre;
+        }
+    }
+    Options.utiliserL = true;
+
+    // The fullest class, with what the averages treat apart: an assignment of coefficient 0,
+    // equal lowest grades of different weights (the joker drops the first), a student with
+    // no grade, a comma decimal, empty cells, and then an empty letter key, which gives them
+    // its value.
+    TClasse c = ClasseComplete();
+    c.Devoir[1][1][3].Coef = 0;
+    c.Eleve[44].Note[1][1][1] = "5";
+    c.Eleve[44].Note[1][1][2] = "5";
+    for (int a = 1; a <= 24; ++a) c.Eleve[45].Note[2][2][a] = "abs";
+    c.Eleve[43].Note[3][1][1] = "12,5";
+    for (int mode : {0, 5}) {
+        Options.cores[15].coresL = mode == 5 ? "" : "E-";
+        c.ModeArrondi = static_cast<std::uint8_t>(mode);
+        verifier(c, "complete" + std::to_string(mode));
+    }
+}
+
+TEST_F(ClasseurTest, UnEchecLeDitEtNeLaisseAucunDemiFichier) {
+    TClasse c = ClasseComplete();
+    const fs::path dossier = dossier_ / "classeurs";
+    fs::create_directories(dossier / "3A.xlsx");
+    const std::vector<std::pair<fs::path, std::string>> cas = {
+        {dossier / "3A.xlsx", "C'est un dossier, pas un fichier."},
+        {dossier_ / "absent" / "3A.xlsx", "Le fichier ou le dossier est introuvable."},
+    };
+    for (const auto& [chemin, raison] : cas) {
+        const Resultat r = EcrireClasseur(c, chemin.string());
+        EXPECT_FALSE(r);
+        EXPECT_EQ(r.erreur,
+                  "Impossible de créer le fichier \"" + chemin.string() + "\". " + raison);
+    }
+    EXPECT_TRUE(fs::is_directory(dossier / "3A.xlsx"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dossier), {}), 1);
+    EXPECT_TRUE(fs::is_empty(dossier_ / "tmp"));
+
+    ASSERT_TRUE(EcrireClasseur(c, (dossier / "2NDE.xlsx").string()));
+    EXPECT_TRUE(fs::is_empty(dossier_ / "tmp"));
+}
+
+TEST_F(ClasseurTest, LeCsvSuitLesUsagesFrancais) {
+    TClasse c = test::classeAvecNotes({{"12.5", "abs", "8"}, {"-0.25", "B+", ""}});
+    c.AbrevClasse = "3A";
+    c.Eleve[1].Nom = "D'ARC; \"JEANNE\"";
+    c.Eleve[1].Prenom = cp1252("Zoé");
+    Options.textebas = false;
+    EXPECT_EQ(TexteCsv(c, 1, 1), "\xEF\xBB\xBF"
+                                 "3A / Matière 1 / Trim.1 \r\n"
+                                 "\"D'ARC; \"\"JEANNE\"\" Zoé\";12,5;abs;8;10,2\r\n"
+                                 "ELEVE2 ;-0,25;B+;;8,6\r\n"
+                                 ";6,1;17,5;8;9,4\r\n");
+}
+
+} // namespace
