@@ -134,6 +134,12 @@ void TMDI::creerMenus() {
         RetablirTitre();
         OuvrirClasse({});
     })->setShortcut(QKeySequence::New);
+    ajouter(menuFichier_, "M10Liste", QStringLiteral("Nouvelle classe depuis une &liste..."),
+            [this] {
+                RetablirTitre();
+                OuvrirClasse({}, true);
+            })
+        ->setStatusTip(QStringLiteral("Créer une classe à partir d'une liste d'élèves"));
     ajouter(menuFichier_, "M11", QStringLiteral("&Ouvrir..."), [this] { ouvrir(); });
     ajouter(menuFichier_, "M12", QStringLiteral("&Sauver"), [this] { sauver(); });
     ajouter(menuFichier_, "M13", QStringLiteral("S&auver sous..."), [this] {
@@ -320,7 +326,7 @@ QList<TChild*> TMDI::Feuilles() const {
     return l;
 }
 
-TChild* TMDI::OuvrirClasse(const QString& nomFichier) {
+TChild* TMDI::OuvrirClasse(const QString& nomFichier, bool depuisListe) {
     const QString chemin = cheminClasse(nomFichier);
     // A class open twice would be saved twice, each copy losing the other's grades.
     const QString canonique = QFileInfo(chemin).canonicalFilePath();
@@ -335,7 +341,7 @@ TChild* TMDI::OuvrirClasse(const QString& nomFichier) {
     auto* feuille = new TChild;
     connect(feuille, &TChild::fichiersRecentsChanges, this, &TMDI::MettreAJourMenuRecents);
     if (nomFichier.isEmpty()) {
-        if (!feuille->NouvelleClasse(dossierClasses(), this)) {
+        if (!feuille->NouvelleClasse(dossierClasses(), this, depuisListe)) {
             delete feuille;
             return nullptr;
         }

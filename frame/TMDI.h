@@ -41,8 +41,8 @@ public:
     void RetablirTitre();
     // Opens the class file in a window of its own (or shows the window that has it
     // already); null when it cannot be read, after saying why. An empty name makes a new
-    // class: null when its dialog was cancelled.
-    TChild* OuvrirClasse(const QString& nomFichier);
+    // class: null when its dialog was cancelled; `depuisListe`, its students from a list.
+    TChild* OuvrirClasse(const QString& nomFichier, bool depuisListe = false);
     void MettreAJourMenuRecents();
     void MettreAJourMenuFichier();
     void MettreAJourMenuFenetre(bool enFermeture);

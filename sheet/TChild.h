@@ -51,7 +51,8 @@ public:
     Resultat OuvrirFichier(const std::string& chemin);
     // A class from nothing: its students typed in the new-class dialog (over `parent`), then a
     // made-up file name in `dossier`; false when the dialog was cancelled.
-    bool NouvelleClasse(const QString& dossier, QWidget* parent);
+    // With `depuisListe`, the students come from a list read in the import dialog instead.
+    bool NouvelleClasse(const QString& dossier, QWidget* parent, bool depuisListe = false);
 
     void MarquerModifie();
     void MarquerSauve();
@@ -105,6 +106,7 @@ public:
     void MenuModifierEleve();
     void MenuParametresClasse();
     void MenuTrierEleves();
+    void MenuImporterListe();
     void MenuCoefficients();
     void MenuMatieres();
     // Statistics windows: 1 evolution, 2 one assignment, 3 averages, 4 full report; the

@@ -3,6 +3,7 @@
 
 #include "Dialogues.h"
 #include "LargeurNom.h"
+#include "Options.h"
 #include "TChild.h"
 #include "TDial01.h"
 #include "TDial04.h"
@@ -10,6 +11,7 @@
 #include "TDial07.h"
 #include "TDial08.h"
 #include "TDial13.h"
+#include "TDialImportListe.h"
 
 namespace quillora {
 
@@ -35,6 +37,9 @@ void TChild::creerMenusClasse() {
     action("M28", QStringLiteral("&Modifier le nom d'un élève..."),
            QStringLiteral("Corriger le nom, le prénom ou la date de naissance d'un élève"),
            &TChild::MenuModifierEleve);
+    action("MImporterListe", QStringLiteral("&Importer une liste d'élèves..."),
+           QStringLiteral("Ajouter les élèves d'une liste venue d'un fichier ou d'un tableur"),
+           &TChild::MenuImporterListe);
     menuClasse_->addSeparator();
     action("M29", QStringLiteral("M&odifier les paramètres de la classe"),
            QStringLiteral("Abréviation, division de l'année, professeur, arrondi des moyennes"),
@@ -50,9 +55,16 @@ void TChild::menusClasseAJour() {
     M26->setEnabled(Classe.NbEleve != 1);
 }
 
-bool TChild::NouvelleClasse(const QString& dossier, QWidget* parent) {
-    TDial01 d(Classe, parent);
-    if (dialogues().executer(d) != QDialog::Accepted) return false;
+bool TChild::NouvelleClasse(const QString& dossier, QWidget* parent, bool depuisListe) {
+    if (depuisListe) {
+        TDialImportListe d(Classe, Options.majuscule, parent);
+        if (dialogues().executer(d) != QDialog::Accepted) return false;
+        // Only new students can come into an empty class.
+        if (AppliquerImport(Classe, d.Lignes(), Options.majuscule).ajoutes == 0) return false;
+    } else {
+        TDial01 d(Classe, parent);
+        if (dialogues().executer(d) != QDialog::Accepted) return false;
+    }
     NouveauFichier = true;
     QString chemin = dossier;
     if (!chemin.endsWith(QLatin1Char('/'))) chemin += QLatin1Char('/');
@@ -121,6 +133,14 @@ void TChild::MenuParametresClasse() {
     Rafraichir();
     MarquerModifie();
     emit notification(5, 0, 0, 0);
+}
+
+void TChild::MenuImporterListe() {
+    if (!VerifierSaisieFinie()) return;
+    TDialImportListe d(Classe, Options.majuscule, this);
+    if (dialogues().executer(d) != QDialog::Accepted) return;
+    const BilanImport b = AppliquerImport(Classe, d.Lignes(), Options.majuscule);
+    if (b.ajoutes + b.completes > 0) elevesChanges();
 }
 
 void TChild::MenuTrierEleves() {

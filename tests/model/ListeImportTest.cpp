@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "Fabrique.h"
+#include "ListeImport.h"
+
+using namespace quillora;
+
+namespace {
+
+class ListeImportTest : public test::ModeleTest {};
+
+std::vector<LigneImport> lire(std::string_view octets) {
+    const TexteListe t = DecoderListe(octets);
+    const Cellules c = LireCellules(t.utf8, DetecterSeparateur(t.utf8));
+    return LignesImport(c, DevinerColonnes(c));
+}
+
+std::string utf8(const std::string& cp) {
+    return Utf8DepuisCp1252(cp);
+}
+
+TEST_F(ListeImportTest, EncodagesSeparateursEtGuillemets) {
+    struct Cas {
+        std::string octets;
+        Encodage encodage;
+    };
+    const std::string nom = "Nom;Prénom\r\nDURAND;Éloïse\r\n";
+    const std::string utf16 = std::string("\xFF\xFE", 2) + [] {
+        std::string s;
+        for (char32_t u : std::u32string(U"Nom\tPrénom\nDURAND\tÉloïse\n"))
+            s += static_cast<char>(u & 0xFF), s += static_cast<char>(u >> 8);
+        return s;
+    }();
+    const Cas cas[] = {
+        {nom, Encodage::Utf8},
+        {"\xEF\xBB\xBF" + nom, Encodage::Utf8},
+        {Cp1252DepuisUtf8(nom), Encodage::Cp1252},
+        {utf16, Encodage::Utf16},
+        {"Nom,Prénom\nDURAND,Éloïse", Encodage::Utf8},
+        {"\"Nom\"\t\"Prénom\"\n\"DURAND\"\t\"Éloïse\"\n", Encodage::Utf8},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.octets);
+        EXPECT_EQ(DecoderListe(c.octets).encodage, c.encodage);
+        const auto l = lire(c.octets);
+        ASSERT_EQ(l.size(), 1u);
+        EXPECT_EQ(l[0].nom, "DURAND");
+        EXPECT_EQ(utf8(l[0].prenom), "Éloïse");
+        EXPECT_EQ(l[0].source, 2);
+    }
+    // Latin-9 puts "œ" where Latin-1 has "½", and Windows-1252 puts it at 0x9C.
+    const std::string latin9 = "Nom;Pr\xE9nom\nC\xBDUR;Zo\xE9\nL\xBDUVRE;Ren\xE9\n";
+    EXPECT_EQ(DecoderListe(latin9).encodage, Encodage::Iso885915);
+    EXPECT_EQ(utf8(lire(latin9)[1].nom), "LœUVRE");
+    EXPECT_EQ(utf8(lire("Nom;Pr\xE9nom\nL\x9CUVRE;Ren\xE9\n")[0].nom), "LœUVRE");
+
+    // Separators inside quotes, doubled quotes and line breaks inside a quoted field.
+    const auto q = lire("Nom;Prénom;Né le\n\"D'ARC; dite \"\"la Pucelle\"\"\";\"Jeanne\nMarie\";"
+                        "06/01/2012\n");
+    ASSERT_EQ(q.size(), 1u);
+    EXPECT_EQ(q[0].nom, "D'ARC; dite \"la Puce");
+    EXPECT_EQ(q[0].prenom, "Jeanne Marie");
+    EXPECT_EQ(q[0].date, "06012012");
+}
+
+TEST_F(ListeImportTest, ColonnesParEnteteOuParContenu) {
+    // Header in another order, with accents and case of its own, and a column to ignore.
+    auto l = lire("N°;NÉ(E) LE;prénom;NOM DE FAMILLE\n1;03/04/2013;Jean;Martin\n");
+    ASSERT_EQ(l.size(), 1u);
+    EXPECT_EQ(l[0].nom, "Martin");
+    EXPECT_EQ(l[0].prenom, "Jean");
+    EXPECT_EQ(l[0].date, "03042013");
+
+    // No header: the date column is found by its dates, numbers are left out, and the first
+    // two text columns are name then first name.
+    const Cellules c = LireCellules("12\tPETIT\tLéa\t2012-09-30\n13\tROUX\tTom\t\n", '\t');
+    const Colonnes col = DevinerColonnes(c);
+    EXPECT_FALSE(col.entete);
+    EXPECT_EQ(col.champs, (std::vector<ChampListe>{ChampListe::Ignorer, ChampListe::Nom,
+                                                   ChampListe::Prenom, ChampListe::Naissance}));
+
+    // One column holding "NAME First name", with or without a header.
+    for (const char* liste : {"Élève\nDE LA TOUR Jean-Pierre\n", "DE LA TOUR Jean-Pierre\n"}) {
+        l = lire(liste);
+        ASSERT_EQ(l.size(), 1u) << liste;
+        EXPECT_EQ(l[0].nom, "DE LA TOUR");
+        EXPECT_EQ(l[0].prenom, "Jean-Pierre");
+    }
+}
+
+TEST_F(ListeImportTest, NomsEtPrenomsSepares) {
+    const std::pair<const char*, std::pair<const char*, const char*>> cas[] = {
+        {"DE LA TOUR Jean-Pierre", {"DE LA TOUR", "Jean-Pierre"}},
+        {"L'ÉTANG-DUPRÉ Zoé Anne", {"L'ÉTANG-DUPRÉ", "Zoé Anne"}},
+        {"Martin Paul", {"Martin", "Paul"}},
+        {"DURAND PAUL", {"DURAND", "PAUL"}},
+        {"ROUX", {"ROUX", ""}},
+    };
+    for (const auto& [texte, attendu] : cas) {
+        std::string nom, prenom;
+        SeparerNomPrenom(texte, nom, prenom);
+        EXPECT_EQ(nom, attendu.first) << texte;
+        EXPECT_EQ(prenom, attendu.second) << texte;
+    }
+}
+
+TEST_F(ListeImportTest, DatesDeNaissance) {
+    // Today is 5 December 2026 in these tests.
+    const std::pair<const char*, const char*> cas[] = {
+        {"05/03/2012", "05032012"}, {"5-3-2012", "05032012"},   {"05.03.12", "05032012"},
+        {"05.03.98", "05031998"},   {"2012-03-05", "05032012"}, {"2012-03-05 00:00:00", "05032012"},
+        {"05032012", "05032012"},   {"29/02/2012", "29022012"}, {"29/02/2013", ""},
+        {"31/04/2012", ""},         {"06/12/2026", ""},         {"05/03/212", ""},
+        {"5 mars 2012", ""},        {"05/03-2012", ""},         {"", ""},
+    };
+    for (const auto& [texte, attendu] : cas) EXPECT_EQ(LireDateNaissance(texte), attendu) << texte;
+
+    auto l = lire("Nom;Prénom;Date de naissance\nDUPONT;Luc;31/02/2012\n");
+    ASSERT_EQ(l.size(), 1u);
+    EXPECT_EQ(l[0].date, "");
+    ASSERT_EQ(l[0].remarques.size(), 1u);
+    EXPECT_EQ(l[0].remarques[0], "date de naissance « 31/02/2012 » illisible : laissée vide");
+}
+
+TEST_F(ListeImportTest, CaracteresEtLongueurs) {
+    auto l = lire("Nom;Prénom\nPOPEȘCU;Ștefan\nABCDEFGHIJKLMNOPQRSTUVWXY;Zoe\u0301\n");
+    ASSERT_EQ(l.size(), 2u);
+    EXPECT_EQ(l[0].nom, "POPESCU");
+    EXPECT_EQ(l[0].prenom, "Stefan");
+    EXPECT_EQ(l[0].remarques, (std::vector<std::string>{"nom : « Ș » remplacé par « S »",
+                                                        "prénom : « Ș » remplacé par « S »"}));
+    EXPECT_EQ(l[1].nom, "ABCDEFGHIJKLMNOPQRST");
+    EXPECT_EQ(utf8(l[1].prenom), "Zoé"); // a letter and its combining accent join
+    EXPECT_EQ(l[1].remarques, (std::vector<std::string>{"nom coupé à 20 caractères"}));
+
+    const TexteConverti t = VersCp1252("Łukasz 😀 Œdipe");
+    EXPECT_EQ(t.cp1252, cp1252("Lukasz ? Œdipe"));
+    EXPECT_EQ(t.remplacements.size(), 2u);
+}
+
+TEST_F(ListeImportTest, PlacesDoublonsEtClasseExistante) {
+    TClasse c;
+    c.Initialiser();
+    c.NbEleve = 10;
+    for (int e = 1; e <= 10; ++e) {
+        c.Eleve[e].Nom = "ELEVE" + std::to_string(e);
+        c.Eleve[e].Prenom = "Prenom";
+        c.Eleve[e].Note[1][1][1] = std::to_string(e);
+    }
+    c.Eleve[3].DateNaissance.clear();
+    const ImageClasse avant = c.Image();
+
+    std::string liste = "Nom;Prénom;Né le\neleve3;prenom;01/02/2012\nNOUVEAU;Zoé;\nNOUVEAU;zoé;\n";
+    for (int k = 0; k < 50; ++k) liste += "AUTRE" + std::to_string(k) + ";Jean;\n";
+    auto l = lire(liste);
+    ASSERT_EQ(l.size(), 53u);
+    Repartir(l, c, true);
+    EXPECT_EQ(l[0].sort, Sort::Doublon);
+    EXPECT_EQ(l[0].deja, 3);
+    EXPECT_EQ(TexteSort(l[0]), "déjà dans la classe (élève 3) : non importé");
+    EXPECT_EQ(l[1].sort, Sort::Importer);
+    EXPECT_EQ(l[2].sort, Sort::Doublon);
+    EXPECT_EQ(TexteSort(l[2]), "déjà plus haut dans la liste : non importé");
+    // 35 places: the new student and 34 others; the last 16 rows stay out.
+    EXPECT_EQ(l[36].sort, Sort::Importer);
+    EXPECT_EQ(l[37].sort, Sort::HorsPlace);
+    EXPECT_EQ(l[52].sort, Sort::HorsPlace);
+
+    // The teacher skips a row and asks for the missing birth date: one more place opens.
+    l[0].completerDate = true;
+    l[3].ecartee = true;
+    Repartir(l, c, true);
+    EXPECT_EQ(l[0].sort, Sort::Completer);
+    EXPECT_EQ(l[3].sort, Sort::Ecarte);
+    EXPECT_EQ(l[37].sort, Sort::Importer);
+
+    const BilanImport b = AppliquerImport(c, l, true);
+    EXPECT_EQ(b.ajoutes, 35);
+    EXPECT_EQ(b.completes, 1);
+    EXPECT_EQ(c.NbEleve, 45);
+    EXPECT_EQ(c.Eleve[3].DateNaissance, "01022012");
+    EXPECT_EQ(c.Eleve[11].Nom, "NOUVEAU");
+    EXPECT_EQ(c.Eleve[11].Prenom, cp1252("Zoé"));
+    EXPECT_TRUE(c.Eleve[11].Note[1][1][1].empty());
+    ImageClasse attendu = avant;
+    attendu.Eleve[3].DateNaissance = "01022012";
+    EXPECT_EQ(std::memcmp(&c.Eleve[1], &attendu.Eleve[1], sizeof(TEleve) * 10), 0);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ListeImportTest, FichiersRefusesAvantLecture) {
+    const std::string dossier = ::testing::TempDir();
+    const std::string fifo = dossier + "/liste.fifo", gros = dossier + "/liste-grosse.csv";
+    ::unlink(fifo.c_str());
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::ofstream(gros) << std::string(TailleMaxListe + 1, 'x');
+    std::string octets;
+    const std::pair<std::string, std::string> cas[] = {
+        {fifo, "Ce n'est pas un fichier ordinaire."},
+        {gros, "est trop grand pour une liste d'élèves (plus de 1 Mo)."},
+        {dossier + "/absente.csv", "Impossible de lire le fichier"},
+    };
+    for (const auto& [chemin, message] : cas) {
+        const Resultat r = LireFichierListe(chemin, octets);
+        EXPECT_FALSE(r.ok);
+        EXPECT_NE(r.erreur.find(message), std::string::npos) << r.erreur;
+    }
+    std::ofstream(gros, std::ios::trunc) << "Nom\nDUPONT\n";
+    EXPECT_TRUE(LireFichierListe(gros, octets).ok);
+    EXPECT_EQ(octets, "Nom\nDUPONT\n");
+    ::unlink(fifo.c_str());
+    ::unlink(gros.c_str());
+}
+
+} // namespace
