@@ -137,6 +137,7 @@ void TChild::MenuParametresClasse() {
 
 void TChild::MenuImporterListe() {
     if (!VerifierSaisieFinie()) return;
+    const auto etape = Etape(QStringLiteral("l'importation de la liste des élèves"), 1);
     TDialImportListe d(Classe, Options.majuscule, this);
     if (dialogues().executer(d) != QDialog::Accepted) return;
     const BilanImport b = AppliquerImport(Classe, d.Lignes(), Options.majuscule);

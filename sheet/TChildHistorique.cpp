@@ -65,7 +65,9 @@ void TChild::Retablir() {
 }
 
 void TChild::montrerEtape(const Historique::Contexte& etape, int matiere, int periode) {
-    const bool memeVue = Classe.MatiereCourante == matiere && Classe.PeriodeCourante == periode;
+    const bool autreMatiere = Classe.MatiereCourante != matiere;
+    const bool autrePeriode = Classe.PeriodeCourante != periode;
+    const bool memeVue = !autreMatiere && !autrePeriode;
     Classe.MatiereCourante = static_cast<std::uint8_t>(matiere);
     Classe.PeriodeCourante = static_cast<std::uint8_t>(periode);
     Modifie = !historique_.EstSauve();
@@ -84,6 +86,9 @@ void TChild::montrerEtape(const Historique::Contexte& etape, int matiere, int pe
         if (!cellule) LargeurNom = CalculerLargeurNom(Classe);
         Rafraichir();
         emit periodeChangee();
+        // The windows that follow the view hear of it as when the teacher changes it.
+        if (autrePeriode) emit notification(5, periode, 0, 0);
+        if (autreMatiere) emit notification(7, periode, matiere, 0);
         effacerCurseur();
     }
     if (etape.code != 0)

@@ -1,6 +1,9 @@
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,6 +29,7 @@ protected:
     }
     void TearDown() override {
         PressePapier() = TPressePapier{};
+        QApplication::clipboard()->clear();
         FeuilleSaisie::TearDown();
     }
 
@@ -55,13 +59,14 @@ protected:
                 if ((qobject_cast<QRadioButton*>(b) || qobject_cast<QCheckBox*>(b)) &&
                     b->isVisible() && b->isEnabled() && hasard(4) == 0)
                     b->click();
-            if (auto* suivant = d.findChild<QPushButton*>(QStringLiteral("Suivant")))
-                suivant->click();
+            for (const char* nom : {"Suivant", "BColler"})
+                if (auto* b = d.findChild<QPushButton*>(QLatin1String(nom))) b->click();
         }
         if (hasard(6) == 0) return;
         QList<QPushButton*> boutons;
         for (const char* nom : {"OK", "PlusTard", "Saisir", "Valider"})
             if (auto* b = d.findChild<QPushButton*>(QLatin1String(nom))) boutons << b;
+        if (auto* b = d.findChild<QDialogButtonBox*>()) boutons << b->button(QDialogButtonBox::Ok);
         // A refused value leaves the dialog open: a second try, then the script cancels.
         for (int i = 0; i < 2 && d.isVisible() && !boutons.isEmpty(); ++i)
             boutons[static_cast<int>(hasard(boutons.size()))]->click();
@@ -94,9 +99,14 @@ protected:
             &TChild::InsererDevoir,     &TChild::ModifierDevoir,       &TChild::SupprimerDevoir,
             &TChild::ViderPeriode,      &TChild::ViderAnnee,           &TChild::CopierDevoir,
             &TChild::CouperDevoir,      &TChild::AjouterDevoirCopie,   &TChild::InsererDevoirCopie,
+            &TChild::MenuImporterListe,
         };
         const std::size_t k = hasard(std::size(commandes) + 8);
         if (k >= std::size(commandes)) return taper();
+        // What the list import pastes: a student already there, a new one, a line of noise.
+        QApplication::clipboard()->setText(
+            au<QString>({QStringLiteral("Roux\tTom\nzola\tléa\t01/02/2012\n;;\n"),
+                         QString::fromStdString(f->Classe.Eleve[1].Nom.str() + "\n")}));
         for (int i = 0; i < 3; ++i) {
             dialogues.gestes.push_back([this](QDialog& d) { geste(d); });
             dialogues.reponses.push_back(au<QMessageBox::StandardButton>(

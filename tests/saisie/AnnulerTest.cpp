@@ -105,8 +105,10 @@ TEST_F(Annuler, GardeDeSaisieVueEtMarqueDeModification) {
     saisir(QString(), Qt::Key_Escape);
 
     f->ChangerTrimestre(2);
+    QSignalSpy notes(f.get(), &TChild::notification);
     f->Annuler();
     EXPECT_EQ(f->Classe.PeriodeCourante, 1); // shown where the grade was typed
+    EXPECT_EQ(notes, (QList<QVariantList>{{5, 1, 0, 0}, {3, 1, 3, 3}}));
     EXPECT_EQ(texte(3, 3), "14");
     EXPECT_FALSE(f->Modifie); // back to the saved file
     EXPECT_FALSE(f->isWindowModified());
