@@ -37,6 +37,14 @@ QPixmap dessiner(Pictogramme p) {
         g.drawLine(QPointF(4, 4), QPointF(12, 12));
         g.drawLine(QPointF(12, 4), QPointF(4, 12));
         break;
+    case Pictogramme::NouveauDevoir:
+        // A sheet of paper and the green cross of something added.
+        g.setBrush(papier);
+        g.drawRect(QRectF(1.5, 1.5, 9, 12));
+        g.setPen(QPen(QColor(30, 130, 50), 2.2));
+        g.drawLine(QPointF(12, 8), QPointF(12, 15));
+        g.drawLine(QPointF(8.5, 11.5), QPointF(15.5, 11.5));
+        break;
     case Pictogramme::Suivante:
         g.setBrush(papier);
         g.drawRect(QRectF(1.5, 1.5, 9, 8));

@@ -10,6 +10,7 @@ enum class Pictogramme {
     Disquette,
     Imprimante,
     Fermer,
+    NouveauDevoir,
     Suivante,
     Matiere,
     Periode,

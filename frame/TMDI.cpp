@@ -19,8 +19,8 @@
 #include "IconesBoutons.h"
 #include "Internet.h"
 #include "Options.h"
-#include "PlacementFenetres.h"
 #include "Pictogrammes.h"
+#include "PlacementFenetres.h"
 #include "Plateforme.h"
 #include "Programme.h"
 #include "TChild.h"
@@ -33,8 +33,10 @@ namespace quillora {
 namespace {
 
 constexpr int LargeurBoutons = 24;
-constexpr int LargeurV1Apercu = 301;
-constexpr int LargeurV1Tableau = 209;
+// The buttons side by side, with the panel's margins and frame: 13 in preview mode, 9 in
+// table mode. The 301 and 209 pixels of the original bar would cut the last ones.
+constexpr int LargeurV1Apercu = 13 * 24 + 2 * 2 + 2;
+constexpr int LargeurV1Tableau = 9 * 24 + 2 * 2 + 2;
 
 QFrame* panneau(QWidget* parent, const char* nom) {
     auto* f = new QLabel(parent);
@@ -276,6 +278,8 @@ void TMDI::creerPanneau() {
            &TMDI::imprimerAvecDialogue);
     bouton("SB3", QStringLiteral("Fermer la fenètre active"),
            IconeBouton("window-close", P::Fermer), {}, &TMDI::fermerActive);
+    bouton("SB4", QStringLiteral("Ajouter un nouveau devoir"),
+           IconeBouton("document-new", P::NouveauDevoir), {}, &TMDI::nouveauDevoir);
     bouton("SB5", QStringLiteral("Ouvrir les 3 types de graphiques"),
            IconeStatistique(PictoStat::Barres), {}, &TMDI::ouvrirGraphiques);
     bouton("SB6", QStringLiteral("Visualiser la fenètre suivante"),
@@ -555,7 +559,7 @@ void TMDI::activation(QMdiSubWindow* fenetre) {
     if (feuille == feuilleActive_ && feuille) return;
     if (feuilleActive_ && feuilleActive_ != feuille) {
         // What only a sheet can do goes off with it.
-        for (const char* nom : {"SB5", "SB7", "SB8", "SB9"})
+        for (const char* nom : {"SB4", "SB5", "SB7", "SB8", "SB9"})
             boutons_[QLatin1String(nom)]->setEnabled(false);
         afficherBoutonsApercu(false);
         feuilleActive_->viewport()->unsetCursor();
@@ -584,7 +588,7 @@ void TMDI::activerFeuille(TChild* feuille) {
 
 void TMDI::activerStatistique(FenetreStatistique* fenetre) {
     MettreAJourMenuFichier();
-    for (const char* nom : {"SB1", "SB5", "SB7", "SB8", "SB9"})
+    for (const char* nom : {"SB1", "SB4", "SB5", "SB7", "SB8", "SB9"})
         boutons_[QLatin1String(nom)]->setEnabled(false);
     for (const char* nom : {"SB2", "SB6"}) boutons_[QLatin1String(nom)]->setEnabled(true);
     AfficherPeriode(&fenetre->Classe, fenetre->PeriodeAffichee());
@@ -620,9 +624,9 @@ void TMDI::afficherMenusFeuille(TChild* feuille) {
     menusFeuille_.clear();
     if (!feuille) return;
     QAction* avant = menuFenetre_->menuAction();
-    for (QMenu* m : {feuille->MenuEdition(), feuille->MenuClasse(), feuille->MenuNote(),
-                     feuille->MenuMatiere(), feuille->MenuAffichage(),
-                     feuille->MenuStatistique()}) {
+    for (QMenu* m :
+         {feuille->MenuEdition(), feuille->MenuClasse(), feuille->MenuNote(),
+          feuille->MenuMatiere(), feuille->MenuAffichage(), feuille->MenuStatistique()}) {
         menuBar()->insertAction(avant, m->menuAction());
         menusFeuille_ << m->menuAction();
     }
@@ -637,6 +641,8 @@ void TMDI::suivreFeuille() {
     boutons_[QStringLiteral("SB6")]->setEnabled(zone_->subWindowList().size() > 1);
     boutons_[QStringLiteral("SB8")]->setEnabled(true);
     boutons_[QStringLiteral("SB9")]->setEnabled(true);
+    boutons_[QStringLiteral("SB4")]->setEnabled(
+        f->findChild<QAction*>(QStringLiteral("M30"))->isEnabled());
     boutons_[QStringLiteral("SB5")]->setEnabled(
         f->MenuStatistique()->findChild<QAction*>(QStringLiteral("M46"))->isEnabled());
     for (const char* nom : {"SB10", "SB11", "SB12", "SB13"})
@@ -696,6 +702,10 @@ void TMDI::matiereSuivante() {
 void TMDI::periodeSuivante() {
     surFeuille(FeuilleActive(), boutons_[QStringLiteral("SB9")],
                [](TChild* f) { f->PeriodeSuivante(); });
+}
+void TMDI::nouveauDevoir() {
+    surFeuille(FeuilleActive(), boutons_[QStringLiteral("SB4")],
+               [](TChild* f) { f->AjouterDevoir(); });
 }
 void TMDI::ouvrirGraphiques() {
     surFeuille(FeuilleActive(), boutons_[QStringLiteral("SB5")],

@@ -95,6 +95,7 @@ private:
     void sauver();
     void imprimerAvecDialogue();
     void fermerActive();
+    void nouveauDevoir();
     void ouvrirGraphiques();
     void fenetreSuivante();
     void matiereSuivante();

@@ -52,6 +52,8 @@ public:
     // The record is as in its file now / has changed since, as far as the history knows.
     void MarquerSauve() { sauve_ = static_cast<long>(position_); }
     bool EstSauve() const { return sauve_ == static_cast<long>(position_); }
+    // No state of the history is in a file: a new class, never saved yet.
+    void MarquerJamaisSauve() { sauve_ = -1; }
 
     std::size_t NbEtapes() const { return etapes_.size(); }
     std::size_t Octets() const { return octets_; }

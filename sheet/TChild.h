@@ -61,8 +61,7 @@ public:
     // Undo and redo. A command names its step before it touches the class; the step is
     // taken when the change is marked (`MarquerModifie`), so a cancelled command leaves none.
     // `code` and its arguments are the notification the command sends, sent again on undo.
-    void DebutEtape(const QString& nom, int code = 0, int periode = 0, int item = 0,
-                    int eleve = 0);
+    void DebutEtape(const QString& nom, int code = 0, int periode = 0, int item = 0, int eleve = 0);
     void Annuler();
     void Retablir();
     const Historique& HistoriqueClasse() const { return historique_; }
@@ -202,6 +201,23 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    // A command's step, from before its dialog or change to the end of the command: a
+    // command that ends without marking a change leaves nothing pending, which the next
+    // change would otherwise close under this command's name.
+    class EtapeCommande {
+    public:
+        explicit EtapeCommande(Historique& h) : historique_(h) {}
+        EtapeCommande(const EtapeCommande&) = delete;
+        EtapeCommande& operator=(const EtapeCommande&) = delete;
+        ~EtapeCommande() { historique_.Abandon(); }
+
+    private:
+        Historique& historique_;
+    };
+    // Begins the step of a command that has passed the entry guard.
+    [[nodiscard]] EtapeCommande Etape(const QString& nom, int code = 0, int periode = 0,
+                                      int item = 0, int eleve = 0);
+
     void creerMenus();
     void creerMenusClasse();
     void creerMenuMatiere();

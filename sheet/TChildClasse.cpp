@@ -73,6 +73,8 @@ bool TChild::NouvelleClasse(const QString& dossier, QWidget* parent, bool depuis
     TexteMatieres();
     Classe.DefautsNouvelleClasse();
     MarquerModifie();
+    // Undoing every change must not make the class look saved: it is in no file yet.
+    historique_.MarquerJamaisSauve();
     preparerVue();
     return true;
 }
@@ -95,39 +97,47 @@ template <typename Dialogue> bool executer(TClasse& c, QWidget* parent) {
 
 void TChild::MenuAjouterEleve() {
     if (!VerifierSaisieFinie()) return;
+    const auto etape = Etape(QStringLiteral("l'ajout d'un élève"), 1);
     if (executer<TDial13>(Classe, this)) elevesChanges();
 }
 
 void TChild::MenuInsererEleve() {
     if (!VerifierSaisieFinie()) return;
+    const auto etape = Etape(QStringLiteral("l'insertion d'un élève"), 1);
     if (executer<TDial07>(Classe, this)) elevesChanges();
 }
 
 void TChild::MenuSupprimerEleve() {
     if (!VerifierSaisieFinie()) return;
+    const auto etape = Etape(QStringLiteral("la suppression d'un élève"), 1);
     if (executer<TDial04>(Classe, this)) elevesChanges();
 }
 
 void TChild::MenuModifierEleve() {
     if (!VerifierSaisieFinie()) return;
+    // The dialog stores each student as it leaves him: all of them are one step.
+    const auto etape = Etape(QStringLiteral("la modification des élèves"), 1);
     if (executer<TDial08>(Classe, this)) elevesChanges();
 }
 
 void TChild::MenuParametresClasse() {
     if (!VerifierSaisieFinie()) return;
     const int periodes = Classe.NbPeriode;
+    const auto etape = Etape(QStringLiteral("la modification des paramètres de la classe"), 5);
     if (!executer<TDial05>(Classe, this)) return;
-    Rafraichir();
-    MarquerModifie();
-    emit notification(5, 0, 0, 0);
+    // The view first, so that redoing the step shows the one it left.
     if (Classe.NbPeriode != periodes) {
         TexteMenus();
         ChangerTrimestre(1);
     }
+    Rafraichir();
+    MarquerModifie();
+    emit notification(5, 0, 0, 0);
 }
 
 void TChild::MenuImporterListe() {
     if (!VerifierSaisieFinie()) return;
+    const auto etape = Etape(QStringLiteral("l'importation de la liste des élèves"), 1);
     TDialImportListe d(Classe, Options.majuscule, this);
     if (dialogues().executer(d) != QDialog::Accepted) return;
     const BilanImport b = AppliquerImport(Classe, d.Lignes(), Options.majuscule);
@@ -137,6 +147,7 @@ void TChild::MenuImporterListe() {
 void TChild::MenuTrierEleves() {
     // A grade being typed would be stored into whichever student the sort put on its row.
     if (!VerifierSaisieFinie()) return;
+    const auto etape = Etape(QStringLiteral("le tri des élèves"), 1);
     Classe.TrierEleves();
     effacerCurseur();
     MarquerModifie();

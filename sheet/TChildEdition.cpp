@@ -61,6 +61,7 @@ void TChild::CouperDevoir() {
     const int a = ChoisirDevoir(TDial16::Couper);
     if (a == NonCalculable) return;
     const int s = Classe.MatiereCourante, p = Classe.PeriodeCourante;
+    const auto etape = Etape(QStringLiteral("la coupe du devoir %1").arg(a), 2, p);
     quillora::CopierDevoir(Classe, s, p, a, PressePapier());
     if (!quillora::SupprimerDevoir(Classe, s, p, a)) return;
     devoirsChanges();
@@ -70,6 +71,7 @@ void TChild::AjouterDevoirCopie() {
     if (!VueMatiere() || !PressePapier().Rempli || !VerifierSaisieFinie()) return;
     const int n = Classe.NbDevoir[Classe.MatiereCourante][Classe.PeriodeCourante];
     if (n >= MaxDevoirs) return;
+    const auto etape = Etape(QStringLiteral("l'ajout du devoir copié"), 2, Classe.PeriodeCourante);
     if (!Coller(this, Classe, n + 1)) return;
     devoirsChanges();
 }
@@ -79,6 +81,7 @@ void TChild::InsererDevoirCopie() {
     const int s = Classe.MatiereCourante, p = Classe.PeriodeCourante;
     const int a = ChoisirDevoir(TDial16::InsererCopie);
     if (a == NonCalculable || !PressePapier().Rempli) return;
+    const auto etape = Etape(QStringLiteral("l'insertion du devoir copié"), 2, p);
     if (!quillora::InsererDevoirVide(Classe, s, p, a)) return;
     Coller(this, Classe, a);
     devoirsChanges();

@@ -1,8 +1,8 @@
 #include <QKeySequence>
 
 #include "LargeurNom.h"
-#include "ZonesSaisie.h"
 #include "TChild.h"
+#include "ZonesSaisie.h"
 
 // Undo and redo: the sheet's history of its class, and what the window does to show a step
 // undone or redone as the command had shown it.
@@ -46,6 +46,12 @@ void TChild::DebutEtape(const QString& nom, int code, int periode, int item, int
     historique_.Debut(Classe, nom.toStdString(), c);
 }
 
+TChild::EtapeCommande TChild::Etape(const QString& nom, int code, int periode, int item,
+                                    int eleve) {
+    DebutEtape(nom, code, periode, item, eleve);
+    return EtapeCommande(historique_);
+}
+
 void TChild::Annuler() {
     if (!VerifierSaisieFinie() || !historique_.PeutAnnuler()) return;
     const Historique::Contexte& c = historique_.Annuler(Classe);
@@ -59,7 +65,9 @@ void TChild::Retablir() {
 }
 
 void TChild::montrerEtape(const Historique::Contexte& etape, int matiere, int periode) {
-    const bool memeVue = Classe.MatiereCourante == matiere && Classe.PeriodeCourante == periode;
+    const bool autreMatiere = Classe.MatiereCourante != matiere;
+    const bool autrePeriode = Classe.PeriodeCourante != periode;
+    const bool memeVue = !autreMatiere && !autrePeriode;
     Classe.MatiereCourante = static_cast<std::uint8_t>(matiere);
     Classe.PeriodeCourante = static_cast<std::uint8_t>(periode);
     Modifie = !historique_.EstSauve();
@@ -78,6 +86,9 @@ void TChild::montrerEtape(const Historique::Contexte& etape, int matiere, int pe
         if (!cellule) LargeurNom = CalculerLargeurNom(Classe);
         Rafraichir();
         emit periodeChangee();
+        // The windows that follow the view hear of it as when the teacher changes it.
+        if (autrePeriode) emit notification(5, periode, 0, 0);
+        if (autreMatiere) emit notification(7, periode, matiere, 0);
         effacerCurseur();
     }
     if (etape.code != 0)

@@ -22,22 +22,30 @@ void TChild::creerMenuMatiere() {
 }
 
 void TChild::MenuCoefficients() {
+    // An entry still open would close its own step under this command's name.
+    if (!VerifierSaisieFinie()) return;
+    const int p = Classe.PeriodeCourante, s = Classe.MatiereCourante;
+    const auto etape = Etape(QStringLiteral("la modification des coefficients"), 7, p, s);
     TDial14 d(Classe, this);
     if (dialogues().executer(d) != QDialog::Accepted) return;
     Rafraichir();
     MarquerModifie();
-    emit notification(7, Classe.PeriodeCourante, Classe.MatiereCourante, 0);
+    emit notification(7, p, s, 0);
 }
 
 void TChild::MenuMatieres() {
+    if (!VerifierSaisieFinie()) return;
+    const int p = Classe.PeriodeCourante, s = Classe.MatiereCourante;
+    const auto etape = Etape(QStringLiteral("la modification des matières"), 7, p, s);
     TDial15 d(Classe, this);
     if (dialogues().executer(d) != QDialog::Accepted) return;
+    TexteMatieres();
+    // A subject taken out of use would stay on screen with its menu item hidden; changed
+    // before the step ends, so that redoing it shows the same view.
+    if (Classe.MatiereCourante != 4 && Classe.MatiereCourante > Classe.NbMatiere) ChangerMatiere(1);
     Rafraichir();
     MarquerModifie();
-    TexteMatieres();
-    emit notification(7, Classe.PeriodeCourante, Classe.MatiereCourante, 0);
-    // A subject taken out of use would stay on screen with its menu item hidden.
-    if (Classe.MatiereCourante != 4 && Classe.MatiereCourante > Classe.NbMatiere) ChangerMatiere(1);
+    emit notification(7, p, s, 0);
 }
 
 } // namespace quillora

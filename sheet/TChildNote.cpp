@@ -93,6 +93,8 @@ void TChild::AjouterDevoir() {
     if (!VueMatiere() || !VerifierSaisieFinie()) return;
     const int n = Classe.NbDevoir[Classe.MatiereCourante][Classe.PeriodeCourante];
     if (n >= MaxDevoirs) return;
+    const auto etape =
+        Etape(QStringLiteral("l'ajout du devoir %1").arg(n + 1), 2, Classe.PeriodeCourante);
     // Cancelled, the dialog may have written part of the slot: the class goes back to what
     // it was, byte for byte.
     const auto avant = std::make_unique<ImageClasse>(Classe.Image());
@@ -110,6 +112,7 @@ void TChild::InsererDevoir() {
     if (Classe.NbDevoir[s][p] >= MaxDevoirs) return;
     const int a = ChoisirDevoir(TDial16::InsererNouveau);
     if (a == NonCalculable) return;
+    const auto etape = Etape(QStringLiteral("l'insertion du devoir %1").arg(a), 2, p);
     const auto avant = std::make_unique<ImageClasse>(Classe.Image());
     if (!quillora::InsererDevoirVide(Classe, s, p, a)) return;
     TDial02 d(Classe, QStringLiteral("Insérer"), a, this);
@@ -123,6 +126,8 @@ void TChild::InsererDevoir() {
 void TChild::ModifierDevoir() {
     if (!VueMatiere() || !VerifierSaisieFinie()) return;
     if (Classe.NbDevoir[Classe.MatiereCourante][Classe.PeriodeCourante] == 0) return;
+    const auto etape =
+        Etape(QStringLiteral("la modification d'un devoir"), 2, Classe.PeriodeCourante);
     TDial06 d(Classe, this);
     if (dialogues().executer(d) != QDialog::Accepted) return;
     devoirsChanges();
@@ -137,6 +142,7 @@ void TChild::SupprimerDevoir() {
                        QStringLiteral(" (") + texteQt(Classe.Devoir[s][p][a].Commentaire) +
                        QStringLiteral(") ?")))
         return;
+    const auto etape = Etape(QStringLiteral("la suppression du devoir %1").arg(a), 2, p);
     if (!quillora::SupprimerDevoir(Classe, s, p, a)) return;
     devoirsChanges();
 }
@@ -149,6 +155,9 @@ void TChild::ViderPeriode() {
                        QString::fromUtf8(rang[p - 1]) + MotPeriode() + QStringLiteral(" ,en ") +
                        texteQt(Classe.Matiere[s].Nom) + QStringLiteral(" ?")))
         return;
+    const auto etape = Etape(QStringLiteral("la suppression des notes du ") +
+                                 MotPeriode().toLower() + QLatin1Char(' ') + QString::number(p),
+                             2, p);
     quillora::ViderPeriode(Classe, s, p);
     devoirsChanges();
 }
@@ -160,6 +169,8 @@ void TChild::ViderAnnee() {
                                   "en ") +
                        texteQt(Classe.Matiere[s].Nom) + QStringLiteral(" ?")))
         return;
+    const auto etape =
+        Etape(QStringLiteral("la suppression des notes de l'année"), 2, Classe.PeriodeCourante);
     quillora::ViderAnnee(Classe, s);
     devoirsChanges();
 }

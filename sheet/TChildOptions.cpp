@@ -15,6 +15,10 @@ bool TChild::OuvrirOptions(const QString& fichierOptions, char separateur) {
     if (dialogues().executer(dialogue) != QDialog::Accepted) return false;
     if (Options.majuscule != majuscule) {
         // The names are stored as they are shown: the file changes with them.
+        const auto etape =
+            Etape(Options.majuscule ? QStringLiteral("la mise en capitales des noms")
+                                    : QStringLiteral("la mise en minuscules des noms"),
+                  6);
         Classe.NormaliserNoms();
         MarquerModifie();
     }

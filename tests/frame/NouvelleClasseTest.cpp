@@ -85,10 +85,21 @@ TEST_F(NouvelleClasse, DeRienAUneClasseEnregistreeQuiSeRelitALIdentique) {
     commande(f, "MTrier");
     // The view changes that follow the parameters and the subjects tell the windows again.
     EXPECT_EQ(codes, (std::vector<int>{5, 5, 7, 7, 1, 1}));
+    // Four steps, all undone and redone; undone, the class is still in no file.
+    QAction* annuler = f->findChild<QAction*>("MAnnuler");
+    EXPECT_EQ(annuler->text(), "&Annuler le tri des élèves");
+    for (int i = 0; i < 4; ++i) annuler->trigger();
+    EXPECT_FALSE(annuler->isEnabled());
+    EXPECT_TRUE(f->Modifie);
+    for (int i = 0; i < 4; ++i) commande(f, "MRetablir");
 
     dialogues.fichiers = {dossier.filePath(QStringLiteral("3b"))};
     cadre->Action(QStringLiteral("M12"))->trigger();
     EXPECT_FALSE(f->Modifie);
+    annuler->trigger();
+    EXPECT_TRUE(f->Modifie);
+    commande(f, "MRetablir");
+    EXPECT_FALSE(f->Modifie); // redone up to the file just written
     cadre->FermerTous();
     TChild* relue = cadre->OuvrirClasse(dossier.filePath(QStringLiteral("3b.cl3")));
     ASSERT_NE(relue, nullptr);

@@ -45,6 +45,12 @@ TEST_F(OptionsCadre, OkReCasesTheActiveClassAndRepaintsEverySheet) {
     EXPECT_EQ(fond(f), QColor(Qt::green));
     EXPECT_EQ(fond(autre), QColor(Qt::green));
     EXPECT_EQ(notifications, (QList<QVariantList>{{6, 0, 0, 0}}));
+    // The re-casing is a step of its own, undone back to the file as read.
+    EXPECT_EQ(f->findChild<QAction*>("MAnnuler")->text(),
+              "&Annuler la mise en minuscules des noms");
+    f->Annuler();
+    EXPECT_EQ(f->Classe.Eleve[2].Nom.str(), "BERNARD");
+    EXPECT_FALSE(f->Modifie);
 }
 
 TEST_F(OptionsCadre, CancelChangesNothingAndAnOpenEntryKeepsTheDialogClosed) {
