@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <map>
 #include <unistd.h>
 #include <vector>
@@ -96,6 +98,8 @@ int CleLettre(std::string_view note) {
 class Redacteur {
 public:
     Redacteur(const TClasse& c, lxw_workbook* wb) : c_(c), wb_(wb), joker_(c.Joker != 0) {
+        std::fill_n(&moyennes_[0][0][0][0], sizeof moyennes_ / sizeof(double),
+                    std::numeric_limits<double>::quiet_NaN());
         titre_ = format([](lxw_format* f) {
             format_set_bold(f);
             format_set_font_size(f, 14);
@@ -171,6 +175,25 @@ private:
     }
 
     int ligneEleve(int e) const { return PremierEleve + e - 1; }
+
+    // Every average is asked for several times (its cell, the year, the synthesis, the class
+    // row) and the general ones recompute the subjects': each is computed once.
+    double moyenne(int s, int p, bool joker, int e) {
+        double& v = moyennes_[s][p][joker][e];
+        if (std::isnan(v)) v = c_.Moyenne(s, p, joker, e);
+        return v;
+    }
+    double moyenneClasse(int s, int p, bool joker) {
+        double somme = 0;
+        int n = 0;
+        for (int e = 1; e <= c_.NbEleve; ++e) {
+            const double m = moyenne(s, p, joker, e);
+            if (m == NonCalculable) continue;
+            somme += m;
+            ++n;
+        }
+        return n == 0 ? NonCalculable : somme / n;
+    }
 
     void texte(lxw_worksheet* ws, int l, int col, std::string_view cp, lxw_format* f = nullptr) {
         if (!cp.empty()) worksheet_write_string(ws, l, col, utf8(cp).c_str(), f);
@@ -369,7 +392,7 @@ private:
             const std::string somme = Cellule(l, b.somme), poids = Cellule(l, b.somme + 1);
             moyenneArrondie(ws, l, b.moyenne,
                             "IF(" + poids + "=0,\"?\"," + Double(somme + "/" + poids) + ")",
-                            c_.MoyenneMatiere(s, p, false, e), moyenne_);
+                            moyenne(s, p, false, e), moyenne_);
             if (!joker_) continue;
             const std::string nb = Cellule(l, b.retiree - 1);
             worksheet_write_formula_num(
@@ -398,7 +421,7 @@ private:
                                 Double("(" + somme + "-" + note + "*" + coef + ")/(" + poids + "-" +
                                        coef + ")") +
                                 ")))",
-                            c_.MoyenneJokerPeriode(s, p, e), moyenne_);
+                            moyenne(s, p, true, e), moyenne_);
         }
         if (E == 0) return;
         const int lc = ligneEleve(E + 1);
@@ -477,10 +500,10 @@ private:
         const int lc = ligneEleve(c_.NbEleve + 1);
         for (int j = 0; j <= (joker_ ? 1 : 0); ++j) {
             std::vector<double> valeurs;
-            for (int e = 1; e <= c_.NbEleve; ++e) valeurs.push_back(c_.Moyenne(s, p, j, e));
+            for (int e = 1; e <= c_.NbEleve; ++e) valeurs.push_back(moyenne(s, p, j, e));
             moyenneArrondie(ws, lc, col + 2 * j,
                             moyenneColonne(ws, ligneEleve(1), c_.NbEleve, col + 2 * j, valeurs),
-                            c_.MoyenneClasse(s, p, j), classe_);
+                            moyenneClasse(s, p, j), classe_);
         }
     }
 
@@ -521,7 +544,7 @@ private:
                 const int base = fm.aideAnnee + 3 * Q * j;
                 long double somme = 0, poids = 0;
                 for (int q = 1; q <= Q; ++q) {
-                    const double v = c_.MoyenneMatiere(s, q, j, e);
+                    const double v = moyenne(s, q, j, e);
                     const std::string m = Cellule(l, fm.blocs[q].moyenne + 2 * j);
                     const std::string k = Cellule(LigneCoef, fm.blocs[q].moyenne, true, true);
                     const std::string m48 = Cellule(l, base + q - 1);
@@ -548,7 +571,7 @@ private:
                                   P = Cellule(l, base + 3 * Q - 1);
                 moyenneArrondie(ws, l, fm.annee + 2 * j,
                                 "IF(" + P + "=0,\"?\"," + Double(S + "/" + P) + ")",
-                                c_.MoyenneAnnuelleMatiere(s, j, e), moyenne_);
+                                moyenne(s, 4, j, e), moyenne_);
             }
         }
         if (E == 0) return;
@@ -607,7 +630,7 @@ private:
                 const int source = (p == 4 ? fm.annee : fm.blocs[p].moyenne) + j;
                 for (int e = 1; e <= E; ++e)
                     formule(ws, SynEleve + e - 1, k, CelluleDe(fm.nom, ligneEleve(e), source),
-                            c_.Moyenne(i, p, joker_, e), moyenne_);
+                            moyenne(i, p, joker_, e), moyenne_);
             }
             const int g = col + m;
             texteUtf8(ws, SynEntete, g, "Générale", entete_);
@@ -618,16 +641,16 @@ private:
                 for (int i = 1; i <= m; ++i)
                     moyennes.push_back(Cellule(SynEleve + e - 1, col + i - 1));
                 moyenneArrondie(ws, SynEleve + e - 1, g, moyennePonderee(moyennes, poids),
-                                c_.Moyenne(4, p, joker_, e), moyenne_);
+                                moyenne(4, p, joker_, e), moyenne_);
             }
             if (E > 0) {
                 for (int i = 1; i <= m + 1; ++i) {
                     const int k = col + i - 1;
                     std::vector<double> valeurs;
                     for (int e = 1; e <= E; ++e)
-                        valeurs.push_back(c_.Moyenne(i > m ? 4 : i, p, joker_, e));
+                        valeurs.push_back(moyenne(i > m ? 4 : i, p, joker_, e));
                     const std::string f = moyenneColonne(ws, SynEleve, E, k, valeurs);
-                    const double v = c_.MoyenneClasse(i > m ? 4 : i, p, joker_);
+                    const double v = moyenneClasse(i > m ? 4 : i, p, joker_);
                     if (i > m)
                         moyenneArrondie(ws, lc, k, f, v, classe_);
                     else
@@ -688,6 +711,8 @@ private:
     lxw_format *titre_, *bloc_, *entete_, *etiquette_, *centre_, *vertical_, *moyenne_, *arrondi_,
         *classe_, *aide_, *rougeNote_, *rougeMoyenne_, *enteteLong_, *coef_, *ouiNon_;
     std::map<std::string, lxw_format*> formatsLettre_; // by grade text
+    // [s][p][joker][e], NaN until computed; 4 is the general average or the year.
+    double moyennes_[5][5][2][MaxEleves + 1];
 };
 
 } // namespace

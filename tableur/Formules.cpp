@@ -66,10 +66,13 @@ namespace {
 // `x` rounded to `bits` significant bits, halves away from zero. Next to a power of two
 // LOG may miss the exponent by one, which moves the result by one unit of the last bit at
 // most: far below what the averages show.
-std::string ArrondiBinaire(const std::string& expression, int bits) {
-    const std::string x = "(" + expression + ")";
+std::string ArrondiBinaire(const std::string& x, int bits) {
+    // Parentheses only where an operator needs them: these formulas are repeated on every
+    // row, and their length is most of what writing the workbook costs.
+    const bool simple = x.find_first_of("+-*/^&=<>") == std::string::npos;
+    const std::string p = simple ? x : "(" + x + ")";
     const std::string u = "2^(INT(LOG(ABS(" + x + "),2))-" + std::to_string(bits - 1) + ")";
-    return "IF(" + x + "=0,0,ROUND(" + x + "/" + u + ",0)*" + u + ")";
+    return "IF(" + x + "=0,0,ROUND(" + p + "/" + u + ",0)*" + u + ")";
 }
 
 } // namespace
