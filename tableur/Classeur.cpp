@@ -381,7 +381,8 @@ private:
                 const std::string h = Cellule(l, b.debut + a - 1);
                 const std::string k = Cellule(LigneCoef, b.debut + a - 1, true, false);
                 fs += (a > 1 ? "+SUM(" : "SUM(") + h + ")*" + k;
-                fp += (a > 1 ? "+ISNUMBER(" : "ISNUMBER(") + h + ")*" + k;
+                // COUNT of one cell is ISNUMBER as a number, in fewer characters.
+                fp += (a > 1 ? "+COUNT(" : "COUNT(") + h + ")*" + k;
                 const ValeurLue v = ValeurNote(c_.Eleve[e].Note[s][p][a]);
                 if (v.genre == PasUneNote) continue;
                 vs += v.valeur * c_.Devoir[s][p][a].Coef;
@@ -415,13 +416,16 @@ private:
             worksheet_write_array_formula_num(ws, l, b.retiree + 1, l, b.retiree + 1,
                                               ("{=" + nbNul + sonCoef + ")}").c_str(), aide_,
                                               vCoef);
-            moyenneArrondie(ws, l, b.moyenne + 2,
-                            "IF(" + nb + "=0,\"?\",IF(" + nb + "=1," + Double(somme + "/" + poids) +
-                                ",IF(" + poids + "-" + coef + "=0,\"?\"," +
-                                Double("(" + somme + "-" + note + "*" + coef + ")/(" + poids + "-" +
-                                       coef + ")") +
-                                ")))",
-                            moyenne(s, p, true, e), moyenne_);
+            // A lone grade is not dropped: its coefficient counts for nothing (times FALSE),
+            // which leaves the sum and the weight exactly as they are, so one quotient serves.
+            const std::string retire = "*(" + nb + ">1)";
+            const std::string reste = poids + "-" + coef + retire;
+            moyenneArrondie(
+                ws, l, b.moyenne + 2,
+                "IF(" + nb + "=0,\"?\",IF(" + reste + "=0,\"?\"," +
+                    Double("(" + somme + "-" + note + "*" + coef + retire + ")/(" + reste + ")") +
+                    "))",
+                moyenne(s, p, true, e), moyenne_);
         }
         if (E == 0) return;
         const int lc = ligneEleve(E + 1);
@@ -548,8 +552,9 @@ private:
                     const std::string m = Cellule(l, fm.blocs[q].moyenne + 2 * j);
                     const std::string k = Cellule(LigneCoef, fm.blocs[q].moyenne, true, true);
                     const std::string m48 = Cellule(l, base + q - 1);
-                    const std::string s0 = q > 1 ? Cellule(l, base + Q + q - 2) : "0";
-                    const std::string p0 = q > 1 ? Cellule(l, base + 2 * Q + q - 2) : "0";
+                    // The first period starts the sums: nothing to add it to.
+                    const std::string s0 = q > 1 ? Cellule(l, base + Q + q - 2) : "";
+                    const std::string p0 = q > 1 ? Cellule(l, base + 2 * Q + q - 2) : "";
                     const long double v48 = ArrondiReel48(v);
                     formule(ws, l, base + q - 1, "IF(ISNUMBER(" + m + ")," + Reel48(m) + ",\"?\")",
                             v == NonCalculable ? NonCalculable : static_cast<double>(v48), aide_);
@@ -558,14 +563,18 @@ private:
                         poids = ArrondiReel48(poids + c_.Matiere[s].Coef[q]);
                     }
                     const std::string compte = "IF(ISNUMBER(" + m48 + "),";
-                    worksheet_write_formula_num(
-                        ws, l, base + Q + q - 1,
-                        ("=" + compte + Reel48(s0 + "+" + m48 + "*" + k) + "," + s0 + ")").c_str(),
-                        aide_, static_cast<double>(somme));
-                    worksheet_write_formula_num(
-                        ws, l, base + 2 * Q + q - 1,
-                        ("=" + compte + Reel48(p0 + "+" + k) + "," + p0 + ")").c_str(), aide_,
-                        static_cast<double>(poids));
+                    worksheet_write_formula_num(ws, l, base + Q + q - 1,
+                                                ("=" + compte +
+                                                 Reel48((q > 1 ? s0 + "+" : "") + m48 + "*" + k) +
+                                                 "," + (q > 1 ? s0 : "0") + ")")
+                                                    .c_str(),
+                                                aide_, static_cast<double>(somme));
+                    worksheet_write_formula_num(ws, l, base + 2 * Q + q - 1,
+                                                ("=" + compte +
+                                                 Reel48((q > 1 ? p0 + "+" : "") + k) + "," +
+                                                 (q > 1 ? p0 : "0") + ")")
+                                                    .c_str(),
+                                                aide_, static_cast<double>(poids));
                 }
                 const std::string S = Cellule(l, base + 2 * Q - 1),
                                   P = Cellule(l, base + 3 * Q - 1);
