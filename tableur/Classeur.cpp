@@ -363,6 +363,9 @@ private:
         }
 
         const std::string C = Plage(LigneCoef, b.debut, LigneCoef, b.debut + n - 1, true);
+        std::vector<std::string> coefs;
+        for (int a = 1; a <= n; ++a)
+            coefs.push_back(Cellule(LigneCoef, b.debut + a - 1, true, false));
         for (int e = 1; e <= E; ++e) {
             const int l = ligneEleve(e);
             for (int a = 1; a <= n; ++a)
@@ -375,21 +378,23 @@ private:
             const std::string H = Plage(l, b.debut, l, b.debut + n - 1);
             // Summed term by term in the program's order, so that an average on a half
             // tenth rounds the same way: a spreadsheet's SUMPRODUCT may sum otherwise.
-            std::string fs, fp;
+            std::string fs = "=", fp = "=";
+            fs.reserve(16 * n);
+            fp.reserve(18 * n);
             double vs = 0, vp = 0;
             for (int a = 1; a <= n; ++a) {
                 const std::string h = Cellule(l, b.debut + a - 1);
-                const std::string k = Cellule(LigneCoef, b.debut + a - 1, true, false);
-                fs += (a > 1 ? "+SUM(" : "SUM(") + h + ")*" + k;
+                const std::string& k = coefs[a - 1];
+                fs.append(a > 1 ? "+SUM(" : "SUM(").append(h).append(")*").append(k);
                 // COUNT of one cell is ISNUMBER as a number, in fewer characters.
-                fp += (a > 1 ? "+COUNT(" : "COUNT(") + h + ")*" + k;
+                fp.append(a > 1 ? "+COUNT(" : "COUNT(").append(h).append(")*").append(k);
                 const ValeurLue v = ValeurNote(c_.Eleve[e].Note[s][p][a]);
                 if (v.genre == PasUneNote) continue;
                 vs += v.valeur * c_.Devoir[s][p][a].Coef;
                 vp += c_.Devoir[s][p][a].Coef;
             }
-            worksheet_write_formula_num(ws, l, b.somme, ("=" + fs).c_str(), aide_, vs);
-            worksheet_write_formula_num(ws, l, b.somme + 1, ("=" + fp).c_str(), aide_, vp);
+            worksheet_write_formula_num(ws, l, b.somme, fs.c_str(), aide_, vs);
+            worksheet_write_formula_num(ws, l, b.somme + 1, fp.c_str(), aide_, vp);
             const std::string somme = Cellule(l, b.somme), poids = Cellule(l, b.somme + 1);
             moyenneArrondie(ws, l, b.moyenne,
                             "IF(" + poids + "=0,\"?\"," + Double(somme + "/" + poids) + ")",
@@ -489,13 +494,14 @@ private:
     std::string moyenneColonne(lxw_worksheet* ws, int ligne, int nb, int col,
                                const std::vector<double>& valeurs) {
         const std::string plage = Plage(ligne, col, ligne + nb - 1, col);
-        std::string somme;
+        std::string somme = "=";
+        somme.reserve(10 * nb);
         double v = 0;
         for (int i = 0; i < nb; ++i)
-            somme += (i ? "+SUM(" : "SUM(") + Cellule(ligne + i, col) + ")";
+            somme.append(i ? "+SUM(" : "SUM(").append(Cellule(ligne + i, col)).append(")");
         for (double x : valeurs)
             if (x != NonCalculable) v += x;
-        worksheet_write_formula_num(ws, ligne + nb + 1, col, ("=" + somme).c_str(), aide_, v);
+        worksheet_write_formula_num(ws, ligne + nb + 1, col, somme.c_str(), aide_, v);
         const std::string cellule = Cellule(ligne + nb + 1, col);
         return "IF(COUNT(" + plage + ")=0,\"?\"," + Double(cellule + "/COUNT(" + plage + ")") + ")";
     }

@@ -92,7 +92,17 @@ std::string ArrondiBinaire(const std::string& x, int bits) {
     const bool simple = x.find_first_of("+-*/^&=<>") == std::string::npos;
     const std::string p = simple ? x : "(" + x + ")";
     const std::string u = "2^(INT(LOG(ABS(" + x + "),2))-" + std::to_string(bits - 1) + ")";
-    return "IF(" + x + "=0,0,ROUND(" + p + "/" + u + ",0)*" + u + ")";
+    std::string r;
+    r.reserve(2 * u.size() + x.size() + p.size() + 24);
+    return r.append("IF(")
+        .append(x)
+        .append("=0,0,ROUND(")
+        .append(p)
+        .append("/")
+        .append(u)
+        .append(",0)*")
+        .append(u)
+        .append(")");
 }
 
 } // namespace
