@@ -421,8 +421,9 @@ private:
             worksheet_write_array_formula_num(ws, l, b.retiree + 1, l, b.retiree + 1,
                                               ("{=" + nbNul + sonCoef + ")}").c_str(), aide_,
                                               vCoef);
-            // A lone grade is not dropped: its coefficient counts for nothing (times FALSE),
-            // which leaves the sum and the weight exactly as they are, so one quotient serves.
+            // With a lone grade nothing is dropped: the dropped grade's terms are multiplied
+            // by FALSE, which leaves the sum and the weight exactly as they are, so one
+            // quotient (and one long rounding formula) serves both cases.
             const std::string retire = "*(" + nb + ">1)";
             const std::string reste = poids + "-" + coef + retire;
             moyenneArrondie(
