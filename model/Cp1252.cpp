@@ -13,19 +13,6 @@ constexpr std::array<char32_t, 32> Plage80 = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void ajouterUtf8(std::string& out, char32_t u) {
-    if (u < 0x80) {
-        out += static_cast<char>(u);
-    } else if (u < 0x800) {
-        out += static_cast<char>(0xC0 | (u >> 6));
-        out += static_cast<char>(0x80 | (u & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (u >> 12));
-        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (u & 0x3F));
-    }
-}
-
 char versCp1252(char32_t u) {
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return static_cast<char>(u);
     for (std::size_t i = 0; i < Plage80.size(); ++i)
@@ -35,6 +22,24 @@ char versCp1252(char32_t u) {
 
 } // namespace
 
+void AjouterUtf8(std::string& out, char32_t u) {
+    if (u < 0x80) {
+        out += static_cast<char>(u);
+    } else if (u < 0x800) {
+        out += static_cast<char>(0xC0 | (u >> 6));
+        out += static_cast<char>(0x80 | (u & 0x3F));
+    } else if (u < 0x10000) {
+        out += static_cast<char>(0xE0 | (u >> 12));
+        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (u & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (u >> 18));
+        out += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (u & 0x3F));
+    }
+}
+
 char32_t UnicodeDeCp1252(unsigned char c) {
     if (c >= 0x80 && c < 0xA0) return Plage80[c - 0x80];
     return c;
@@ -43,7 +48,7 @@ char32_t UnicodeDeCp1252(unsigned char c) {
 std::string Utf8DepuisCp1252(std::string_view s) {
     std::string out;
     out.reserve(s.size() + s.size() / 4);
-    for (unsigned char c : s) ajouterUtf8(out, UnicodeDeCp1252(c));
+    for (unsigned char c : s) AjouterUtf8(out, UnicodeDeCp1252(c));
     return out;
 }
 

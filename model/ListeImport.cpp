@@ -2,15 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <cstdio>
 #include <csv.h>
-#include <fcntl.h>
 #include <map>
 #include <set>
-#include <sys/stat.h>
 #include <uchardet/uchardet.h>
-#include <unistd.h>
 
 #include "Cp1252.h"
 #include "FichierAtomique.h"
@@ -21,24 +16,6 @@ namespace quillora {
 namespace {
 
 constexpr char32_t Remplacement = 0xFFFD;
-
-void ajouterUtf8(std::string& out, char32_t u) {
-    if (u < 0x80) {
-        out += static_cast<char>(u);
-    } else if (u < 0x800) {
-        out += static_cast<char>(0xC0 | (u >> 6));
-        out += static_cast<char>(0x80 | (u & 0x3F));
-    } else if (u < 0x10000) {
-        out += static_cast<char>(0xE0 | (u >> 12));
-        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (u & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (u >> 18));
-        out += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (u & 0x3F));
-    }
-}
 
 // One code point from `s` at `i`, advancing `i`; malformed sequences (overlong forms,
 // surrogates, truncation) give U+FFFD and `valide` false.
@@ -104,7 +81,7 @@ std::string depuisUtf16(std::string_view s, bool grosBoutiste) {
         } else if (u >= 0xD800 && u < 0xE000) {
             u = Remplacement;
         }
-        ajouterUtf8(r, u);
+        AjouterUtf8(r, u);
     }
     return r;
 }
@@ -357,41 +334,15 @@ std::string cleEleve(std::string_view nom, std::string_view prenom, bool majuscu
 } // namespace
 
 Resultat LireFichierListe(const std::string& chemin, std::string& octets) {
-    const std::string impossible = "Impossible de lire le fichier \"" + chemin + "\". ";
-    // Opened without blocking, so that a FIFO with no writer cannot hang the program before
-    // it is known not to be a file.
-    const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return {false, impossible + RaisonSysteme(errno)};
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return {false, impossible + "Ce n'est pas un fichier ordinaire."};
-    }
-    if (static_cast<unsigned long long>(st.st_size) > TailleMaxListe) {
-        ::close(fd);
+    // One byte more than a list may hold tells a file too large without reading it all.
+    const int code = LireFichierOrdinaire(chemin, TailleMaxListe + 1, octets);
+    if (code != 0)
+        return {false, "Impossible de lire le fichier \"" + chemin + "\". " + RaisonSysteme(code)};
+    if (octets.size() > TailleMaxListe) {
+        octets.clear();
         return {false, "Le fichier \"" + chemin +
                            "\" est trop grand pour une liste d'élèves (plus de 1 Mo)."};
     }
-    octets.clear();
-    char tampon[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, tampon, sizeof tampon);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            const int code = errno;
-            ::close(fd);
-            return {false, impossible + RaisonSysteme(code)};
-        }
-        if (n == 0) break;
-        // A file that grows while it is read is cut where a class list could not go.
-        if (octets.size() + static_cast<std::size_t>(n) > TailleMaxListe) {
-            ::close(fd);
-            return {false, "Le fichier \"" + chemin +
-                               "\" est trop grand pour une liste d'élèves (plus de 1 Mo)."};
-        }
-        octets.append(tampon, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
     return {};
 }
 
@@ -440,7 +391,7 @@ TexteListe DecoderListe(std::string_view o) {
     if (t.encodage == Encodage::Cp1252) {
         t.utf8 = Utf8DepuisCp1252(o);
     } else {
-        for (unsigned char c : o) ajouterUtf8(t.utf8, depuisIso885915(c));
+        for (unsigned char c : o) AjouterUtf8(t.utf8, depuisIso885915(c));
     }
     return t;
 }
@@ -625,7 +576,7 @@ TexteConverti VersCp1252(std::string_view utf8) {
         }
         if (c >= 0x0300 && c < 0x0370) continue; // a mark left over: the letter stays plain
         std::string original;
-        ajouterUtf8(original, c);
+        AjouterUtf8(original, c);
         if (dansCp1252(c)) {
             r.cp1252 += Cp1252DepuisUtf8(original);
             continue;

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <map>
 #include <unistd.h>
 #include <vector>
@@ -96,6 +98,8 @@ int CleLettre(std::string_view note) {
 class Redacteur {
 public:
     Redacteur(const TClasse& c, lxw_workbook* wb) : c_(c), wb_(wb), joker_(c.Joker != 0) {
+        std::fill_n(&moyennes_[0][0][0][0], sizeof moyennes_ / sizeof(double),
+                    std::numeric_limits<double>::quiet_NaN());
         titre_ = format([](lxw_format* f) {
             format_set_bold(f);
             format_set_font_size(f, 14);
@@ -171,6 +175,25 @@ private:
     }
 
     int ligneEleve(int e) const { return PremierEleve + e - 1; }
+
+    // Every average is asked for several times (its cell, the year, the synthesis, the class
+    // row) and the general ones recompute the subjects': each is computed once.
+    double moyenne(int s, int p, bool joker, int e) {
+        double& v = moyennes_[s][p][joker][e];
+        if (std::isnan(v)) v = c_.Moyenne(s, p, joker, e);
+        return v;
+    }
+    double moyenneClasse(int s, int p, bool joker) {
+        double somme = 0;
+        int n = 0;
+        for (int e = 1; e <= c_.NbEleve; ++e) {
+            const double m = moyenne(s, p, joker, e);
+            if (m == NonCalculable) continue;
+            somme += m;
+            ++n;
+        }
+        return n == 0 ? NonCalculable : somme / n;
+    }
 
     void texte(lxw_worksheet* ws, int l, int col, std::string_view cp, lxw_format* f = nullptr) {
         if (!cp.empty()) worksheet_write_string(ws, l, col, utf8(cp).c_str(), f);
@@ -340,6 +363,9 @@ private:
         }
 
         const std::string C = Plage(LigneCoef, b.debut, LigneCoef, b.debut + n - 1, true);
+        std::vector<std::string> coefs;
+        for (int a = 1; a <= n; ++a)
+            coefs.push_back(Cellule(LigneCoef, b.debut + a - 1, true, false));
         for (int e = 1; e <= E; ++e) {
             const int l = ligneEleve(e);
             for (int a = 1; a <= n; ++a)
@@ -352,24 +378,27 @@ private:
             const std::string H = Plage(l, b.debut, l, b.debut + n - 1);
             // Summed term by term in the program's order, so that an average on a half
             // tenth rounds the same way: a spreadsheet's SUMPRODUCT may sum otherwise.
-            std::string fs, fp;
+            std::string fs = "=", fp = "=";
+            fs.reserve(16 * n);
+            fp.reserve(18 * n);
             double vs = 0, vp = 0;
             for (int a = 1; a <= n; ++a) {
                 const std::string h = Cellule(l, b.debut + a - 1);
-                const std::string k = Cellule(LigneCoef, b.debut + a - 1, true, false);
-                fs += (a > 1 ? "+SUM(" : "SUM(") + h + ")*" + k;
-                fp += (a > 1 ? "+ISNUMBER(" : "ISNUMBER(") + h + ")*" + k;
+                const std::string& k = coefs[a - 1];
+                fs.append(a > 1 ? "+SUM(" : "SUM(").append(h).append(")*").append(k);
+                // COUNT of one cell is ISNUMBER as a number, in fewer characters.
+                fp.append(a > 1 ? "+COUNT(" : "COUNT(").append(h).append(")*").append(k);
                 const ValeurLue v = ValeurNote(c_.Eleve[e].Note[s][p][a]);
                 if (v.genre == PasUneNote) continue;
                 vs += v.valeur * c_.Devoir[s][p][a].Coef;
                 vp += c_.Devoir[s][p][a].Coef;
             }
-            worksheet_write_formula_num(ws, l, b.somme, ("=" + fs).c_str(), aide_, vs);
-            worksheet_write_formula_num(ws, l, b.somme + 1, ("=" + fp).c_str(), aide_, vp);
+            worksheet_write_formula_num(ws, l, b.somme, fs.c_str(), aide_, vs);
+            worksheet_write_formula_num(ws, l, b.somme + 1, fp.c_str(), aide_, vp);
             const std::string somme = Cellule(l, b.somme), poids = Cellule(l, b.somme + 1);
             moyenneArrondie(ws, l, b.moyenne,
                             "IF(" + poids + "=0,\"?\"," + Double(somme + "/" + poids) + ")",
-                            c_.MoyenneMatiere(s, p, false, e), moyenne_);
+                            moyenne(s, p, false, e), moyenne_);
             if (!joker_) continue;
             const std::string nb = Cellule(l, b.retiree - 1);
             worksheet_write_formula_num(
@@ -392,13 +421,17 @@ private:
             worksheet_write_array_formula_num(ws, l, b.retiree + 1, l, b.retiree + 1,
                                               ("{=" + nbNul + sonCoef + ")}").c_str(), aide_,
                                               vCoef);
-            moyenneArrondie(ws, l, b.moyenne + 2,
-                            "IF(" + nb + "=0,\"?\",IF(" + nb + "=1," + Double(somme + "/" + poids) +
-                                ",IF(" + poids + "-" + coef + "=0,\"?\"," +
-                                Double("(" + somme + "-" + note + "*" + coef + ")/(" + poids + "-" +
-                                       coef + ")") +
-                                ")))",
-                            c_.MoyenneJokerPeriode(s, p, e), moyenne_);
+            // With a lone grade nothing is dropped: the dropped grade's terms are multiplied
+            // by FALSE, which leaves the sum and the weight exactly as they are, so one
+            // quotient (and one long rounding formula) serves both cases.
+            const std::string retire = "*(" + nb + ">1)";
+            const std::string reste = poids + "-" + coef + retire;
+            moyenneArrondie(
+                ws, l, b.moyenne + 2,
+                "IF(" + nb + "=0,\"?\",IF(" + reste + "=0,\"?\"," +
+                    Double("(" + somme + "-" + note + "*" + coef + retire + ")/(" + reste + ")") +
+                    "))",
+                moyenne(s, p, true, e), moyenne_);
         }
         if (E == 0) return;
         const int lc = ligneEleve(E + 1);
@@ -462,13 +495,14 @@ private:
     std::string moyenneColonne(lxw_worksheet* ws, int ligne, int nb, int col,
                                const std::vector<double>& valeurs) {
         const std::string plage = Plage(ligne, col, ligne + nb - 1, col);
-        std::string somme;
+        std::string somme = "=";
+        somme.reserve(10 * nb);
         double v = 0;
         for (int i = 0; i < nb; ++i)
-            somme += (i ? "+SUM(" : "SUM(") + Cellule(ligne + i, col) + ")";
+            somme.append(i ? "+SUM(" : "SUM(").append(Cellule(ligne + i, col)).append(")");
         for (double x : valeurs)
             if (x != NonCalculable) v += x;
-        worksheet_write_formula_num(ws, ligne + nb + 1, col, ("=" + somme).c_str(), aide_, v);
+        worksheet_write_formula_num(ws, ligne + nb + 1, col, somme.c_str(), aide_, v);
         const std::string cellule = Cellule(ligne + nb + 1, col);
         return "IF(COUNT(" + plage + ")=0,\"?\"," + Double(cellule + "/COUNT(" + plage + ")") + ")";
     }
@@ -477,10 +511,10 @@ private:
         const int lc = ligneEleve(c_.NbEleve + 1);
         for (int j = 0; j <= (joker_ ? 1 : 0); ++j) {
             std::vector<double> valeurs;
-            for (int e = 1; e <= c_.NbEleve; ++e) valeurs.push_back(c_.Moyenne(s, p, j, e));
+            for (int e = 1; e <= c_.NbEleve; ++e) valeurs.push_back(moyenne(s, p, j, e));
             moyenneArrondie(ws, lc, col + 2 * j,
                             moyenneColonne(ws, ligneEleve(1), c_.NbEleve, col + 2 * j, valeurs),
-                            c_.MoyenneClasse(s, p, j), classe_);
+                            moyenneClasse(s, p, j), classe_);
         }
     }
 
@@ -521,12 +555,13 @@ private:
                 const int base = fm.aideAnnee + 3 * Q * j;
                 long double somme = 0, poids = 0;
                 for (int q = 1; q <= Q; ++q) {
-                    const double v = c_.MoyenneMatiere(s, q, j, e);
+                    const double v = moyenne(s, q, j, e);
                     const std::string m = Cellule(l, fm.blocs[q].moyenne + 2 * j);
                     const std::string k = Cellule(LigneCoef, fm.blocs[q].moyenne, true, true);
                     const std::string m48 = Cellule(l, base + q - 1);
-                    const std::string s0 = q > 1 ? Cellule(l, base + Q + q - 2) : "0";
-                    const std::string p0 = q > 1 ? Cellule(l, base + 2 * Q + q - 2) : "0";
+                    // The first period starts the sums: nothing to add it to.
+                    const std::string s0 = q > 1 ? Cellule(l, base + Q + q - 2) : "";
+                    const std::string p0 = q > 1 ? Cellule(l, base + 2 * Q + q - 2) : "";
                     const long double v48 = ArrondiReel48(v);
                     formule(ws, l, base + q - 1, "IF(ISNUMBER(" + m + ")," + Reel48(m) + ",\"?\")",
                             v == NonCalculable ? NonCalculable : static_cast<double>(v48), aide_);
@@ -535,20 +570,24 @@ private:
                         poids = ArrondiReel48(poids + c_.Matiere[s].Coef[q]);
                     }
                     const std::string compte = "IF(ISNUMBER(" + m48 + "),";
-                    worksheet_write_formula_num(
-                        ws, l, base + Q + q - 1,
-                        ("=" + compte + Reel48(s0 + "+" + m48 + "*" + k) + "," + s0 + ")").c_str(),
-                        aide_, static_cast<double>(somme));
-                    worksheet_write_formula_num(
-                        ws, l, base + 2 * Q + q - 1,
-                        ("=" + compte + Reel48(p0 + "+" + k) + "," + p0 + ")").c_str(), aide_,
-                        static_cast<double>(poids));
+                    worksheet_write_formula_num(ws, l, base + Q + q - 1,
+                                                ("=" + compte +
+                                                 Reel48((q > 1 ? s0 + "+" : "") + m48 + "*" + k) +
+                                                 "," + (q > 1 ? s0 : "0") + ")")
+                                                    .c_str(),
+                                                aide_, static_cast<double>(somme));
+                    worksheet_write_formula_num(ws, l, base + 2 * Q + q - 1,
+                                                ("=" + compte +
+                                                 Reel48((q > 1 ? p0 + "+" : "") + k) + "," +
+                                                 (q > 1 ? p0 : "0") + ")")
+                                                    .c_str(),
+                                                aide_, static_cast<double>(poids));
                 }
                 const std::string S = Cellule(l, base + 2 * Q - 1),
                                   P = Cellule(l, base + 3 * Q - 1);
                 moyenneArrondie(ws, l, fm.annee + 2 * j,
                                 "IF(" + P + "=0,\"?\"," + Double(S + "/" + P) + ")",
-                                c_.MoyenneAnnuelleMatiere(s, j, e), moyenne_);
+                                moyenne(s, 4, j, e), moyenne_);
             }
         }
         if (E == 0) return;
@@ -607,7 +646,7 @@ private:
                 const int source = (p == 4 ? fm.annee : fm.blocs[p].moyenne) + j;
                 for (int e = 1; e <= E; ++e)
                     formule(ws, SynEleve + e - 1, k, CelluleDe(fm.nom, ligneEleve(e), source),
-                            c_.Moyenne(i, p, joker_, e), moyenne_);
+                            moyenne(i, p, joker_, e), moyenne_);
             }
             const int g = col + m;
             texteUtf8(ws, SynEntete, g, "Générale", entete_);
@@ -618,16 +657,16 @@ private:
                 for (int i = 1; i <= m; ++i)
                     moyennes.push_back(Cellule(SynEleve + e - 1, col + i - 1));
                 moyenneArrondie(ws, SynEleve + e - 1, g, moyennePonderee(moyennes, poids),
-                                c_.Moyenne(4, p, joker_, e), moyenne_);
+                                moyenne(4, p, joker_, e), moyenne_);
             }
             if (E > 0) {
                 for (int i = 1; i <= m + 1; ++i) {
                     const int k = col + i - 1;
                     std::vector<double> valeurs;
                     for (int e = 1; e <= E; ++e)
-                        valeurs.push_back(c_.Moyenne(i > m ? 4 : i, p, joker_, e));
+                        valeurs.push_back(moyenne(i > m ? 4 : i, p, joker_, e));
                     const std::string f = moyenneColonne(ws, SynEleve, E, k, valeurs);
-                    const double v = c_.MoyenneClasse(i > m ? 4 : i, p, joker_);
+                    const double v = moyenneClasse(i > m ? 4 : i, p, joker_);
                     if (i > m)
                         moyenneArrondie(ws, lc, k, f, v, classe_);
                     else
@@ -688,6 +727,8 @@ private:
     lxw_format *titre_, *bloc_, *entete_, *etiquette_, *centre_, *vertical_, *moyenne_, *arrondi_,
         *classe_, *aide_, *rougeNote_, *rougeMoyenne_, *enteteLong_, *coef_, *ouiNon_;
     std::map<std::string, lxw_format*> formatsLettre_; // by grade text
+    // [s][p][joker][e], NaN until computed; 4 is the general average or the year.
+    double moyennes_[5][5][2][MaxEleves + 1];
 };
 
 } // namespace

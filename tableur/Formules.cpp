@@ -1,18 +1,38 @@
 #include "Formules.h"
 
+#include <algorithm>
+#include <charconv>
+
 #include "Classe.h"
 #include "Nombres.h"
 
 namespace quillora {
 
+namespace {
+
+// The letters of a column into `fin`'s end, backwards; returns where they start. Addresses
+// are built for every term of every formula: no temporary strings.
+char* lettres(int col, char* fin) {
+    for (++col; col > 0; col = (col - 1) / 26) *--fin = char('A' + (col - 1) % 26);
+    return fin;
+}
+
+} // namespace
+
 std::string Colonne(int col) {
-    std::string t;
-    for (++col; col > 0; col = (col - 1) / 26) t.insert(t.begin(), char('A' + (col - 1) % 26));
-    return t;
+    char t[8];
+    return std::string(lettres(col, t + sizeof t), t + sizeof t);
 }
 
 std::string Cellule(int ligne, int col, bool ligneFixe, bool colFixe) {
-    return (colFixe ? "$" : "") + Colonne(col) + (ligneFixe ? "$" : "") + std::to_string(ligne + 1);
+    char t[32], *p = t;
+    char colonne[8];
+    const char* debut = lettres(col, colonne + sizeof colonne);
+    if (colFixe) *p++ = '$';
+    p = std::copy(debut, static_cast<const char*>(colonne + sizeof colonne), p);
+    if (ligneFixe) *p++ = '$';
+    p = std::to_chars(p, t + sizeof t, ligne + 1).ptr;
+    return std::string(t, p);
 }
 
 std::string Plage(int ligne1, int col1, int ligne2, int col2, bool fixe) {
@@ -66,10 +86,23 @@ namespace {
 // `x` rounded to `bits` significant bits, halves away from zero. Next to a power of two
 // LOG may miss the exponent by one, which moves the result by one unit of the last bit at
 // most: far below what the averages show.
-std::string ArrondiBinaire(const std::string& expression, int bits) {
-    const std::string x = "(" + expression + ")";
+std::string ArrondiBinaire(const std::string& x, int bits) {
+    // Parentheses only where an operator needs them: these formulas are repeated on every
+    // row, and their length is most of what writing the workbook costs.
+    const bool simple = x.find_first_of("+-*/^&=<>") == std::string::npos;
+    const std::string p = simple ? x : "(" + x + ")";
     const std::string u = "2^(INT(LOG(ABS(" + x + "),2))-" + std::to_string(bits - 1) + ")";
-    return "IF(" + x + "=0,0,ROUND(" + x + "/" + u + ",0)*" + u + ")";
+    std::string r;
+    r.reserve(2 * u.size() + x.size() + p.size() + 24);
+    return r.append("IF(")
+        .append(x)
+        .append("=0,0,ROUND(")
+        .append(p)
+        .append("/")
+        .append(u)
+        .append(",0)*")
+        .append(u)
+        .append(")");
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "Classeur.h"
 #include "Csv.h"
 #include "Fabrique.h"
+#include "Formules.h"
 
 using namespace quillora;
 namespace fs = std::filesystem;
@@ -201,3 +202,20 @@ TEST_F(ClasseurTest, LeCsvSuitLesUsagesFrancais) {
 }
 
 } // namespace
+
+// The workbook reaches only two-letter columns; the third letter and the `$` marks are
+// checked here.
+TEST(Formules, LesAdressesSuiventLaNotationA1) {
+    const struct {
+        int ligne, col;
+        bool ligneFixe, colFixe;
+        const char* attendu;
+    } cas[] = {{0, 0, false, false, "A1"},
+               {9, 25, true, false, "Z$10"},
+               {0, 26, false, true, "$AA1"},
+               {41, 701, true, true, "$ZZ$42"},
+               {99999, 702, false, false, "AAA100000"}};
+    for (const auto& c : cas)
+        EXPECT_EQ(Cellule(c.ligne, c.col, c.ligneFixe, c.colFixe), c.attendu) << c.attendu;
+    EXPECT_EQ(Plage(2, 2, 2, 25, true), "$C$3:$Z$3");
+}
