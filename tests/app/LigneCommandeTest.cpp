@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -34,24 +35,18 @@ TEST(LigneCommande, AnalyseDesModes) {
     EXPECT_EQ(l.mode, ModeLancement::Fenetre);
     EXPECT_EQ(l.autres, std::vector<std::string>{"/home/prof/3a.cl3"});
 
-    const std::vector<std::vector<std::string>> mauvais = {
-        {"--exporter"},
-        {"--exporter", "a.cl3", "b.cl3"},
-        {"--exporter", "a.cl3", "--vue", "5,1"},
-        {"--exporter", "a.cl3", "--vue"},
-        {"--pdf", "a.cl3"},
-        {"--exporter", "a.cl3", "--pdf", "b.pdf"},
-        {"--inconnue"},
-        {"a.cl3", "--vue", "1,1"},
-        {"--classement"},
-        {"--classement", "a.cl3", "--exporter"},
-        {"--exporter", "a.cl3", "--sans-absents"},
-        {"--tableur", "a.cl3"},
-        {"--tableur", "a.cl3", "b.xlsx", "--vue", "1,1"},
-        {"--tableur", "a.cl3", "b.xlsx", "--exporter"},
-    };
-    for (const auto& args : mauvais)
-        EXPECT_EQ(AnalyserLigneCommande(args).mode, ModeLancement::Erreur) << args.size();
+    // Each line breaks one rule of the command line.
+    for (const char* ligne :
+         {"--exporter", "--exporter a.cl3 b.cl3", "--exporter a.cl3 --vue 5,1",
+          "--exporter a.cl3 --vue", "--pdf a.cl3", "--exporter a.cl3 --pdf b.pdf", "--inconnue",
+          "a.cl3 --vue 1,1", "--classement", "--classement a.cl3 --exporter",
+          "--exporter a.cl3 --sans-absents", "--tableur a.cl3", "--tableur a.cl3 b.xlsx --vue 1,1",
+          "--tableur a.cl3 b.xlsx --exporter"}) {
+        std::vector<std::string> args;
+        std::istringstream mots(ligne);
+        for (std::string m; mots >> m;) args.push_back(m);
+        EXPECT_EQ(AnalyserLigneCommande(args).mode, ModeLancement::Erreur) << ligne;
+    }
 }
 
 namespace {

@@ -120,12 +120,9 @@ TEST_F(Classement, LeBlocNoteEcritLeFichierPuisLOuvre) {
 
 TEST_F(Classement, AgesEtAnniversairesDuMoisEnCours) {
     TDial11 ages(c);
-    EXPECT_EQ(ages.windowTitle(), "Age des éleves ( décembre 2026 )");
-    EXPECT_TRUE(texte(&ages).startsWith(ages.windowTitle() + "\r  Elève\t  Né(e) le\t  Age\r"));
     EXPECT_TRUE(texte(&ages).endsWith(" GUÉRIN Maël\t ??\t ??\r")); // no birth date
     EXPECT_EQ(enfant<QLabel>(&ages, "Label3")->text(), texteQt(c.AgeMoyen()));
     TDial12 anniversaires(c);
-    EXPECT_EQ(anniversaires.windowTitle(), "décembre 2026: Les anniversaires du mois");
     auto* LB = enfant<QListWidget>(&anniversaires, "LB");
     ASSERT_EQ(LB->count(), 2);
     EXPECT_EQ(LB->item(1)->text(), texteQt(AnniversairesDuMois(c)[1]));

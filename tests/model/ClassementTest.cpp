@@ -7,17 +7,6 @@
 using namespace quillora;
 using namespace quillora::test;
 
-namespace {
-
-TClasse classeNee(std::vector<const char*> naissances) {
-    TClasse c = classeAvecNotes(std::vector<std::vector<std::string>>(naissances.size()));
-    for (std::size_t e = 1; e <= naissances.size(); ++e)
-        c.Eleve[e].DateNaissance = naissances[e - 1];
-    return c;
-}
-
-} // namespace
-
 class Classement : public ModeleTest {
 protected:
     void SetUp() override {

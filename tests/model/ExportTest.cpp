@@ -9,8 +9,7 @@ class Export : public ModeleTest {
 protected:
     // Two students, two subjects, three trimesters; subject 1 has two assignments in T1.
     TClasse classe() {
-        TClasse c;
-        c.Initialiser();
+        TClasse c = classeAvecNotes({{"12", "abs"}, {"8", "15.5"}}, {1, 2});
         c.AbrevClasse = "4B";
         c.AnneeScolaire = "( 2026 / 2027 )";
         c.NbMatiere = 2;
@@ -18,21 +17,13 @@ protected:
         c.Matiere[2].Nom = "Espagnol";
         c.Matiere[1].Coef[1] = 2;
         c.Matiere[1].Coef[3] = 1.5;
-        c.NbEleve = 2;
         c.Eleve[1].Nom = "DUPONT";
         c.Eleve[1].Prenom = "Anne";
         c.Eleve[2].Nom = "MARTIN";
         c.Eleve[2].Prenom = "Paul";
-        c.NbDevoir[1][1] = 2;
-        c.Devoir[1][1][1].Coef = 1;
-        c.Devoir[1][1][2].Coef = 2;
         c.Devoir[1][1][2].Duree = "1h";
         c.Devoir[1][1][2].Date = "12/10/2026";
         c.Devoir[1][1][2].Commentaire = cp1252("Prétérit");
-        c.Eleve[1].Note[1][1][1] = "12";
-        c.Eleve[1].Note[1][1][2] = "abs";
-        c.Eleve[2].Note[1][1][1] = "8";
-        c.Eleve[2].Note[1][1][2] = "15.5";
         c.NbDevoir[2][1] = 1;
         c.Eleve[1].Note[2][1][1] = "10";
         c.NbDevoir[1][2] = 1;

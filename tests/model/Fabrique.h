@@ -42,6 +42,14 @@ inline TClasse classeAvecNotes(const std::vector<std::vector<std::string>>& lign
     return c;
 }
 
+// Students ELEVE1... born on the given days, written as the file holds them.
+inline TClasse classeNee(const std::vector<const char*>& naissances) {
+    TClasse c = classeAvecNotes(std::vector<std::vector<std::string>>(naissances.size()));
+    for (std::size_t e = 1; e <= naissances.size(); ++e)
+        c.Eleve[e].DateNaissance = naissances[e - 1];
+    return c;
+}
+
 inline std::string cheminSource(const std::string& relatif) {
     return std::string(QUILLORA_SOURCE_DIR) + "/" + relatif;
 }
