@@ -248,6 +248,9 @@ void TDialImportListe::appliquerColonnes() {
 }
 
 void TDialImportListe::remplirLignes() {
+    // Filled in one go: no repaint and no change signal per cell.
+    const QSignalBlocker bloque(tableau_);
+    tableau_->setUpdatesEnabled(false);
     remplissage_ = true;
     tableau_->setRowCount(static_cast<int>(lignes_.size()));
     for (int r = 0; r < tableau_->rowCount(); ++r) {
@@ -266,10 +269,12 @@ void TDialImportListe::remplirLignes() {
     }
     remplissage_ = false;
     majSorts();
+    tableau_->setUpdatesEnabled(true);
 }
 
 void TDialImportListe::majSorts() {
     Repartir(lignes_, classe_, majuscule_);
+    const QSignalBlocker bloque(tableau_);
     remplissage_ = true;
     int ajoutes = 0, completes = 0;
     const QColor gris = palette().color(QPalette::Disabled, QPalette::Text);
