@@ -54,8 +54,7 @@ protected:
 
 // The counts' offsets are those of the damaged-file cases below; here the rest.
 TEST_F(FichierClasse, LesPositionsDuFichierSontCellesDeLImage) {
-    TClasse c;
-    c.Initialiser();
+    TClasse c = classeVide();
     c.Eleve[2].Note[3][2][5] = "abs";
     c.Devoir[2][3][4].Coef = 2.5;
     c.Devoir[2][3][4].Commentaire = "x";
@@ -80,8 +79,7 @@ TEST_F(FichierClasse, LesPositionsDuFichierSontCellesDeLImage) {
 TEST_F(FichierClasse, ChargerPuisSauverRendLesMemesOctets) {
     // Unused string bytes and padding hold arbitrary values that must survive.
     std::vector<unsigned char> octets(76632);
-    TClasse modele;
-    modele.Initialiser();
+    TClasse modele = classeVide();
     std::memcpy(octets.data(), &modele.Image(), octets.size());
     unsigned graine = 7;
     auto brouiller = [&](std::size_t debut, std::size_t n) {
@@ -107,8 +105,7 @@ TEST_F(FichierClasse, ChargerPuisSauverRendLesMemesOctets) {
 }
 
 TEST_F(FichierClasse, UnFichierEndommageEstRefuseSansToucherLaClasse) {
-    TClasse bonne;
-    bonne.Initialiser();
+    TClasse bonne = classeVide();
     bonne.NbEleve = 2;
     bonne.Eleve[1].Nom = "GARDE";
     const fs::path f = dossier / "bonne.cl3";
@@ -131,8 +128,7 @@ TEST_F(FichierClasse, UnFichierEndommageEstRefuseSansToucherLaClasse) {
         abime[d.position] = d.valeur;
         const fs::path g = dossier / "abime.cl3";
         ecrire(g, abime);
-        TClasse c;
-        c.Initialiser();
+        TClasse c = classeVide();
         c.NbEleve = 1;
         c.Eleve[1].Nom = "AVANT";
         c.NomFichier = g.string();
@@ -175,8 +171,7 @@ TEST_F(FichierClasse, CeQuiNEstPasUneClasseLisibleEstRefuseSansAttendre) {
 }
 
 TEST_F(FichierClasse, UnEchecDEnregistrementLaisseLAncienFichier) {
-    TClasse c;
-    c.Initialiser();
+    TClasse c = classeVide();
     c.NbEleve = 1;
     c.Eleve[1].Nom = "ANCIEN";
     const fs::path f = dossier / "classe.cl3";

@@ -55,8 +55,7 @@ TEST_F(Eleves, UnEleveRenseigneEstCoupeEtNormaliseEtSaDateGardeeTelleQuelle) {
     EXPECT_EQ(c.AgeEnJours(1), 0);
     EXPECT_EQ(c.AgeMoyen(), AgeTexte(c.AgeEnJours(2)));
     c.TrierEleves();
-    TClasse relue;
-    relue.Initialiser();
+    TClasse relue = classeVide();
     relue.ChargerOctets(reinterpret_cast<const unsigned char*>(&c.Image()), TailleFichierClasse,
                         "x");
     EXPECT_EQ(relue.Eleve[1].DateNaissance, "3l/02/19");
