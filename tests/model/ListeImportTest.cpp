@@ -91,9 +91,7 @@ TEST_F(ListeImportTest, ColonnesParEnteteOuParContenu) {
         EXPECT_EQ(l[0].nom, "DE LA TOUR");
         EXPECT_EQ(l[0].prenom, "Jean-Pierre");
     }
-}
 
-TEST_F(ListeImportTest, NomsEtPrenomsSepares) {
     const std::pair<const char*, std::pair<const char*, const char*>> cas[] = {
         {"L'ÉTANG-DUPRÉ Zoé Anne", {"L'ÉTANG-DUPRÉ", "Zoé Anne"}},
         {"Martin Paul", {"Martin", "Paul"}},
