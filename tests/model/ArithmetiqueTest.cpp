@@ -38,12 +38,7 @@ TEST_F(Arithmetique, LesLettresComptentSeulementAvecLaTableEnService) {
 
 // Mode 0 is the plain tenth, halves to even; the others round the average before it.
 TEST_F(Arithmetique, LesSeptModesDArrondi) {
-    struct Cas {
-        int mode;
-        double x;
-        const char* texte;
-    };
-    const Cas cas[] = {
+    const std::tuple<int, double, const char*> cas[] = {
         {0, 40.0 / 3, "13.3"}, {0, 9.96, "10"},    {0, 12.25, "12.2"}, {0, 12.75, "12.8"},
         {0, -0.04, "0"},       {0, -2.5, "-2.5"},  {1, 12.99, "12"},   {2, 12.49, "12"},
         {2, 12.5, "13"},       {3, 12, "13"},      {3, 12.01, "13"},   {4, 12.49, "12"},
@@ -51,19 +46,14 @@ TEST_F(Arithmetique, LesSeptModesDArrondi) {
         {5, 12.74, "12.5"},    {5, 12.75, "13"},   {6, 12, "12.5"},    {6, 12.49, "12.5"},
         {6, 12.7, "13"},
     };
-    for (const Cas& c : cas) EXPECT_EQ(FormatArrondi(c.mode, c.x), c.texte) << c.mode << " " << c.x;
+    for (const auto& [mode, x, texte] : cas)
+        EXPECT_EQ(FormatArrondi(mode, x), texte) << mode << " " << x;
     for (int mode = 0; mode <= 6; ++mode) EXPECT_EQ(FormatArrondi(mode, NonCalculable), "?");
 }
 
 // The joker drops the lowest grade with its own coefficient, never the last one counted.
 TEST_F(Arithmetique, MoyenneDUneMatiereAvecCoefficientsEtJoker) {
-    struct Cas {
-        std::vector<std::string> notes;
-        std::vector<double> coefs;
-        bool joker;
-        double moyenne;
-    };
-    const Cas cas[] = {
+    const std::tuple<std::vector<std::string>, std::vector<double>, bool, double> cas[] = {
         {{"12", "abs", "15"}, {1, 1, 2}, false, 14},
         {{"12", "abs", "15"}, {1, 1, 2}, true, 15},
         {{"abs", "13", ""}, {}, true, 13},
@@ -74,9 +64,9 @@ TEST_F(Arithmetique, MoyenneDUneMatiereAvecCoefficientsEtJoker) {
         {{"12", "15"}, {0, 0}, true, NonCalculable},
         {{"8", "14"}, {1, 0}, true, 8},
     };
-    for (const Cas& k : cas)
-        EXPECT_EQ(classeAvecNotes({k.notes}, k.coefs).MoyenneMatiere(1, 1, k.joker, 1), k.moyenne)
-            << k.notes[0] << " " << k.joker;
+    for (const auto& [notes, coefs, joker, moyenne] : cas)
+        EXPECT_EQ(classeAvecNotes({notes}, coefs).MoyenneMatiere(1, 1, joker, 1), moyenne)
+            << notes[0] << " " << joker;
 }
 
 TEST_F(Arithmetique, MoyennesGeneralesEtAnnuelles) {

@@ -35,7 +35,7 @@ protected:
     }
 };
 
-TEST_F(Export, VueDUneMatiereSansTexteDuBas) {
+TEST_F(Export, VueDUneMatiere) {
     Options.textebas = false;
     TClasse c = classe();
     EXPECT_EQ(texte(c, 1, 1), "4B / Anglais / Trim.1 ( 2026 / 2027 )\r"
@@ -49,11 +49,13 @@ TEST_F(Export, VueDUneMatiereSansTexteDuBas) {
     c.Eleve[1].Nom = "DU\tPONT\r";
     c.Eleve[1].Note[1][1][2] = "a\nb";
     EXPECT_EQ(texte(c, 1, 1).rfind("4B / Anglais / Trim.1\rDU PONT \t12\ta b\t13\rMARTIN", 0), 0u);
-}
 
-TEST_F(Export, VueDUneMatiereAvecJokerEtTexteDuBas) {
-    TClasse c = classe();
+    // The joker adds its column; the text below lists the assignments.
+    c = classe();
     c.Joker = 1;
+    Options.textebas = true;
+    Options.prenom = true;
+    Options.imprimerAnnee = true;
     EXPECT_EQ(texte(c, 1, 1), "4B / Anglais / Trim.1 ( 2026 / 2027 )\r"
                               "DUPONT Anne\t12\tabs\t12\t12\r"
                               "MARTIN Paul\t8\t15.5\t13\t15.5\r"

@@ -127,14 +127,12 @@ TEST(Nombres, FormatGeneralDesReels) {
 
 // A name already listed moves up one place; a new one goes first and pushes the last out.
 TEST_F(Reglages, ListeDesFichiersRecents) {
-    const std::pair<const char*, const char*> cas[] = {
-        {"/a.cl3", "/a.cl3||"},
-        {"/b.cl3", "/b.cl3|/a.cl3|"},
-        {"/c.cl3", "/c.cl3|/b.cl3|/a.cl3"},
-        {"/b.cl3", "/b.cl3|/c.cl3|/a.cl3"},
-        {"/a.cl3", "/a.cl3|/c.cl3|/b.cl3"},
-        {"/A.cl3", "/A.cl3|/a.cl3|/c.cl3"},
-    };
+    const std::pair<const char*, const char*> cas[] = {{"/a.cl3", "/a.cl3||"},
+                                                       {"/b.cl3", "/b.cl3|/a.cl3|"},
+                                                       {"/c.cl3", "/c.cl3|/b.cl3|/a.cl3"},
+                                                       {"/b.cl3", "/b.cl3|/c.cl3|/a.cl3"},
+                                                       {"/a.cl3", "/a.cl3|/c.cl3|/b.cl3"},
+                                                       {"/A.cl3", "/A.cl3|/a.cl3|/c.cl3"}};
     for (const auto& [nom, liste] : cas) {
         AjouterFichierRecent(nom);
         EXPECT_EQ(Options.liste[1] + "|" + Options.liste[2] + "|" + Options.liste[3], liste) << nom;
