@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "Fabrique.h"
 
 using namespace quillora;

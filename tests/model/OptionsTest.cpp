@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -94,9 +92,8 @@ TEST_F(Reglages, LePremierLancementCreeLeFichier) {
 
     ASSERT_TRUE(LireOptions(f, ',', true).ok);
     std::ifstream in(f);
-    std::stringstream contenu;
-    contenu << in.rdbuf();
-    EXPECT_EQ(contenu.str(), TexteOptions(OptionsDefaut, ','));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
+              TexteOptions(OptionsDefaut, ','));
 
     // What cannot be a settings file gives the defaults at once and is left as it is.
     const std::string tube = (dossier / "tube.ini").string(),
@@ -108,8 +105,7 @@ TEST_F(Reglages, LePremierLancementCreeLeFichier) {
         ASSERT_TRUE(LireOptions(g, ',', true).ok) << g;
         EXPECT_EQ(Options.notemax, 20) << g;
     }
-    EXPECT_TRUE(fs::is_fifo(tube));
-    EXPECT_GT(fs::file_size(gros), 1u << 20);
+    EXPECT_TRUE(fs::is_fifo(tube) && fs::file_size(gros) > 1u << 20);
     fs::remove_all(dossier);
 }
 
