@@ -75,6 +75,8 @@ TEST_F(Export, VueDUneMatiere) {
 
 TEST_F(Export, Synthese) {
     TClasse c = classe();
+    // A period's own coefficients head its columns.
+    EXPECT_NE(texte(c, 4, 3).find("\r\t1.5\t1\r"), std::string::npos);
     EXPECT_EQ(texte(c, 4, 4), "4B / Synthèse / Année ( 2026 / 2027 )\r"
                               "\tAnglais\tEspagnol\r"
                               "\t2+1+1.5\t1+1+1\r"
