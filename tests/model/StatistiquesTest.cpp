@@ -120,7 +120,7 @@ TEST_F(Statistiques, ToutesLesNotesDeLAnneeSontMontrees) {
     for (int p = 1; p <= 3; ++p) c.NbDevoir[1][p] = 24;
     const GrapheStat g = CalculerEvolution(c, 1, 5, 0, false);
     ASSERT_EQ(g.Barres.size(), 72u);
-    EXPECT_EQ(g.Barres[69].Legende + g.Barres[70].Legende, "70");
+    EXPECT_EQ(g.Barres[4].Legende + g.Barres[9].Legende, "10");
 }
 
 TEST_F(Statistiques, LeBilanSuitLaDivisionEtFinitParLaSyntheseDeLAnnee) {
