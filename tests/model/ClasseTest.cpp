@@ -8,8 +8,7 @@ using namespace quillora::test;
 class Classe : public ModeleTest {};
 
 TEST_F(Classe, UneNouvelleClasseASesValeursParDefaut) {
-    TClasse c;
-    c.Initialiser();
+    TClasse c = classeVide();
     EXPECT_EQ(Utf8DepuisCp1252(c.Matiere[3].Nom), "Matière 3");
     EXPECT_EQ(double(c.Devoir[3][3][24].Coef), 1.0);
     c.NomFichier = "/home/prof/classes/terminale.cl3";
@@ -18,18 +17,11 @@ TEST_F(Classe, UneNouvelleClasseASesValeursParDefaut) {
     c.DefautsNouvelleClasse();
     EXPECT_EQ(c.AbrevClasse, "TERM");
     EXPECT_EQ(c.AnneeScolaire, "( 2026 / 2027 )");
-    EXPECT_EQ(c.Joker, 0);
-    EXPECT_EQ(c.ModeArrondi, 0);
-}
-
-TEST_F(Classe, AbreviationTireeDuNomDeFichier) {
-    EXPECT_EQ(AbrevDepuisFichier("/a.b/2nd.cl3"), "2ND");
-    EXPECT_EQ(AbrevDepuisFichier("C:\\classes\\terminale.cl3"), "TERM");
-    EXPECT_EQ(AbrevDepuisFichier("A:5eme.cl3"), "5EME");
-    EXPECT_EQ(AbrevDepuisFichier("x"), "");
-}
-
-TEST_F(Classe, LAnneeScolaireChangeLePremierAout) {
+    EXPECT_EQ(c.Joker + c.ModeArrondi, 0);
+    for (const auto& [fichier, abrev] : std::vector<std::pair<const char*, const char*>>{
+             {"/a.b/2nd.cl3", "2ND"}, {"C:\\classes\\5eme.cl3", "5EME"}, {"x", ""}})
+        EXPECT_EQ(AbrevDepuisFichier(fichier), abrev) << fichier;
+    // The school year turns on 1 August.
     DefinirHorloge([] { return DateHeure{2026, 7, 31}; });
     EXPECT_EQ(AnneeScolaireCourante(), "( 2025 / 2026 )");
     DefinirHorloge([] { return DateHeure{2026, 8, 1}; });
@@ -38,8 +30,7 @@ TEST_F(Classe, LAnneeScolaireChangeLePremierAout) {
 
 TEST_F(Classe, LeTriDeplaceLesElevesAvecLeursNotes) {
     const char* noms[] = {"MARTIN", "Dupont", "dupont", "ABEL", "MARTIN", "Zola", "BRUN"};
-    TClasse c;
-    c.Initialiser();
+    TClasse c = classeVide();
     c.NbEleve = 7;
     for (int e = 1; e <= 7; ++e) {
         c.Eleve[e].Nom = noms[e - 1];
@@ -76,8 +67,7 @@ TEST_F(Classe, NormalisationDesNoms) {
     EXPECT_EQ(NormaliserNom(cp1252("éLODIE"), false), cp1252("élodie"));
     EXPECT_EQ(NormaliserNom(cp1252("andré"), true), cp1252("ANDRé"));
 
-    TClasse c;
-    c.Initialiser();
+    TClasse c = classeVide();
     c.NbEleve = 1;
     c.Eleve[1].Nom = "dupont";
     c.Eleve[1].Prenom = "MARIE";
@@ -89,8 +79,7 @@ TEST_F(Classe, NormalisationDesNoms) {
 }
 
 TEST_F(Classe, TitreEtComptesDeDevoirs) {
-    TClasse c;
-    c.Initialiser();
+    TClasse c = classeVide();
     c.AbrevClasse = "3A";
     c.AnneeScolaire = "( 2026 / 2027 )";
     c.Matiere[2].Nom = "Anglais";
@@ -114,8 +103,7 @@ TEST_F(Classe, TitreEtComptesDeDevoirs) {
 }
 
 TEST_F(Classe, ViderUnDevoirEffaceLesNotesDeSaPeriode) {
-    TClasse c;
-    c.Initialiser();
+    TClasse c = classeVide();
     c.Devoir[1][2][3].Coef = 4;
     c.Devoir[1][2][3].Commentaire = "Contrôle";
     c.Eleve[45].Note[1][2][7] = "12";

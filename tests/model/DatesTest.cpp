@@ -7,34 +7,23 @@ using namespace quillora::test;
 
 using Dates = ModeleTest;
 
-TEST_F(Dates, DecodageDesDatesDeNaissance) {
+TEST_F(Dates, DatesDeNaissanceEtAges) {
     TClasse c = classeNee({"31121999", "0112199", "00121999", "32121999", "01131999", "ab121999",
                            "0112", "", "3102 2012"});
-    EXPECT_TRUE(c.DecoderDateNaissance(1).valide);
-    const auto d = c.DecoderDateNaissance(2);
-    EXPECT_TRUE(d.valide);
-    EXPECT_EQ(d.annee, 199);
-    for (int e = 3; e <= 9; ++e) EXPECT_FALSE(c.DecoderDateNaissance(e).valide) << e;
-
+    for (int e = 1; e <= 9; ++e) EXPECT_EQ(c.DecoderDateNaissance(e).valide, e <= 2) << e;
+    EXPECT_EQ(c.DecoderDateNaissance(2).annee, 199);
     EXPECT_EQ(Utf8DepuisCp1252(c.DateNaissanceTexte(1)), "31 décembre 1999");
     EXPECT_EQ(c.DateNaissanceTexte(3), "??");
-    // A day the calendar lacks is shown as written, but gives no age.
-    TClasse f = classeNee({"31022012"});
+
+    // A day the calendar lacks is shown as written, but gives no age; neither does a birth
+    // today, tomorrow (not 65535) or beyond 16 bits of days.
+    TClasse f = classeNee({"31022012", "15062012", "05122026", "06122026", "01011800"});
     EXPECT_EQ(Utf8DepuisCp1252(f.DateNaissanceTexte(1)), "31 février 2012");
-    EXPECT_EQ(f.AgeEnJours(1), 0);
-}
-
-TEST_F(Dates, AgesEnJoursSurLeCalendrierFixe) {
-    TClasse c = classeNee({"15062012", "05122026", "06122026", "01011800", "x"});
-    EXPECT_EQ(c.AgeEnJours(1), 5283);
-    EXPECT_EQ(AgeTexte(c.AgeEnJours(1)), "14 ans 6 mois");
-    EXPECT_EQ(c.AgeEnJours(2), 0); // born today
-    EXPECT_EQ(c.AgeEnJours(3), 0); // born tomorrow: unknown, not 65535
-    EXPECT_EQ(c.AgeEnJours(4), 0); // beyond 16 bits of days
-
-    EXPECT_EQ(AgeTexte(0), " Erreur !");
-    EXPECT_EQ(AgeTexte(364), "0 ans 12 mois");
-    EXPECT_EQ(AgeTexte(365), "1 ans ");
+    EXPECT_EQ(f.AgeEnJours(2), 5283);
+    for (int e : {1, 3, 4, 5}) EXPECT_EQ(f.AgeEnJours(e), 0) << e;
+    const std::pair<int, const char*> ages[] = {
+        {5283, "14 ans 6 mois"}, {0, " Erreur !"}, {364, "0 ans 12 mois"}, {365, "1 ans "}};
+    for (const auto& [jours, texte] : ages) EXPECT_EQ(AgeTexte(jours), texte) << jours;
     EXPECT_EQ(classeNee({"", "x"}).AgeMoyen(), "Calcul impossible !");
 }
 

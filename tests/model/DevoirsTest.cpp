@@ -33,22 +33,17 @@ TClasse Classe(int eleves, int n) {
 TEST_F(Devoirs, AucuneCommandeNeDepasseVingtQuatreDevoirs) {
     TPressePapier pp;
     CopierDevoir(Classe(2, 1), 1, 1, 1, pp);
-    struct Cas {
-        int n;
-        bool place; // room for one more
-    };
-    for (const Cas k : {Cas{0, true}, Cas{23, true}, Cas{24, false}}) {
-        TClasse c = Classe(2, k.n);
+    for (const int n : {0, 23, 24}) {
+        const bool place = n < 24; // room for one more
+        TClasse c = Classe(2, n);
         const TClasse avant = c;
-        EXPECT_EQ(InsererDevoirVide(c, 1, 1, 1), k.place) << k.n;
-        EXPECT_EQ(CollerDevoir(c, 1, 1, 1, pp), k.place) << k.n;
-        EXPECT_EQ(c.NbDevoir[1][1], k.place ? k.n + 1 : 24) << k.n;
-        if (!k.place) {
-            EXPECT_TRUE(MemesOctets(c, avant));
-        }
+        EXPECT_EQ(InsererDevoirVide(c, 1, 1, 1), place) << n;
+        EXPECT_EQ(CollerDevoir(c, 1, 1, 1, pp), place) << n;
+        EXPECT_EQ(c.NbDevoir[1][1], place ? n + 1 : 24) << n;
+        EXPECT_TRUE(place || MemesOctets(c, avant)) << n; // a refused command changes nothing
         // Past the count, nothing to delete or to fill.
-        EXPECT_FALSE(SupprimerDevoir(c, 1, 1, c.NbDevoir[1][1] + 1)) << k.n;
-        EXPECT_FALSE(CollerDevoir(c, 1, 1, c.NbDevoir[1][1] + 2, pp)) << k.n;
+        EXPECT_FALSE(SupprimerDevoir(c, 1, 1, c.NbDevoir[1][1] + 1)) << n;
+        EXPECT_FALSE(CollerDevoir(c, 1, 1, c.NbDevoir[1][1] + 2, pp)) << n;
     }
     TClasse vide = Classe(2, 0);
     EXPECT_FALSE(SupprimerDevoir(vide, 1, 1, 1));

@@ -24,12 +24,17 @@ protected:
     }
 };
 
+inline TClasse classeVide() {
+    TClasse c;
+    c.Initialiser();
+    return c;
+}
+
 // An empty class with one subject period filled from rows of grade texts; `coefs` gives the
 // assignments' coefficients (all 1 when empty).
 inline TClasse classeAvecNotes(const std::vector<std::vector<std::string>>& lignes,
                                const std::vector<double>& coefs = {}, int s = 1, int p = 1) {
-    TClasse c;
-    c.Initialiser();
+    TClasse c = classeVide();
     c.NbEleve = static_cast<std::uint8_t>(lignes.size());
     for (std::size_t e = 1; e <= lignes.size(); ++e) {
         c.Eleve[e].Nom = "ELEVE" + std::to_string(e);

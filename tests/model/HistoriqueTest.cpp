@@ -22,10 +22,8 @@ TEST(HistoriqueTest, MarqueDEnregistrement) {
     h.MarquerSauve();
     changer("deux");
     EXPECT_FALSE(h.EstSauve());
-    EXPECT_EQ(h.NomAnnuler(), "deux");
     h.Annuler(*c);
-    EXPECT_TRUE(h.EstSauve());
-    EXPECT_EQ(h.NomRetablir(), "deux");
+    EXPECT_TRUE(h.EstSauve() && h.NomRetablir() == "deux");
     h.Annuler(*c);
     EXPECT_FALSE(h.EstSauve());
     h.Retablir(*c);
