@@ -30,9 +30,8 @@ protected:
 };
 
 TEST_F(OptionsCadre, OkReCasesTheActiveClassAndRepaintsEverySheet) {
-    TChild* autre = cadre->OuvrirClasse(exemple(QStringLiteral("TS2.cl3")));
-    TChild* f = cadre->OuvrirClasse(exemple());
-    ASSERT_TRUE(f && autre);
+    TChild* autre = ouvrir(QStringLiteral("TS2.cl3"));
+    TChild* f = ouvrir();
     EXPECT_EQ(f->Classe.Eleve[2].Nom.str(), "BERNARD");
     QSignalSpy notifications(autre, &TChild::notification);
     modifier(&QDialog::accept);
@@ -54,8 +53,7 @@ TEST_F(OptionsCadre, OkReCasesTheActiveClassAndRepaintsEverySheet) {
 }
 
 TEST_F(OptionsCadre, CancelChangesNothingAndAnOpenEntryKeepsTheDialogClosed) {
-    TChild* f = cadre->OuvrirClasse(exemple());
-    ASSERT_NE(f, nullptr);
+    TChild* f = ouvrir();
     modifier(&QDialog::reject);
     EXPECT_EQ(f->Classe.Eleve[2].Nom.str(), "BERNARD");
     EXPECT_FALSE(f->Modifie);

