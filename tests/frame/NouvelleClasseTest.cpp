@@ -139,12 +139,6 @@ TEST_F(NouvelleClasse, NouvelleClasseDepuisUneListePuisAjoutDepuisLePressePapier
     EXPECT_EQ(f->Classe.Eleve[1].Note[1][1][1], "12");
     ASSERT_EQ(notes.size(), 1);
     EXPECT_EQ(notes[0][0], 1);
-
-    // Cancelled: nothing changes.
-    f->MarquerSauve();
-    f->findChild<QAction*>(QStringLiteral("MImporterListe"))->trigger();
-    EXPECT_FALSE(f->Modifie);
-    EXPECT_EQ(f->Classe.NbEleve, 3);
 }
 
 } // namespace
