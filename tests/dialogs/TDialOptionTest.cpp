@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTableWidget>
@@ -9,8 +10,10 @@
 
 #include "ApercuOptions.h"
 #include "DialoguesScriptes.h"
+#include "Programme.h"
 #include "TColorPanel.h"
 #include "TDialOption.h"
+#include "TDlgInfo.h"
 
 using namespace quillora;
 
@@ -109,6 +112,17 @@ TEST_F(Options_, TheSampleFollowsAColourButTheOptionsWaitForOk) {
     QTest::mouseClick(couleur, Qt::LeftButton);
     EXPECT_EQ(fond(), QColor(Qt::blue));
     EXPECT_EQ(Options.couleur[3], 0xC0C0C0u);
+}
+
+TEST(TDlgInfo, TheSiteOpensAndEnterCloses) {
+    test::PlateformeFactice plateforme;
+    TDlgInfo d;
+    for (QLabel* l : d.findChildren<QLabel*>())
+        if (l->text().contains("href")) emit l->linkActivated(SiteOfficiel());
+    EXPECT_EQ(plateforme.urlsOuvertes, QStringList{SiteOfficiel()});
+    d.show();
+    QTest::keyClick(&d, Qt::Key_Return);
+    EXPECT_EQ(d.result(), QDialog::Accepted);
 }
 
 } // namespace

@@ -120,5 +120,78 @@ TEST_F(VueMatiere, UneFenetreDefileeMontreLaPartieDeLaFeuilleEntiere) {
     EXPECT_EQ(peindre(c), entiere.copy(QRect(QPoint(517, 611), etat.TailleClient)));
 }
 
+// The year view and the year's synthesis of a class of two subjects, with two semesters or
+// three trimesters: student 1 has 12 everywhere in subject 1, coefficients 1, 2 and 3.
+class VueAnnee : public FeuilleTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(VueAnnee, UneColonneParPeriodePuisLAnneeEtLaSynthese) {
+    const int m = GetParam();
+    TClasse c = classe({{"12"}, {"6"}});
+    c.NbPeriode = static_cast<std::uint8_t>(m);
+    c.NbMatiere = 2;
+    c.PeriodeCourante = 4;
+    for (int p = 1; p <= 3; ++p) {
+        c.Matiere[1].Coef[p] = p;
+        c.NbDevoir[1][p] = 1;
+        c.Eleve[1].Note[1][p][1] = "12";
+    }
+    QImage im = peindre(c);
+    for (int i = 1; i <= m; ++i)
+        EXPECT_TRUE(montre(im, Arrondi((2 * i + L - 1.2) * 20), 20, "12", teinte::moyHaute));
+    // The year's column and its rule move left by 20 units for a missing column.
+    const int retrait = 60 - 20 * m;
+    EXPECT_TRUE(montre(im, 20 * (L + 7) - retrait, 20, "12", teinte::moyHaute));
+    const int x = g.Point(Arrondi((L + 6.3) * 20) - retrait, 0).x();
+    EXPECT_TRUE(uni(im, QRect(x, 10, 1, 110), teinte::lignes));
+
+    c.MatiereCourante = 4; // the synthesis joins the periods' coefficients
+    im = peindre(c);
+    const QString coefs = m == 2 ? QStringLiteral("1+2") : QStringLiteral("1+2+3");
+    EXPECT_TRUE(montre(im, 20 * (2 + L - 1), 11, coefs, teinte::titres, teinte::fond, 5, true));
+    // Two subjects: the general average sits 20 units left of the three subjects' place.
+    EXPECT_TRUE(montre(im, 20 * (L + 7) - 20, 20, "12", teinte::moyHaute));
+}
+
+INSTANTIATE_TEST_SUITE_P(Periodes, VueAnnee, ::testing::Values(2, 3));
+
+class Papier : public FeuilleTest {
+protected:
+    // Wider than the printable area: 24 assignments.
+    TClasse large = classe({std::vector<std::string>(24, "5"), std::vector<std::string>(24, "15")});
+
+    QImage apercu() { // half size: the page's 397 x 561 pixels from (10, 10)
+        etat.ModeApercu = true;
+        etat.ZoomApercu = 0.5;
+        return peindre(large);
+    }
+};
+
+TEST_F(Papier, LeFondEstCeluiDesReglagesAlEcranEtBlancSurLePapier) {
+    QImage im = peindre(classe({})); // no student: the background alone
+    EXPECT_TRUE(uni(im, im.rect(), teinte::fond));
+    im = peindre(large, true);
+    EXPECT_EQ(compter(im, im.rect(), teinte::fond), 0);
+    im = apercu();
+    EXPECT_EQ(compter(im, im.rect(), teinte::fond), 0);
+    // The preview keeps its own surroundings. The sheet is cut at the printable area, 7
+    // pixels inside the page, dotted only with the margin shown.
+    EXPECT_TRUE(uni(im, QRect(500, 0, 300, 600), teinte::autour));
+    EXPECT_TRUE(uni(im, QRect(401, 12, 5, 550), 0xFFFFFF));
+    const QRect gauche(17, 50, 1, 400);
+    EXPECT_GT(compter(im, gauche, 0x000000), 50);
+    EXPECT_LT(compter(im, gauche, 0x000000), 350);
+    Options.marge = false;
+    EXPECT_EQ(compter(apercu(), gauche, 0x000000), 0);
+}
+
+TEST_F(Papier, LImpressionEnNoirEtBlancNeLaisseAucuneCouleur) {
+    const auto reglages = Options.couleur;
+    Options.noirblanc = false;
+    EXPECT_FALSE(peindre(large, true).allGray());
+    Options.noirblanc = true;
+    EXPECT_TRUE(peindre(large, true).allGray());
+    for (int i = 1; i <= 12; ++i) EXPECT_EQ(Options.couleur[i], reglages[i]) << i;
+}
+
 } // namespace
 } // namespace quillora::test
