@@ -110,8 +110,7 @@ TEST_F(Classement, AgesEtAnniversairesDuMoisEnCours) {
     TDial11 ages(c);
     EXPECT_TRUE(texte(&ages).endsWith(" GUÉRIN Maël\t ??\t ??\r")); // no birth date
     TDial12 anniversaires(c);
-    auto* LB = enfant<QListWidget>(&anniversaires, "LB");
-    EXPECT_EQ(LB->count(), 2);
+    EXPECT_EQ(enfant<QListWidget>(&anniversaires, "LB")->count(), 2);
 }
 
 } // namespace

@@ -40,7 +40,6 @@ TEST_F(OptionsCadre, OkReCasesTheActiveClassAndRepaintsEverySheet) {
     EXPECT_TRUE(f->Modifie);
     // Only the class the dialog was opened on is re-cased and marked.
     EXPECT_FALSE(autre->Modifie);
-    EXPECT_TRUE(QFile::exists(ini));
     EXPECT_EQ(fond(autre), QColor(Qt::green));
     EXPECT_EQ(notifications, (QList<QVariantList>{{6, 0, 0, 0}}));
     // The re-casing is a step of its own, undone back to the file as read.

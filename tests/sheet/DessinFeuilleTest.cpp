@@ -169,8 +169,6 @@ protected:
 TEST_F(Papier, LeFondEstCeluiDesReglagesAlEcranEtBlancSurLePapier) {
     QImage im = peindre(classe({})); // no student: the background alone
     EXPECT_TRUE(uni(im, im.rect(), teinte::fond));
-    im = peindre(large, true);
-    EXPECT_EQ(compter(im, im.rect(), teinte::fond), 0);
     im = apercu();
     EXPECT_EQ(compter(im, im.rect(), teinte::fond), 0);
     // The preview keeps its own surroundings. The sheet is cut at the printable area, 7
