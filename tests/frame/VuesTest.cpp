@@ -174,6 +174,7 @@ TEST_F(Vues, ApercuEtZoom) {
     // one page fits the window's height.
     dialogues.orientation = QPageLayout::Landscape;
     cadre->Action(QStringLiteral("M19"))->trigger();
+    EXPECT_EQ(LargeurPage, 3507);
     cadre->Bouton(QStringLiteral("SB7"))->click();
     EXPECT_TRUE(f->ModeApercu);
     EXPECT_NEAR(f->ZoomApercu * 2481 * RapportEcranImprimante, f->viewport()->height() - 15, 1e-6);
