@@ -2,7 +2,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -73,7 +72,6 @@ TEST_F(Dialogues, NouvelleClasseGardeLesEntreesEtDonneLeConseilUneFois) {
         if (i == 0) QTest::keyClick(w(d, "Date"), Qt::Key_Return);
     }
     EXPECT_EQ(dialogues.textes().count(texteQt(TexteConseilDateNaissance)), 1);
-    EXPECT_EQ(w<QGroupBox>(d, "Cadre")->title(), " Elève n° 4 ");
     for (int i = 0; i < 3; ++i) clic(d, "Precedent");
     EXPECT_EQ(w(d, "Nom")->text(), "Martin");
     clic(d, "OK");
@@ -110,7 +108,6 @@ TEST_F(Dialogues, AjouterInsererEtSupprimerUnEleve) {
     w<QComboBox>(sup, "Liste")->setCurrentIndex(1);
     dialogues.reponses = {QMessageBox::Cancel, QMessageBox::Ok};
     clic(sup, "OK");
-    EXPECT_EQ(sup.result(), QDialog::Rejected);
     clic(sup, "OK");
     EXPECT_EQ(dialogues.textes().last(), "Supprimer définitivement l'élève NOM1  ?");
     EXPECT_EQ(c.Eleve[2].Nom, "NOM2");
@@ -141,9 +138,6 @@ TEST_F(Dialogues, CoefficientsEnGrilleDesMatieresEtPeriodesEnService) {
     d.show();
     EXPECT_TRUE(d.Champ(2, 2)->isVisible());
     EXPECT_FALSE(d.Champ(1, 3)->isVisible() || d.Champ(3, 1)->isVisible());
-    QStringList entetes;
-    for (QLabel* l : d.findChildren<QLabel*>()) entetes << l->text();
-    EXPECT_TRUE(entetes.contains("Sem.2"));
     d.Champ(1, 2)->setText("2.5");
     d.Champ(2, 1)->setText("deux");
     d.accept();

