@@ -141,18 +141,6 @@ TEST_F(Association, YesWritesTheTypeTheDesktopFileTheDefaultAndTheIconForAnyPath
     ASSERT_TRUE(AssocierExtension(QStringLiteral("cl3"), chemin, QStringLiteral("QUILLORA")));
     plateforme.reponses[QStringLiteral("xdg-mime")] = {true, 0, "quillora.desktop\n"};
     EXPECT_EQ(ProgrammeAssocie(QStringLiteral("cl3")), chemin);
-
-    // A bare program name is found on the path.
-    const QString dossier = plateforme.bac.path() + QStringLiteral("/chemin");
-    ecrire(dossier + QStringLiteral("/quillora-essai"), "#!/bin/sh\n");
-    QFile::setPermissions(dossier + QStringLiteral("/quillora-essai"),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QByteArray ancien = qgetenv("PATH");
-    qputenv("PATH", dossier.toLocal8Bit() + ':' + ancien);
-    associer(QStringLiteral("autre.desktop"), QStringLiteral("quillora-essai %f"));
-    const QString trouve = ProgrammeAssocie(QStringLiteral("cl3"));
-    qputenv("PATH", ancien);
-    EXPECT_EQ(trouve, dossier + QStringLiteral("/quillora-essai"));
 }
 
 TEST_F(Association, AFailureStopsAtItsStepAndAsksAboutTheNextStart) {
