@@ -47,22 +47,17 @@ protected:
 
     // Prints and reads the page back at 100 dpi, without smoothing, so that colours stay pure.
     QImage imprimer(TDLGPrint& d) {
-        const QString pdf = dossier.filePath(QStringLiteral("page.pdf"));
+        const QString pdf = dossier.filePath("page.pdf"), racine = dossier.filePath("page");
         imprimante.setOutputFileName(pdf);
         EXPECT_TRUE(d.Imprimer());
-        const QString racine = dossier.filePath(QStringLiteral("page"));
-        EXPECT_EQ(QProcess::execute(
-                      QStringLiteral("pdftoppm"),
-                      {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-aa"),
-                       QStringLiteral("no"), QStringLiteral("-aaVector"), QStringLiteral("no"),
-                       QStringLiteral("-singlefile"), QStringLiteral("-png"), pdf, racine}),
+        EXPECT_EQ(QProcess::execute("pdftoppm", {"-r", "100", "-aa", "no", "-aaVector", "no",
+                                                 "-singlefile", "-png", pdf, racine}),
                   0);
-        return QImage(racine + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+        return QImage(racine + ".png").convertToFormat(QImage::Format_RGB32);
     }
     QString texte() {
         QProcess p;
-        p.start(QStringLiteral("pdftotext"),
-                {dossier.filePath(QStringLiteral("page.pdf")), QStringLiteral("-")});
+        p.start("pdftotext", {dossier.filePath("page.pdf"), "-"});
         p.waitForFinished();
         return QString::fromUtf8(p.readAllStandardOutput());
     }
