@@ -18,7 +18,6 @@ protected:
         f->OuvrirSaisie(QString());
         saisir(QString::fromUtf8(texte));
     }
-    QAction* action(const char* nom) const { return f->findChild<QAction*>(QLatin1String(nom)); }
 };
 
 TEST_F(Annuler, AnnulerEtRetablirDesSaisiesAvecLeursMenus) {
@@ -82,7 +81,7 @@ TEST_F(Annuler, GardeDeSaisieVueEtMarqueDeModification) {
 TEST_F(Annuler, UneCommandeNommeSonEtapeEtAttendLaFinDeLaSaisie) {
     dialogues.gestes = {[](QDialog& d) {
         static_cast<TDial16&>(d).Liste()->setCurrentIndex(2);
-        d.findChild<QPushButton*>(QStringLiteral("OK"))->click();
+        clic(d, "OK");
     }};
     dialogues.reponses = {QMessageBox::Yes};
     f->SupprimerDevoir();

@@ -44,13 +44,9 @@ protected:
         l->selectAll();
         QTest::keyClicks(l, QString::fromUtf8(t));
     }
-    static void clic(QWidget& d, const char* bouton) {
-        d.findChild<QPushButton*>(QLatin1String(bouton))->click();
-    }
     bool memesOctets(const ImageClasse& avant) const {
         return std::memcmp(&avant, &f->Classe.Image(), sizeof(ImageClasse)) == 0;
     }
-    QAction* action(const char* nom) const { return f->findChild<QAction*>(QLatin1String(nom)); }
 };
 
 TEST_F(Devoirs, LesMenusSuiventLesDevoirsLaVueEtLePressePapiers) {
