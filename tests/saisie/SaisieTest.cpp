@@ -137,7 +137,8 @@ TEST_F(Saisie, UneSaisieOuverteArreteLesCommandes) {
     EXPECT_FALSE(f->FermetureOK());
     for (auto commande : {&TChild::AjouterDevoir, &TChild::InsererDevoir, &TChild::ModifierDevoir,
                           &TChild::SupprimerDevoir, &TChild::ViderPeriode, &TChild::ViderAnnee,
-                          &TChild::CouperDevoir, &TChild::InsererDevoirCopie})
+                          &TChild::CouperDevoir, &TChild::InsererDevoirCopie,
+                          &TChild::MenuCoefficients, &TChild::MenuMatieres})
         (f.get()->*commande)();
     // The ranking would lack the grade being typed; a dialog opened by mistake is closed.
     QTimer::singleShot(0, [] {
@@ -145,7 +146,7 @@ TEST_F(Saisie, UneSaisieOuverteArreteLesCommandes) {
     });
     f->MenuStatistique()->findChild<QAction*>(QStringLiteral("M43"))->trigger();
     EXPECT_EQ(dialogues.textes(),
-              QStringList(16, QStringLiteral("Terminer d'abord la saisie de la note !")));
+              QStringList(18, QStringLiteral("Terminer d'abord la saisie de la note !")));
     EXPECT_EQ(f->Classe.PeriodeCourante + f->Classe.MatiereCourante, 2);
     EXPECT_FALSE(f->ModeApercu);
     EXPECT_TRUE(f->isVisible());
