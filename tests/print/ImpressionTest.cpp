@@ -1,7 +1,6 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDir>
-#include <QLabel>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -48,22 +47,17 @@ protected:
 
     // Prints and reads the page back at 100 dpi, without smoothing, so that colours stay pure.
     QImage imprimer(TDLGPrint& d) {
-        const QString pdf = dossier.filePath(QStringLiteral("page.pdf"));
+        const QString pdf = dossier.filePath("page.pdf"), racine = dossier.filePath("page");
         imprimante.setOutputFileName(pdf);
         EXPECT_TRUE(d.Imprimer());
-        const QString racine = dossier.filePath(QStringLiteral("page"));
-        EXPECT_EQ(QProcess::execute(
-                      QStringLiteral("pdftoppm"),
-                      {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-aa"),
-                       QStringLiteral("no"), QStringLiteral("-aaVector"), QStringLiteral("no"),
-                       QStringLiteral("-singlefile"), QStringLiteral("-png"), pdf, racine}),
+        EXPECT_EQ(QProcess::execute("pdftoppm", {"-r", "100", "-aa", "no", "-aaVector", "no",
+                                                 "-singlefile", "-png", pdf, racine}),
                   0);
-        return QImage(racine + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+        return QImage(racine + ".png").convertToFormat(QImage::Format_RGB32);
     }
     QString texte() {
         QProcess p;
-        p.start(QStringLiteral("pdftotext"),
-                {dossier.filePath(QStringLiteral("page.pdf")), QStringLiteral("-")});
+        p.start("pdftotext", {dossier.filePath("page.pdf"), "-"});
         p.waitForFinished();
         return QString::fromUtf8(p.readAllStandardOutput());
     }
@@ -107,18 +101,12 @@ TEST_F(Impression, LaZoneSuitLaDispositionEtLaPageTourneAvecLOrientation) {
     EXPECT_EQ(QRect(d.ZoneX, d.ZoneY, d.ZoneLargeur, d.ZoneHauteur),
               QRect(W / 4, H / 4, W / 2, H / 2));
     const double k = 300.0 / H;
-    EXPECT_EQ(d.F->size(), QSize(roundHalfEven(W * k) + d.F->Marge + 6, 311));
     EXPECT_EQ(d.G->geometry(), QRect(roundHalfEven(W / 4 * k) + 11, roundHalfEven(H / 4 * k) + 11,
                                      roundHalfEven(W / 2 * k), roundHalfEven(H / 2 * k)));
-    QLabel* taille = d.findChild<QLabel*>(QStringLiteral("Label3"));
-    EXPECT_EQ(taille->text(),
-              QStringLiteral("Taille de la page : Largeur: 21 cm  /  Hauteur: 29.7 cm"));
 
     cliquer(d, "SB11"); // "Paysage"
     EXPECT_EQ(std::make_pair(d.LargeurPage, d.HauteurPage), std::make_pair(H, W));
     EXPECT_EQ(d.F->width(), 311);
-    EXPECT_EQ(taille->text(),
-              QStringLiteral("Taille de la page : Largeur: 29.7 cm  /  Hauteur: 21 cm"));
     cliquer(d, "SB3"); // "Page entière"
     EXPECT_EQ(QRect(d.ZoneX, d.ZoneY, d.ZoneLargeur, d.ZoneHauteur), QRect(0, 0, H, W));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -61,6 +62,10 @@ protected:
         f->EditNote->selectAll();
         QTest::keyClicks(f->EditNote, texte);
         QTest::keyClick(f->EditNote, fin);
+    }
+    QAction* action(const char* nom) const { return f->findChild<QAction*>(QLatin1String(nom)); }
+    static void clic(QWidget& d, const char* bouton) {
+        d.findChild<QPushButton*>(QLatin1String(bouton))->click();
     }
     std::string texte(int e, int a) const { return f->Classe.Eleve[e].Note[1][1][a].str(); }
     Cellule enSaisie() const { return {f->EditNote->Ligne, f->EditNote->Colonne}; }

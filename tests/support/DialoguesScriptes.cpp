@@ -16,13 +16,6 @@ template <typename T> T prochain(std::deque<T>& script, T sinon) {
 }
 } // namespace
 
-DialoguesScriptes::DialoguesScriptes() {
-    definirDialogues(this);
-}
-DialoguesScriptes::~DialoguesScriptes() {
-    definirDialogues(nullptr);
-}
-
 QStringList DialoguesScriptes::textes() const {
     QStringList l;
     for (const auto& a : affiches) l << a.texte;
@@ -32,16 +25,6 @@ QStringList DialoguesScriptes::textes() const {
 int DialoguesScriptes::nombre(const QString& genre) const {
     return static_cast<int>(
         std::count_if(affiches.begin(), affiches.end(), [&](auto& a) { return a.genre == genre; }));
-}
-
-void DialoguesScriptes::information(QWidget*, const QString& titre, const QString& texte) {
-    affiches.push_back({QStringLiteral("information"), titre, texte});
-}
-void DialoguesScriptes::avertissement(QWidget*, const QString& titre, const QString& texte) {
-    affiches.push_back({QStringLiteral("avertissement"), titre, texte});
-}
-void DialoguesScriptes::erreur(QWidget*, const QString& titre, const QString& texte) {
-    affiches.push_back({QStringLiteral("erreur"), titre, texte});
 }
 
 QMessageBox::StandardButton DialoguesScriptes::question(QWidget*, const QString& titre,
@@ -90,23 +73,6 @@ int DialoguesScriptes::executer(QDialog& d) {
     QApplication::processEvents();
     if (avant) QApplication::setActiveWindow(avant);
     return d.result();
-}
-
-PlateformeFactice::PlateformeFactice() {
-    definirPlateforme(this);
-}
-PlateformeFactice::~PlateformeFactice() {
-    definirPlateforme(nullptr);
-}
-
-bool PlateformeFactice::ouvrirUrl(const QUrl& url) {
-    urlsOuvertes << url.toString();
-    return navigateur || url.isLocalFile();
-}
-
-bool PlateformeFactice::ouvrirEditeur(const QString& fichier) {
-    fichiersEdites << fichier;
-    return editeurDisponible;
 }
 
 Plateforme::ResultatCommande PlateformeFactice::executer(const QString& prog,

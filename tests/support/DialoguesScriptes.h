@@ -23,8 +23,8 @@ public:
         QString texte;
     };
 
-    DialoguesScriptes();
-    ~DialoguesScriptes() override;
+    DialoguesScriptes() { definirDialogues(this); }
+    ~DialoguesScriptes() override { definirDialogues(nullptr); }
 
     // Answers for the next questions, in order; Cancel once the script runs out.
     std::deque<QMessageBox::StandardButton> reponses;
@@ -43,9 +43,15 @@ public:
     QStringList textes() const;
     int nombre(const QString& genre) const;
 
-    void information(QWidget*, const QString& titre, const QString& texte) override;
-    void avertissement(QWidget*, const QString& titre, const QString& texte) override;
-    void erreur(QWidget*, const QString& titre, const QString& texte) override;
+    void information(QWidget*, const QString& titre, const QString& texte) override {
+        affiches.push_back({QStringLiteral("information"), titre, texte});
+    }
+    void avertissement(QWidget*, const QString& titre, const QString& texte) override {
+        affiches.push_back({QStringLiteral("avertissement"), titre, texte});
+    }
+    void erreur(QWidget*, const QString& titre, const QString& texte) override {
+        affiches.push_back({QStringLiteral("erreur"), titre, texte});
+    }
     QMessageBox::StandardButton question(QWidget*, const QString& titre, const QString& texte,
                                          QMessageBox::StandardButtons) override;
     QString fichierAOuvrir(QWidget*, const QString& titre, const QString&, const QString&) override;
@@ -61,8 +67,8 @@ public:
 // from a script. Installed for its lifetime.
 class PlateformeFactice : public Plateforme {
 public:
-    PlateformeFactice();
-    ~PlateformeFactice() override;
+    PlateformeFactice() { definirPlateforme(this); }
+    ~PlateformeFactice() override { definirPlateforme(nullptr); }
 
     int bips = 0;
     bool avecImprimante = false;
@@ -92,8 +98,14 @@ public:
         return avecImprimante ? mesures : MesuresSansImprimante(p.pageLayout());
     }
     int resolutionEcran() override { return 96; }
-    bool ouvrirUrl(const QUrl& url) override;
-    bool ouvrirEditeur(const QString& fichier) override;
+    bool ouvrirUrl(const QUrl& url) override {
+        urlsOuvertes << url.toString();
+        return navigateur || url.isLocalFile();
+    }
+    bool ouvrirEditeur(const QString& fichier) override {
+        fichiersEdites << fichier;
+        return editeurDisponible;
+    }
     ResultatCommande executer(const QString& programme, const QStringList& arguments) override;
     QString cheminProgramme() override { return programme; }
     QString dossierConfiguration() override { return configuration; }
