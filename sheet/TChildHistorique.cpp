@@ -73,10 +73,10 @@ void TChild::montrerEtape(const Historique::Contexte& etape, int matiere, int pe
     Modifie = !historique_.EstSauve();
     setWindowModified(Modifie);
     const bool cellule = etape.code == 3 || etape.code == 4;
-    if (memeVue && cellule) {
-        // A grade or a coefficient: only what it changes is painted again, as after typing.
-        viewport()->update(ZonesModifiees(
-            Classe, Etat(), Cellule{etape.code == 3 ? etape.argEleve : 0, etape.argItem}));
+    if (memeVue && etape.code == 3) {
+        // A grade: only what it changes is painted again, as after typing. A coefficient
+        // moves every average, and its old text may have run over its neighbour's cell.
+        viewport()->update(ZonesModifiees(Classe, Etat(), Cellule{etape.argEleve, etape.argItem}));
         MettreAJourMenus();
     } else {
         TexteMenus();
