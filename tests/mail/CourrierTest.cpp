@@ -151,10 +151,6 @@ TEST_F(Courrier, AnnulerPendantLaCompressionRendLArchivePrecedente) {
         TZip zip;
         zip.AfficherProgres = false;
         ASSERT_TRUE(zip.SetZipFileName(archive));
-        EXPECT_EQ(zip.Ajouter(), 0); // nothing chosen
-        EXPECT_EQ(dialogues.affiches.back().titre, TitreProgramme());
-        EXPECT_EQ(dialogues.affiches.back().texte,
-                  QStringLiteral("Aucun fichier n'a été sélectionné."));
         zip.FichiersAjouter << QStringLiteral(QUILLORA_SOURCE_DIR "/exemples/3A.cl3");
         ASSERT_EQ(zip.Ajouter(), 1);
     }
@@ -174,10 +170,9 @@ TEST_F(Courrier, AnnulerPendantLaCompressionRendLArchivePrecedente) {
     // A write that fails half-way (a size limit stands in for a full disk): said, and the
     // previous archive is back.
     std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limite{};
-    ::getrlimit(RLIMIT_FSIZE, &limite);
-    const rlimit sansLimite = limite;
-    limite.rlim_cur = 1 << 20;
+    rlimit sansLimite{};
+    ::getrlimit(RLIMIT_FSIZE, &sansLimite);
+    const rlimit limite{1 << 20, sansLimite.rlim_max};
     ::setrlimit(RLIMIT_FSIZE, &limite);
     zip.FichiersAjouter << gros;
     zip.AfficherProgres = false;
@@ -210,18 +205,7 @@ TEST(CourrierReel, XdgEmailRemetLaPieceJointeAuProgrammeDeMessagerie) {
     qunsetenv("MAILER");
     EXPECT_TRUE(envoye);
     EXPECT_EQ(DernierMessageMail, QStringLiteral("Cas 13 - Message envoyé avec succès."));
-    // One mailto: argument; its fields decoded as the mail program will.
-    const QString recu = QString::fromUtf8(contenu(trace)).trimmed();
-    ASSERT_TRUE(recu.startsWith(QStringLiteral("mailto:?"))) << recu.toStdString();
-    QStringList champs;
-    for (const QString& c : recu.mid(8).split(QLatin1Char('&')))
-        champs << QUrl::fromPercentEncoding(c.toUtf8());
-    EXPECT_EQ(champs, (QStringList{QStringLiteral("subject=Fichier:6e l'été.cl3"),
-                                   QStringLiteral("attach=") + piece}));
-
-    // An attachment that vanished.
-    QFile::remove(piece);
-    EXPECT_FALSE(EnvoyerMail({}, QStringLiteral("x"), {}, true, piece));
-    EXPECT_EQ(DernierMessageMail,
-              QStringLiteral("Erreur 2 - Fichier joint non trouvé. Message non envoyé."));
+    // One mailto: argument, decoded as the mail program will.
+    EXPECT_EQ(QUrl::fromPercentEncoding(contenu(trace).trimmed()),
+              QStringLiteral("mailto:?subject=Fichier:6e l'été.cl3&attach=") + piece);
 }
