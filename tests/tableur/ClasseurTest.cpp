@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -64,8 +65,7 @@ protected:
 
     // Every sheet as Gnumeric reads it: the cached results, or all formulas recomputed.
     std::vector<Table> lire(const fs::path& classeur, bool recalcul) {
-        const std::string base = (dossier_ / (recalcul ? "r.csv" : "c.csv")).string();
-        for (int i = 0; i < 5; ++i) fs::remove(base + "." + std::to_string(i));
+        const auto base = (dossier_ / classeur.stem()).string() + (recalcul ? "r.csv" : "c.csv");
         const std::string commande = std::string("ssconvert -S ") + (recalcul ? "--recalc " : "") +
                                      "'" + classeur.string() + "' '" + base + "' 2>/dev/null";
         EXPECT_EQ(std::system(commande.c_str()), 0) << commande;
@@ -90,11 +90,9 @@ protected:
                 for (std::size_t k = 0; k < cache[s][l].size(); ++k) {
                     const std::string &a = cache[s][l][k], &b = recalcul[s][l].at(k);
                     double x, y;
-                    if (nombre(a, x) && nombre(b, y) && ++nombres)
-                        EXPECT_NEAR(x, y, 1e-9)
-                            << "feuille " << s << " ligne " << l << " col " << k;
-                    else
-                        EXPECT_EQ(a, b) << "feuille " << s << " ligne " << l << " col " << k;
+                    EXPECT_TRUE(nombre(a, x) && nombre(b, y) && ++nombres ? std::abs(x - y) <= 1e-9
+                                                                          : a == b)
+                        << a << " / " << b << ", feuille " << s << " ligne " << l << " col " << k;
                 }
         EXPECT_GT(nombres, c.NbEleve * c.NbMatiere * 2);
 
@@ -162,7 +160,6 @@ TEST_F(ClasseurTest, UnEchecLeDitEtNeLaisseAucunDemiFichier) {
         EXPECT_EQ(r.erreur,
                   "Impossible de créer le fichier \"" + chemin.string() + "\". " + raison);
     }
-    EXPECT_TRUE(fs::is_directory(dossier / "3A.xlsx"));
     EXPECT_EQ(std::distance(fs::directory_iterator(dossier), {}), 1);
     EXPECT_TRUE(fs::is_empty(dossier_ / "tmp"));
 }
