@@ -20,11 +20,11 @@ namespace {
 
 using Table = std::vector<std::vector<std::string>>;
 
-// Gnumeric's CSV: commas, and quotes around the cells that need them.
-Table lireCsv(const std::string& chemin) {
-    std::ifstream in(chemin);
+// Rows of cells: Gnumeric's CSV (commas, quotes around the cells that need them) or the
+// export (tabs, a CR at each line's end).
+Table couper(std::istream&& in, char separateur, char fin) {
     Table t;
-    for (std::string ligne; std::getline(in, ligne);) {
+    for (std::string ligne; std::getline(in, ligne, fin);) {
         std::vector<std::string> cellules(1);
         bool cite = false;
         for (std::size_t i = 0; i < ligne.size(); ++i) {
@@ -33,7 +33,7 @@ Table lireCsv(const std::string& chemin) {
                 cellules.back() += ligne[++i];
             else if (ch == '"')
                 cite = !cite;
-            else if (ch == ',' && !cite)
+            else if (ch == separateur && !cite)
                 cellules.emplace_back();
             else
                 cellules.back() += ch;
@@ -65,14 +65,13 @@ protected:
 
     // Every sheet as Gnumeric reads it: the cached results, or all formulas recomputed.
     std::vector<Table> lire(const fs::path& classeur, bool recalcul) {
-        const std::string base = (dossier_ / (recalcul ? "r.csv" : "c.csv")).string();
-        for (int i = 0; i < 5; ++i) fs::remove(base + "." + std::to_string(i));
+        const auto base = (dossier_ / classeur.stem()).string() + (recalcul ? "r.csv" : "c.csv");
         const std::string commande = std::string("ssconvert -S ") + (recalcul ? "--recalc " : "") +
                                      "'" + classeur.string() + "' '" + base + "' 2>/dev/null";
         EXPECT_EQ(std::system(commande.c_str()), 0) << commande;
         std::vector<Table> r;
         for (int i = 0; fs::exists(base + "." + std::to_string(i)); ++i)
-            r.push_back(lireCsv(base + "." + std::to_string(i)));
+            r.push_back(couper(std::ifstream(base + "." + std::to_string(i)), ',', '\n'));
         return r;
     }
 
@@ -91,39 +90,30 @@ protected:
                 for (std::size_t k = 0; k < cache[s][l].size(); ++k) {
                     const std::string &a = cache[s][l][k], &b = recalcul[s][l].at(k);
                     double x, y;
-                    if (nombre(a, x) && nombre(b, y) && ++nombres)
-                        EXPECT_NEAR(x, y, 1e-9)
-                            << "feuille " << s << " ligne " << l << " col " << k;
-                    else
-                        EXPECT_EQ(a, b) << "feuille " << s << " ligne " << l << " col " << k;
+                    EXPECT_TRUE(nombre(a, x) && nombre(b, y) && ++nombres ? std::abs(x - y) <= 1e-9
+                                                                          : a == b)
+                        << a << " / " << b << ", feuille " << s << " ligne " << l << " col " << k;
                 }
         EXPECT_GT(nombres, c.NbEleve * c.NbMatiere * 2);
 
         // The synthesis sheet's year block against the export of the view 4,4.
         const Table& synthese = recalcul[c.NbMatiere];
-        std::vector<std::vector<std::string>> export44;
-        std::istringstream lignes(Utf8DepuisCp1252(TexteExport(c, 4, 4)));
-        for (std::string ligne; std::getline(lignes, ligne, '\r');) {
-            std::vector<std::string> cellules(1);
-            for (char ch : ligne)
-                if (ch == '\t')
-                    cellules.emplace_back();
-                else
-                    cellules.back() += ch;
-            export44.push_back(cellules);
-        }
+        const Table export44 =
+            couper(std::istringstream(Utf8DepuisCp1252(TexteExport(c, 4, 4))), '\t', '\r');
         const int m = c.NbMatiere, annee = 2 + c.NbPeriode * (m + 3);
         for (int e = 1; e <= c.NbEleve + 1; ++e) {
             const auto& attendu = export44.at(2 + e);
             const auto& ligne = synthese.at(3 + e);
-            for (int i = 1; i <= m; ++i) {
+            // Each subject's rounded average, then the rounded general one.
+            for (int i = 1; i <= m + 1; ++i) {
                 double v;
-                const std::string& t = ligne.at(annee + i - 1);
-                EXPECT_EQ(nombre(t, v) ? FormatArrondi(c.ModeArrondi, v) : t, attendu.at(i));
+                const std::string& t = ligne.at(annee + i - (i <= m ? 1 : 0));
+                EXPECT_EQ(!nombre(t, v) ? t
+                          : i <= m      ? FormatArrondi(c.ModeArrondi, v)
+                                        : FormatNote(v),
+                          attendu.at(i))
+                    << e;
             }
-            double v;
-            const std::string& arrondie = ligne.at(annee + m + 1);
-            EXPECT_EQ(nombre(arrondie, v) ? FormatNote(v) : arrondie, attendu.at(m + 1)) << e;
         }
     }
 
@@ -136,30 +126,20 @@ TEST_F(ClasseurTest, LesFormulesRecalculeesRetrouventLesMoyennesDuProgramme) {
         c.Initialiser();
         c.NomFichier = test::cheminSource(std::string("exemples/") + exemple + ".cl3");
         ASSERT_TRUE(c.Charger());
-        // Every rounding mode on the smaller sample, letters counted or not.
-        const bool tous = std::string(exemple) == "TS2";
-        for (int mode = 0; mode <= 6; ++mode) {
-            if (!tous && mode != 0 && mode != c.ModeArrondi) continue;
-            Options.utiliserL = mode % 2 == 0;
-            const std::uint8_t propre = c.ModeArrondi;
-            c.ModeArrondi = static_cast<std::uint8_t>(mode);
-            verifier(c, exemple + std::to_string(mode));
-            c.ModeArrondi = propre;
-        }
+        verifier(c, exemple);
     }
-    Options.utiliserL = true;
-
     // The fullest class, with what the averages treat apart: an assignment of coefficient 0,
     // equal lowest grades of different weights (the joker drops the first), a student with
     // no grade, a comma decimal, empty cells, and then an empty letter key, which gives them
-    // its value.
+    // its value; every rounding mode, letters counted or not.
     TClasse c = ClasseComplete();
     c.Devoir[1][1][3].Coef = 0;
     c.Eleve[44].Note[1][1][1] = "5";
     c.Eleve[44].Note[1][1][2] = "5";
     for (int a = 1; a <= 24; ++a) c.Eleve[45].Note[2][2][a] = "abs";
     c.Eleve[43].Note[3][1][1] = "12,5";
-    for (int mode : {0, 5}) {
+    for (int mode = 0; mode <= 6; ++mode) {
+        Options.utiliserL = mode % 2 == 0;
         Options.cores[15].coresL = mode == 5 ? "" : "E-";
         c.ModeArrondi = static_cast<std::uint8_t>(mode);
         verifier(c, "complete" + std::to_string(mode));
@@ -180,11 +160,7 @@ TEST_F(ClasseurTest, UnEchecLeDitEtNeLaisseAucunDemiFichier) {
         EXPECT_EQ(r.erreur,
                   "Impossible de créer le fichier \"" + chemin.string() + "\". " + raison);
     }
-    EXPECT_TRUE(fs::is_directory(dossier / "3A.xlsx"));
     EXPECT_EQ(std::distance(fs::directory_iterator(dossier), {}), 1);
-    EXPECT_TRUE(fs::is_empty(dossier_ / "tmp"));
-
-    ASSERT_TRUE(EcrireClasseur(c, (dossier / "2NDE.xlsx").string()));
     EXPECT_TRUE(fs::is_empty(dossier_ / "tmp"));
 }
 
@@ -202,20 +178,3 @@ TEST_F(ClasseurTest, LeCsvSuitLesUsagesFrancais) {
 }
 
 } // namespace
-
-// The workbook reaches only two-letter columns; the third letter and the `$` marks are
-// checked here.
-TEST(Formules, LesAdressesSuiventLaNotationA1) {
-    const struct {
-        int ligne, col;
-        bool ligneFixe, colFixe;
-        const char* attendu;
-    } cas[] = {{0, 0, false, false, "A1"},
-               {9, 25, true, false, "Z$10"},
-               {0, 26, false, true, "$AA1"},
-               {41, 701, true, true, "$ZZ$42"},
-               {99999, 702, false, false, "AAA100000"}};
-    for (const auto& c : cas)
-        EXPECT_EQ(Cellule(c.ligne, c.col, c.ligneFixe, c.colFixe), c.attendu) << c.attendu;
-    EXPECT_EQ(Plage(2, 2, 2, 25, true), "$C$3:$Z$3");
-}
