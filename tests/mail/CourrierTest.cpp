@@ -81,7 +81,9 @@ protected:
         feuille.MenuEnvoyerMail();
         EXPECT_FALSE(feuille.Modifie);
         // The result comes back to the window's thread.
-        if (attendre) ASSERT_TRUE(QTest::qWaitFor([] { return !DernierMessageMail.isEmpty(); }));
+        if (attendre) {
+            ASSERT_TRUE(QTest::qWaitFor([] { return !DernierMessageMail.isEmpty(); }));
+        }
     }
 
     DialoguesScriptes dialogues;
