@@ -220,25 +220,33 @@ void TDialImportListe::relire() {
 
 void TDialImportListe::remplirColonnes() {
     const int n = static_cast<int>(choix_.champs.size());
-    colonnes_->setColumnCount(n);
-    const std::size_t exemple = choix_.entete ? 1 : 0;
-    for (int k = 0; k < n; ++k) {
+    // The choosers are kept from one list to the next: making them again costs more than
+    // reading the list.
+    for (int k = colonnes_->columnCount(); k < n; ++k) {
+        colonnes_->insertColumn(k);
         colonnes_->setHorizontalHeaderItem(
             k, new QTableWidgetItem(QStringLiteral("Colonne %1").arg(k + 1)));
         auto* choix = new QComboBox(colonnes_);
         for (ChampListe c : Champs) choix->addItem(QString::fromUtf8(NomChampListe(c)));
-        choix->setCurrentIndex(
-            static_cast<int>(std::find(std::begin(Champs), std::end(Champs), choix_.champs[k]) -
-                             std::begin(Champs)));
         connect(choix, &QComboBox::currentIndexChanged, this, [this, k](int i) {
             choix_.champs[k] = Champs[i];
             appliquerColonnes();
         });
         colonnes_->setCellWidget(0, k, choix);
+        colonnes_->setItem(1, k, lecture(QString()));
+    }
+    colonnes_->setColumnCount(n);
+    const std::size_t exemple = choix_.entete ? 1 : 0;
+    for (int k = 0; k < n; ++k) {
+        auto* choix = static_cast<QComboBox*>(colonnes_->cellWidget(0, k));
+        const QSignalBlocker bloque(choix);
+        choix->setCurrentIndex(
+            static_cast<int>(std::find(std::begin(Champs), std::end(Champs), choix_.champs[k]) -
+                             std::begin(Champs)));
         QString texte;
         if (cellules_.size() > exemple && static_cast<std::size_t>(k) < cellules_[exemple].size())
             texte = QString::fromStdString(cellules_[exemple][k]);
-        colonnes_->setItem(1, k, lecture(texte));
+        colonnes_->item(1, k)->setText(texte);
     }
 }
 
