@@ -7,19 +7,12 @@
 
 #include "Classe.h"
 #include "Horloge.h"
+#include "ListeComplete.h"
 #include "TDialImportListe.h"
 
 using namespace quillora;
 
 namespace {
-
-std::string liste45() {
-    std::string s = "\xEF\xBB\xBFN°;Nom;Prénom;Né(e) le\r\n";
-    for (int e = 1; e <= 45; ++e)
-        s += std::to_string(e) + ";\"DE LA FONTAINE-" + std::to_string(e) + "\";Jean-Éloïse;" +
-             std::to_string(1 + e % 28) + "/0" + std::to_string(1 + e % 9) + "/2012\r\n";
-    return s;
-}
 
 void ApercuListe45(benchmark::State& state) {
     static int argc = 1;
@@ -30,7 +23,7 @@ void ApercuListe45(benchmark::State& state) {
     DefinirHorloge([] { return DateHeure{2026, 12, 5, 10, 0, 0}; });
     TClasse classe;
     classe.Initialiser();
-    const std::string octets = liste45();
+    const std::string octets = ListeComplete();
     TDialImportListe d(classe, true);
     d.show();
     QApplication::processEvents();

@@ -7,22 +7,15 @@
 #include <string>
 #include <unistd.h>
 
+#include "ListeComplete.h"
 #include "ListeImport.h"
 
 using namespace quillora;
 
 namespace {
 
-std::string liste45() {
-    std::string s = "\xEF\xBB\xBFN°;Nom;Prénom;Né(e) le\r\n";
-    for (int e = 1; e <= 45; ++e)
-        s += std::to_string(e) + ";\"DE LA FONTAINE-" + std::to_string(e) + "\";Jean-Éloïse;" +
-             std::to_string(1 + e % 28) + "/0" + std::to_string(1 + e % 9) + "/2012\r\n";
-    return s;
-}
-
 void LectureListe45(benchmark::State& state) {
-    const std::string octets = liste45();
+    const std::string octets = ListeComplete();
     TClasse classe;
     classe.Initialiser();
     for (auto _ : state) {
