@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QValidator>
 
-#include "Aide.h"
+#include "BoutonAide.h"
 #include "ConversionsQt.h"
 #include "Dialogues.h"
 
@@ -125,10 +125,11 @@ Boutons AjouterBoutons(QDialog* d, QBoxLayout* colonne, const QString& sujet, bo
     Boutons b;
     b.ok = new QPushButton(QStringLiteral("OK"), d);
     b.annuler = new QPushButton(QStringLiteral("Annuler"), d);
-    b.aide = new QPushButton(QStringLiteral("Aide"), d);
+    b.aide = BoutonAide(d, sujet);
+    // Enter on any of the three presses it, as on the buttons of the student dialogs.
+    b.aide->setAutoDefault(true);
     b.ok->setObjectName(QStringLiteral("OK"));
     b.annuler->setObjectName(QStringLiteral("Annuler"));
-    b.aide->setObjectName(QStringLiteral("Aide"));
     for (QPushButton* p : {b.ok, b.annuler, b.aide}) rangee->addWidget(p);
     colonne->addSpacing(6);
     colonne->addLayout(rangee);
@@ -136,7 +137,6 @@ Boutons AjouterBoutons(QDialog* d, QBoxLayout* colonne, const QString& sujet, bo
         QObject::connect(b.ok, &QPushButton::clicked, d, &QDialog::accept);
         QObject::connect(b.annuler, &QPushButton::clicked, d, &QDialog::reject);
     }
-    QObject::connect(b.aide, &QPushButton::clicked, d, [sujet] { AfficherAide(sujet); });
     return b;
 }
 

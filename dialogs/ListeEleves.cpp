@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Aide.h"
+#include "BoutonAide.h"
 
 namespace quillora {
 
@@ -50,10 +50,8 @@ QHBoxLayout* BoutonsOkAide(QDialog* dialogue, const QString& sujet) {
     // Not the grid: its first cell would look chosen.
     ok->setFocus();
     QObject::connect(ok, &QPushButton::clicked, dialogue, &QDialog::accept);
-    auto* aide = new QPushButton(QStringLiteral("Aide"), dialogue);
+    QPushButton* aide = BoutonAide(dialogue, sujet);
     aide->setObjectName(QStringLiteral("BitBtn2"));
-    aide->setAutoDefault(false);
-    QObject::connect(aide, &QPushButton::clicked, dialogue, [sujet] { AfficherAide(sujet); });
     auto* rangee = new QHBoxLayout;
     rangee->addStretch();
     rangee->addWidget(ok);
