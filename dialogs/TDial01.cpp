@@ -4,15 +4,19 @@
 #include <QVBoxLayout>
 
 #include "ConversionsQt.h"
+#include "Cp1252.h"
 #include "Dialogues.h"
 
 namespace quillora {
 
 namespace {
 
-// Only the ASCII letters change case in names.
+// The first letter in capitals when the file's code page has it: "élodie" gives "Élodie".
 QString capitale(QString t) {
-    if (!t.isEmpty() && t[0] >= QLatin1Char('a') && t[0] <= QLatin1Char('z')) t[0] = t[0].toUpper();
+    if (t.isEmpty()) return t;
+    const std::string lettre = texteModele(t.left(1));
+    if (const char m = MajusculeCp1252(lettre[0]); lettre.size() == 1 && m != lettre[0])
+        t.replace(0, 1, texteQt(std::string(1, m)));
     return t;
 }
 

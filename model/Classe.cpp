@@ -18,8 +18,20 @@ namespace {
 char majusculeAscii(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
 }
-char minusculeAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+
+// A word of a name starts after a blank, a hyphen or an apostrophe, straight or curly:
+// Jean-Pierre, O'Neil, D’Artagnan.
+bool debutDeMot(char precedent) {
+    switch (static_cast<unsigned char>(precedent)) {
+    case ' ':
+    case 0xA0: // no-break space
+    case '-':
+    case '\'':
+    case 0x92: // right single quotation mark
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -140,12 +152,10 @@ std::string NormaliserNom(std::string_view texte, bool majuscules) {
     std::string r(texte);
     if (r.empty()) return r;
     if (majuscules) {
-        for (char& c : r) c = majusculeAscii(c);
+        for (char& c : r) c = MajusculeCp1252(c);
     } else {
-        for (char& c : r) c = minusculeAscii(c);
-        r[0] = majusculeAscii(r[0]);
-        for (std::size_t i = 1; i < r.size(); ++i)
-            if (r[i - 1] == ' ') r[i] = majusculeAscii(r[i]);
+        for (std::size_t i = 0; i < r.size(); ++i)
+            r[i] = i == 0 || debutDeMot(r[i - 1]) ? MajusculeCp1252(r[i]) : MinusculeCp1252(r[i]);
     }
     if (r.size() > 20) r.resize(20);
     return r;

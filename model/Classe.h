@@ -152,6 +152,8 @@ public:
 
 std::string AbrevDepuisFichier(std::string_view chemin);
 std::string AnneeScolaireCourante();
+// A name in capitals, or else in small letters with a capital at the start of each word;
+// every letter of the code page changes case, cut to 20 characters.
 std::string NormaliserNom(std::string_view texte, bool majuscules);
 
 // Grade texts and numbers.

@@ -1,6 +1,7 @@
 #include "Cp1252.h"
 
 #include <array>
+#include <iterator>
 
 namespace quillora {
 
@@ -20,7 +21,29 @@ char versCp1252(char32_t u) {
     return '?';
 }
 
+// Small letters of 0x80..0x9F and their capitals: š, œ, ž, ÿ.
+constexpr unsigned char Petites80[] = {0x9A, 0x9C, 0x9E, 0xFF};
+constexpr unsigned char Grandes80[] = {0x8A, 0x8C, 0x8E, 0x9F};
+
 } // namespace
+
+char MajusculeCp1252(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    if ((u >= 'a' && u <= 'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7))
+        return static_cast<char>(u - 0x20);
+    for (std::size_t i = 0; i < std::size(Petites80); ++i)
+        if (u == Petites80[i]) return static_cast<char>(Grandes80[i]);
+    return c;
+}
+
+char MinusculeCp1252(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7))
+        return static_cast<char>(u + 0x20);
+    for (std::size_t i = 0; i < std::size(Grandes80); ++i)
+        if (u == Grandes80[i]) return static_cast<char>(Petites80[i]);
+    return c;
+}
 
 void AjouterUtf8(std::string& out, char32_t u) {
     if (u < 0x80) {

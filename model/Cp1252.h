@@ -15,6 +15,11 @@ void AjouterUtf8(std::string& out, char32_t u);
 // Unicode code point of one Windows-1252 byte.
 char32_t UnicodeDeCp1252(unsigned char c);
 
+// The other case of a Windows-1252 letter when the code page holds it ("é" <-> "É",
+// "œ" <-> "Œ", "ÿ" <-> "Ÿ"); any other byte is returned as it is ("ß", "µ", digits).
+char MajusculeCp1252(char c);
+char MinusculeCp1252(char c);
+
 // For literals of the model, written in UTF-8 in the sources.
 inline std::string cp1252(std::string_view utf8) {
     return Cp1252DepuisUtf8(utf8);

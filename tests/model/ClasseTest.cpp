@@ -61,11 +61,26 @@ TEST_F(Classe, LeTriDeplaceLesElevesAvecLeursNotes) {
     EXPECT_EQ(prenoms, "4261537");
 }
 
+// Every letter of the code page with its other case in it changes case; a word starts
+// after a blank, a hyphen or an apostrophe, straight or curly.
 TEST_F(Classe, NormalisationDesNoms) {
-    EXPECT_EQ(NormaliserNom("jean-pierre DE la tour", false), "Jean-pierre De La To");
-    EXPECT_EQ(NormaliserNom("van der Berg", true), "VAN DER BERG");
-    EXPECT_EQ(NormaliserNom(cp1252("éLODIE"), false), cp1252("élodie"));
-    EXPECT_EQ(NormaliserNom(cp1252("andré"), true), cp1252("ANDRé"));
+    const std::tuple<const char*, bool, const char*> cas[] = {
+        {"jean-pierre DE la tour", false, "Jean-Pierre De La To"},
+        {"van der Berg", true, "VAN DER BERG"},
+        {"éLODIE", false, "Élodie"},
+        {"dupré", true, "DUPRÉ"},
+        {"ñúñez", true, "ÑÚÑEZ"},
+        {"ANDRÉ", false, "André"},
+        {"o'neil", false, "O'Neil"},
+        {"D’ARTAGNAN", false, "D’Artagnan"},
+        {"œdipe šž ÿves", true, "ŒDIPE ŠŽ ŸVES"},
+        {"ŒUF ŠARŽ ŸVES ÝÞ ÀÖØ", false, "Œuf Šarž Ÿves Ýþ Àöø"},
+        {"straße µ ×÷", true, "STRAßE µ ×÷"},
+        {"A×B", false, "A×b"},
+        {"", false, ""},
+    };
+    for (const auto& [texte, majuscules, attendu] : cas)
+        EXPECT_EQ(Utf8DepuisCp1252(NormaliserNom(cp1252(texte), majuscules)), attendu) << texte;
 
     TClasse c = classeVide();
     c.NbEleve = 1;

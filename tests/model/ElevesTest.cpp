@@ -45,7 +45,7 @@ TEST_F(Eleves, UnEleveRenseigneEstCoupeEtNormaliseEtSaDateGardeeTelleQuelle) {
     TClasse c = troisEleves();
     Options.majuscule = false;
     c.RenseignerEleve(1, "de la fontaine-martinez y", "anne marie", "3l/02/1999");
-    EXPECT_EQ(c.NomEleve(1, true), "De La Fontaine-marti Anne Marie");
+    EXPECT_EQ(c.NomEleve(1, true), "De La Fontaine-Marti Anne Marie");
     EXPECT_EQ(c.Eleve[1].DateNaissance, "3l/02/19");
     c.RenseignerEleve(2, "zola", "", "29022008");
 
