@@ -22,10 +22,11 @@ char majuscule(char c) {
 
 ValeurLue lettreOuRien(std::string_view texte) {
     if (!Options.utiliserL) return {NonCalculable, PasUneNote};
-    // Compared with the upper-cased text, byte for byte, in the table's order.
+    // Compared with the upper-cased text, byte for byte, in the table's order. A key left
+    // empty is no letter: it would give its value to every cell without a grade.
     for (int i = 1; i <= 15; ++i) {
         const std::string& cle = Options.cores[i].coresL;
-        if (cle.size() != texte.size()) continue;
+        if (cle.empty() || cle.size() != texte.size()) continue;
         std::size_t k = 0;
         while (k < cle.size() && cle[k] == majuscule(texte[k])) ++k;
         if (k == cle.size()) return {Options.cores[i].coresV, NoteLettre};

@@ -84,14 +84,14 @@ int NotesComptees(const TClasse& c, int s, int p, int e) {
 }
 
 // The row of the letter table that a grade text matches, 0 for none: the first key equal
-// to the text upper-cased (ASCII letters only), byte for byte. An empty key matches an
-// empty cell.
+// to the text upper-cased (ASCII letters only), byte for byte. An empty key matches
+// nothing, an empty cell included.
 int CleLettre(std::string_view note) {
     std::string t(note);
     for (char& ch : t)
         if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 32);
     for (int i = 1; i <= 15; ++i)
-        if (Options.cores[i].coresL == t) return i;
+        if (!Options.cores[i].coresL.empty() && Options.cores[i].coresL == t) return i;
     return 0;
 }
 

@@ -23,8 +23,12 @@ TEST_F(Arithmetique, LesLettresComptentSeulementAvecLaTableEnService) {
 
     Options.cores[3].coresL = "a-"; // a key with small letters never matches upper-cased input
     EXPECT_EQ(ValeurNote("a-").genre, PasUneNote);
-    Options.cores[4].coresL = ""; // an empty key makes empty cells count
-    EXPECT_EQ(ValeurNote("").genre, NoteLettre);
+    // A key cleared in the table is no letter: empty cells stay without a grade, and the
+    // keys after it still count.
+    Options.cores[4].coresL = "";
+    EXPECT_EQ(ValeurNote("").genre, PasUneNote);
+    EXPECT_EQ(classeAvecNotes({{"", ""}}).MoyenneMatiere(1, 1, false, 1), NonCalculable);
+    EXPECT_DOUBLE_EQ(ValeurNote("B").valeur, 15);
 
     Options.utiliserL = false;
     EXPECT_EQ(ValeurNote("B+").genre, PasUneNote);

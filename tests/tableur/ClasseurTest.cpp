@@ -130,8 +130,8 @@ TEST_F(ClasseurTest, LesFormulesRecalculeesRetrouventLesMoyennesDuProgramme) {
     }
     // The fullest class, with what the averages treat apart: an assignment of coefficient 0,
     // equal lowest grades of different weights (the joker drops the first), a student with
-    // no grade, a comma decimal, empty cells, and then an empty letter key, which gives them
-    // its value; every rounding mode, letters counted or not.
+    // no grade, a comma decimal, empty cells, and then an empty letter key while letters
+    // count, which gives them nothing; every rounding mode, letters counted or not.
     TClasse c = ClasseComplete();
     c.Devoir[1][1][3].Coef = 0;
     c.Eleve[44].Note[1][1][1] = "5";
@@ -140,7 +140,7 @@ TEST_F(ClasseurTest, LesFormulesRecalculeesRetrouventLesMoyennesDuProgramme) {
     c.Eleve[43].Note[3][1][1] = "12,5";
     for (int mode = 0; mode <= 6; ++mode) {
         Options.utiliserL = mode % 2 == 0;
-        Options.cores[15].coresL = mode == 5 ? "" : "E-";
+        Options.cores[15].coresL = mode == 4 ? "" : "E-";
         c.ModeArrondi = static_cast<std::uint8_t>(mode);
         verifier(c, "complete" + std::to_string(mode));
     }
