@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "ChampDecimal.h"
 #include "ConversionsQt.h"
 #include "Dialogues.h"
 #include "Horloge.h"
@@ -65,6 +66,7 @@ ChampsDevoir::ChampsDevoir(bool nouveau, QWidget* parent) : QGroupBox(parent) {
     date_->setMaxLength(11);
     duree_ = champ(this, "Duree", 5);
     coef_ = champ(this, "Coef", 4);
+    VirguleEnPoint(coef_);
     commentaire_ = champ(this, "Commentaire", 40);
     // Wide enough to show a whole comment of ordinary text.
     commentaire_->setMinimumWidth(

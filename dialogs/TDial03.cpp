@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "BoutonAide.h"
+#include "ChampDecimal.h"
 #include "ConversionsQt.h"
 #include "Dialogues.h"
 #include "Saisie.h"
@@ -21,6 +22,7 @@ TDial03::TDial03(TClasse& classe, int a, QWidget* parent)
     note_ = new QLineEdit(cadre_);
     note_->setObjectName(QStringLiteral("Note"));
     note_->setMaxLength(5);
+    VirguleEnPoint(note_);
     note_->setFixedWidth(note_->fontMetrics().horizontalAdvance(QStringLiteral("MMMMM")) + 16);
     auto* formulaire = new QFormLayout(cadre_);
     formulaire->addRow(QStringLiteral("Note :"), note_);

@@ -4,9 +4,11 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ChampDecimal.h"
 #include "ConversionsQt.h"
+#include "Dialogues.h"
 #include "Formulaire.h"
-#include "Nombres.h"
+#include "Saisie.h"
 
 namespace quillora {
 
@@ -33,6 +35,7 @@ TDial14::TDial14(TClasse& classe, QWidget* parent) : QDialog(parent), classe_(cl
             e->setMaxLength(8);
             e->setFixedWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 12);
             e->setAlignment(Qt::AlignRight);
+            VirguleEnPoint(e);
             montres_[s - 1][p - 1] = QString::fromStdString(FormatNote(classe.Matiere[s].Coef[p]));
             e->setText(montres_[s - 1][p - 1]);
             grille->addWidget(e, s, p);
@@ -48,15 +51,33 @@ TDial14::TDial14(TClasse& classe, QWidget* parent) : QDialog(parent), classe_(cl
 }
 
 void TDial14::accept() {
+    // Every field is read before any is written: a refusal leaves the class as it was.
+    double lus[MaxMatieres][MaxPeriodes];
     for (int s = 1; s <= MaxMatieres; ++s)
         for (int p = 1; p <= MaxPeriodes; ++p) {
-            const QString t = champs_[s - 1][p - 1]->text();
+            QLineEdit* champ = champs_[s - 1][p - 1];
+            double& v = lus[s - 1][p - 1];
+            v = classe_.Matiere[s].Coef[p];
             // A coefficient is shown to one decimal: written back untouched, 1.25 would
             // silently become 1.2.
-            double v;
-            if (t != montres_[s - 1][p - 1] && LireDecimal(t.toStdString(), '.', v))
-                classe_.Matiere[s].Coef[p] = v;
+            if (champ->text() == montres_[s - 1][p - 1]) continue;
+            std::string avertissement;
+            switch (LireCoefficientMatiere(texteModele(champ->text()), v, avertissement)) {
+            case Coefficient::Accepte:
+                continue;
+            case Coefficient::PasUnNombre:
+                avertissement = TexteCoefficientPasUnNombre;
+                break;
+            case Coefficient::HorsDomaine:
+                break;
+            }
+            dialogues().avertissement(this, titreAvertissement(), texteQt(avertissement));
+            champ->setFocus();
+            champ->selectAll();
+            return;
         }
+    for (int s = 1; s <= MaxMatieres; ++s)
+        for (int p = 1; p <= MaxPeriodes; ++p) classe_.Matiere[s].Coef[p] = lus[s - 1][p - 1];
     QDialog::accept();
 }
 

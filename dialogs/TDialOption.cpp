@@ -21,6 +21,7 @@
 
 #include "Aide.h"
 #include "ApercuOptions.h"
+#include "ChampDecimal.h"
 #include "ConversionsQt.h"
 #include "Dialogues.h"
 #include "TColorPanel.h"
@@ -55,7 +56,7 @@ const char* const NomsSeparateurs[] = {"Signe moins",   "Signe plus",     "Slash
 // Positions of the line-style list: raised, sunken, simple, i.e. 2 - relief.
 const char* const NomsStyles[] = {" En relief", " En creux ", " Simple "};
 
-// A number typed with "." as its separator; nothing else is one, a comma included.
+// A number with "." as its separator; a comma typed became one, a stored comma is none.
 std::optional<double> nombrePoint(const QString& t) {
     bool ok = false;
     const double v = t.trimmed().toDouble(&ok);
@@ -327,6 +328,8 @@ QWidget* TDialOption::pageImpression() {
         3, 0, 1, 2);
     kd_ = champ(page, "kd", 60, false);
     kp_ = champ(page, "kp", 60, false);
+    VirguleEnPoint(kd_);
+    VirguleEnPoint(kp_);
     grille->addWidget(titre(QStringLiteral("Facteur d'échelle pour le quadrillage :"), page), 4, 0);
     grille->addWidget(kd_, 4, 1);
     grille->addWidget(titre(QStringLiteral("Facteur d'échelle pour l'écriture : "), page), 5, 0);
@@ -414,6 +417,7 @@ QWidget* TDialOption::pageLettres() {
         lettres_->setItem(r, 0, t);
         for (int i = 1; i <= 15; ++i) lettres_->setItem(r, i, new QTableWidgetItem);
     }
+    lettres_->setItemDelegateForRow(1, DelegueVirguleEnPoint(lettres_));
     lettres_->setFixedHeight(2 * 24 + style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
                              2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 2);
     colonne->addWidget(lettres_);

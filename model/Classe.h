@@ -172,9 +172,15 @@ std::string NomMois(int mois);
 std::string NomJour(int jourSemaine);
 std::string AgeTexte(std::uint16_t jours);
 std::string DateHeureTexte();
+// What is wrong with a birth date being typed, "jjmmaaaa", in French; empty while nothing
+// is: a day or a month out of range as soon as it is typed, then a day the calendar lacks
+// (31 February, 29 February of a common year). The date is stored as typed all the same.
+std::string DefautDateNaissance(std::string_view jjmmaaaa);
 // False, with the warning text in `avertissement`, when the value is outside 0..max while
 // range checks are on.
 bool VerifierDomaine(double valeur, double max, std::string& avertissement);
+// That warning: "Le nombre -2.00 est en dehors du domaine de validité." and the range.
+std::string TexteHorsDomaine(double valeur, double max);
 extern const char* const TexteConseilDateNaissance;
 extern const char* const TexteNomObligatoire;
 

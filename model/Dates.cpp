@@ -142,9 +142,21 @@ std::string DateHeureTexte() {
            deuxChiffres(d.minute);
 }
 
-bool VerifierDomaine(double valeur, double max, std::string& avertissement) {
-    if (!Options.verification) return true;
-    if (valeur >= 0 && valeur <= max) return true;
+std::string DefautDateNaissance(std::string_view t) {
+    for (char c : t)
+        if (c < '0' || c > '9') return cp1252("Date illisible");
+    int jour = 0, mois = 0, annee = 0;
+    if (t.size() >= 2 && lireEntier(t.substr(0, 2), jour) && (jour < 1 || jour > 31))
+        return cp1252("Jour impossible");
+    if (t.size() >= 4 && lireEntier(t.substr(2, 2), mois) && (mois < 1 || mois > 12))
+        return cp1252("Mois impossible");
+    if (t.size() == 8 && lireEntier(t.substr(4, 4), annee) && !DateExiste(jour, mois, annee))
+        return "Le " + std::to_string(jour) + " " + NomMois(mois) + " " + std::string(t.substr(4)) +
+               " n'existe pas";
+    return {};
+}
+
+std::string TexteHorsDomaine(double valeur, double max) {
     // Written by hand: the C library would follow the user's locale and print a comma.
     const long double centiemes = std::round(std::fabs(static_cast<long double>(valeur)) * 100);
     char nombre[64];
@@ -155,9 +167,14 @@ bool VerifierDomaine(double valeur, double max, std::string& avertissement) {
     } else {
         std::snprintf(nombre, sizeof nombre, "%s", valeur < 0 ? "-inf" : "inf");
     }
-    avertissement = cp1252("Le nombre ") + nombre +
-                    cp1252(" est en dehors du domaine de validité.") + "\r" + cp1252("( De 0 à ") +
-                    FormatNote(max) + " )";
+    return cp1252("Le nombre ") + nombre + cp1252(" est en dehors du domaine de validité.") + "\r" +
+           cp1252("( De 0 à ") + FormatNote(max) + " )";
+}
+
+bool VerifierDomaine(double valeur, double max, std::string& avertissement) {
+    if (!Options.verification) return true;
+    if (valeur >= 0 && valeur <= max) return true;
+    avertissement = TexteHorsDomaine(valeur, max);
     return false;
 }
 

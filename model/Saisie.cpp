@@ -44,6 +44,32 @@ Coefficient LireCoefficient(std::string_view texte, double& coef, std::string& a
     return Coefficient::Accepte;
 }
 
+Coefficient LireCoefficientMatiere(std::string_view texte, double& coef,
+                                   std::string& avertissement) {
+    double v = 0;
+    const Coefficient r = LireCoefficient(texte, v, avertissement);
+    if (r == Coefficient::Accepte && v < 0) {
+        avertissement = TexteHorsDomaine(v, Options.coefmax);
+        return Coefficient::HorsDomaine;
+    }
+    if (r == Coefficient::Accepte) coef = v;
+    return r;
+}
+
+bool VirguleDecimale(std::string_view t) {
+    std::size_t i = 0;
+    while (i < t.size() && t[i] == ' ') ++i;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    int points = 0;
+    for (; i < t.size(); ++i) {
+        if (t[i] == '.')
+            ++points;
+        else if (t[i] < '0' || t[i] > '9')
+            return false;
+    }
+    return points == 1;
+}
+
 std::string TexteDateDevoir(const DateHeure& jour, int decalage) {
     using namespace std::chrono;
     static const char* const jours[] = {"dim.", "lun.", "mar.", "mer.", "jeu.", "ven.", "sam."};

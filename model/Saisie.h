@@ -19,6 +19,16 @@ bool AccepterNote(std::string_view texte, std::string& note, std::string& averti
 enum class Coefficient { Accepte, PasUnNombre, HorsDomaine };
 Coefficient LireCoefficient(std::string_view texte, double& coef, std::string& avertissement);
 extern const char* const TexteCoefficientPasUnNombre;
+// A subject's coefficient follows the same rule, and is never negative, checks on or off: a
+// negative weight turns the general averages into nonsense. 0 leaves the subject out.
+Coefficient LireCoefficientMatiere(std::string_view texte, double& coef,
+                                   std::string& avertissement);
+
+// A French teacher types a decimal comma. In a field that takes a number, a comma typed is
+// the decimal point when the field's text with a point in its place, `avecPoint`, is a
+// number being written: blanks, a sign, digits, one point, digits. So "12," becomes "12.",
+// but a comma after a letter ("B,") or after a point stays a comma.
+bool VirguleDecimale(std::string_view avecPoint);
 
 // An assignment's date as the new-assignment field proposes it, `decalage` days after
 // `jour`: "sam. 5 déc." (Windows-1252).

@@ -106,15 +106,14 @@ void TChild::OuvrirSaisie(const QString& TexteInitial) {
     const int s = Classe.MatiereCourante, p = Classe.PeriodeCourante;
     EditNote->Ligne = Ligne;
     EditNote->Colonne = Colonne;
-    QString texte = TexteInitial;
-    if (texte.isEmpty())
-        texte = Ligne > 0 ? texteQt(Classe.Eleve[Ligne].Note[s][p][Colonne].view())
-                          : texteQt(FormatNote(Classe.Devoir[s][p][Colonne].Coef));
+    const bool dejaLa = TexteInitial.isEmpty();
+    const QString texte = !dejaLa     ? TexteInitial
+                          : Ligne > 0 ? texteQt(Classe.Eleve[Ligne].Note[s][p][Colonne].view())
+                                      : texteQt(FormatNote(Classe.Devoir[s][p][Colonne].Coef));
     const GeometrieFeuille g = GeometrieTableau(Etat());
     EditNote->setGeometry(QRect(g.Point(20.0 * (Colonne + LargeurNom), 10.0 * (Ligne + 1)),
                                 QSize(Arrondi(20 * g.k), Arrondi(15 * g.k))));
     EditNote->setFont(PoliceFeuille(g.HauteurPolice(6), Options.polstyle));
-    EditNote->setText(texte);
     if (Ligne > 0)
         DebutEtape(QStringLiteral("la saisie de la note"), 3, p, Colonne, Ligne);
     else
@@ -122,7 +121,7 @@ void TChild::OuvrirSaisie(const QString& TexteInitial) {
     EditNote->setEnabled(true);
     EditNote->show();
     EditNote->setFocus();
-    EditNote->end(false);
+    EditNote->Commencer(texte, dejaLa);
 }
 
 void TChild::FinSaisie(int ligne, int colonne) {

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "ChampDecimal.h"
 #include "ConversionsQt.h"
 #include "Dialogues.h"
 #include "SaisieNote.h"
@@ -14,10 +15,34 @@ TEdition::TEdition(TClasse& classe, QWidget* parent) : QLineEdit(parent), Classe
     setFrame(false);
     resize(10, 10);
     hide();
+    VirguleEnPoint(this);
+}
+
+void TEdition::Commencer(const QString& texte, bool remplacer) {
+    setText(texte);
+    remplacer_ = remplacer && !texte.isEmpty();
+    if (remplacer_)
+        selectAll();
+    else
+        end(false);
 }
 
 void TEdition::keyPressEvent(QKeyEvent* event) {
     DerniereTouche = event->key();
+    if (remplacer_ && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        switch (DerniereTouche) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_Backspace:
+            deselect(); // the caret stays after the last character
+            break;
+        default:
+            break;
+        }
+    }
+    remplacer_ = false;
     if (DerniereTouche == Qt::Key_Tab && event->modifiers() & Qt::ShiftModifier)
         DerniereTouche = Qt::Key_Backtab;
     switch (DerniereTouche) {

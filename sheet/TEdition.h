@@ -19,6 +19,11 @@ public:
 
     TEdition(TClasse& classe, QWidget* parent);
 
+    // Shows `texte`. When it is what the cell already holds (`remplacer`), it is selected,
+    // so that the first character typed replaces it as in any spreadsheet, while the first
+    // Left, Right, Home, End or Backspace starts editing it from its end.
+    void Commencer(const QString& texte, bool remplacer);
+
     TClasse& Classe;
     int Ligne = 0;
     int Colonne = 0;
@@ -34,6 +39,8 @@ protected:
 
 private:
     void valider();
+
+    bool remplacer_ = false; // no key pressed yet in an entry opened on the cell's text
 };
 
 } // namespace quillora

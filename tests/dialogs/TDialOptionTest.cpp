@@ -64,6 +64,30 @@ TEST_F(Options_, OkPutsWhatWasTypedInForceAndWritesIt) {
     EXPECT_TRUE(texte.contains("kd=2,5") && texte.contains("polstyleU=0")) << texte.constData();
 }
 
+// A comma typed into a number is its decimal point; in a letter, it stays a comma.
+TEST_F(Options_, TheCommaTypedInANumberIsItsDecimalPoint) {
+    TDialOption d(nullptr, ini, ',');
+    d.show();
+    controle<QLineEdit>(d, "kd")->selectAll();
+    QTest::keyClicks(controle<QLineEdit>(d, "kd"), QStringLiteral("2,5"));
+    QTableWidget* grille = controle<QTableWidget>(d, "Grille");
+    for (const auto& [ligne, tape] : {std::pair{0, "A,"}, std::pair{1, "1,25"}}) {
+        grille->setCurrentCell(ligne, 4);
+        grille->editItem(grille->item(ligne, 4));
+        auto* editeur =
+            qobject_cast<QLineEdit*>(grille->indexWidget(grille->model()->index(ligne, 4)));
+        ASSERT_NE(editeur, nullptr);
+        editeur->selectAll();
+        QTest::keyClicks(editeur, QString::fromLatin1(tape));
+        QTest::keyClick(editeur, Qt::Key_Return);
+        QCoreApplication::processEvents(); // the editor closes after the key
+    }
+    d.accept();
+    EXPECT_EQ(Options.kd, 2.5);
+    EXPECT_EQ(Options.cores[4].coresL, "A,");
+    EXPECT_EQ(Options.cores[4].coresV, 1.25);
+}
+
 // A grade range out of bounds keeps the dialog open and writes nothing; a failed write is
 // told, and the options stay in force.
 TEST_F(Options_, AWarningForARangeOutOfBoundsOrAFailedWrite) {

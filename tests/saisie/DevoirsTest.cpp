@@ -150,13 +150,13 @@ TEST_F(Devoirs, UnDevoirAjouteEtSaisiEleveParEleve) {
                             taper(note, "b+");
                             QTest::keyClick(note, Qt::Key_Return); // "Suivant"
                             // 25 is refused on the same student; the last one stays, its text
-                            // kept.
-                            for (const char* t : {"25", "12.75", "12,75"}) {
+                            // kept; the comma typed is the decimal point.
+                            for (const char* t : {"25", "12.75", "12,25"}) {
                                 taper(note, t);
                                 clic(d, "Suivant");
                             }
                             EXPECT_EQ(static_cast<TDial03&>(d).Courant(), 3);
-                            EXPECT_EQ(note->text(), QStringLiteral("12,7"));
+                            EXPECT_EQ(note->text(), QStringLiteral("12.25"));
                             clic(d, "Precedent");
                             EXPECT_TRUE(f->Classe.Eleve[1].Note[1][1][5].empty());
                             clic(d, "Valider");
@@ -170,7 +170,7 @@ TEST_F(Devoirs, UnDevoirAjouteEtSaisiEleveParEleve) {
     EXPECT_EQ(f->Classe.Eleve[1].Note[1][1][5].str() + ' ' +
                   f->Classe.Eleve[2].Note[1][1][5].str() + ' ' +
                   f->Classe.Eleve[3].Note[1][1][5].str(),
-              "B+ 12.75 12,7");
+              "B+ 12.75 12.25");
 }
 
 TEST_F(Devoirs, NouveauDevoirDateAuClavierEtCoefficientRefuse) {
@@ -209,7 +209,8 @@ TEST_F(Devoirs, ModifierEnregistreAuChangementDeLigne) {
     taper(d.Champs()->Coef(), "x");
     d.Liste()->setCurrentIndex(0);
     EXPECT_EQ(d.Liste()->currentIndex(), 3); // the store failed: the list goes back
-    taper(d.Champs()->Coef(), "0.2");
+    taper(d.Champs()->Coef(), "0,2");
+    EXPECT_EQ(d.Champs()->Coef()->text(), QStringLiteral("0.2"));
     taper(d.Champs()->Duree(), "1h30");
     d.Liste()->setCurrentIndex(0);
     EXPECT_EQ(d.Affiche(), 1);

@@ -80,9 +80,11 @@ TEST_F(Saisie, CeQuiEstStockeEtCeQuiEstRefuse) {
         QString tape;
         std::string stocke;
     };
-    // Letters, "12,75" and "12.75" are the grades dialog's cases too.
+    // Letters and five characters are the grades dialog's cases too: the fifth is dropped
+    // unless the text would read as another grade without it.
     for (const Cas& k : {Cas{false, true, "b+", "b+"}, Cas{true, true, "abs", "abs"},
-                         Cas{true, true, "12.50", "12.5"}, Cas{true, false, "25", "25"}}) {
+                         Cas{true, true, "12.50", "12.5"}, Cas{true, false, "25", "25"},
+                         Cas{true, true, "absent", "abse"}, Cas{true, true, "12.75", "12.75"}}) {
         Options.utiliserL = k.lettres;
         Options.verification = k.verification;
         clic(note(3, 1));
@@ -92,6 +94,40 @@ TEST_F(Saisie, CeQuiEstStockeEtCeQuiEstRefuse) {
     }
     EXPECT_EQ(dialogues.affiches.size(), 1u);
     EXPECT_EQ(notifications.last(), (QList<QVariant>{3, 1, 1, 3}));
+}
+
+// Clicked, a cell's grade is replaced by what is typed, as in any spreadsheet; the editing
+// keys work from its end. A comma typed in a number is its decimal point, as typed.
+TEST_F(Saisie, UnClicPuisLaFrappeRemplaceLaNote) {
+    TClasse& c = f->Classe;
+    c.Eleve[2].Note[1][1][1] = "abs";
+    c.Eleve[2].Note[1][1][2] = "12.75";
+    c.Eleve[3].Note[1][1][1] = "12,5"; // as an older file may hold it
+    struct Cas {
+        int e, a;
+        std::vector<Qt::Key> touches;
+        QString tape;
+        std::string stocke;
+    };
+    for (const Cas& k :
+         {Cas{2, 1, {}, "20", "20"}, Cas{2, 2, {}, "19", "19"},
+          Cas{2, 3, {Qt::Key_Backspace}, "5", "15"}, Cas{2, 4, {Qt::Key_Left}, ",5", "1.54"},
+          Cas{4, 1, {Qt::Key_Home}, "1", "113"}, Cas{4, 2, {Qt::Key_End}, ",5", "14.5"},
+          Cas{5, 1, {}, "0,25", "0.25"}, Cas{5, 2, {}, "b,", "b,"}, Cas{3, 1, {}, "", "12,5"}}) {
+        Options.verification = k.e != 4;
+        clic(note(k.e, k.a));
+        for (Qt::Key t : k.touches) QTest::keyClick(f->EditNote, t);
+        QTest::keyClicks(f->EditNote, k.tape);
+        QTest::keyClick(f->EditNote, Qt::Key_Return);
+        EXPECT_FALSE(f->SaisieEnCours()) << k.e << " " << k.a;
+        EXPECT_EQ(texte(k.e, k.a), k.stocke) << k.e << " " << k.a;
+    }
+    // The coefficients' row too.
+    clic(note(0, 3));
+    QTest::keyClicks(f->EditNote, QStringLiteral("0,5"));
+    QTest::keyClick(f->EditNote, Qt::Key_Return);
+    EXPECT_EQ(c.Devoir[1][1][3].Coef, 0.5);
+    EXPECT_TRUE(dialogues.affiches.empty());
 }
 
 // F1 to F4 and typed characters open an entry only over a cell; without the cursor
