@@ -46,6 +46,18 @@ public:
     }
 };
 
+// Typing or pasting anything but a digit is refused; a date the program puts in the field
+// is shown as the file holds it.
+class ValidateurChiffres : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& texte, int&) const override {
+        for (QChar c : texte)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9')) return Invalid;
+        return Acceptable;
+    }
+};
+
 } // namespace
 
 QLineEdit* Champ(QWidget* parent, const char* nom, int longueur) {
@@ -87,6 +99,9 @@ void ChampsEleve::Vider() {
 ChampsEleve AjouterChampsEleve(QWidget* parent, QGridLayout* grille, int ligne,
                                const QString& libelleDate, const QString& indication) {
     ChampsEleve c{Champ(parent, "Nom", 20), Champ(parent, "Prenom", 20), Champ(parent, "Date", 8)};
+    const QValidator* lettres = c.date->validator();
+    c.date->setValidator(new ValidateurChiffres(c.date));
+    delete lettres;
     const QString libelles[] = {QStringLiteral("Nom :"), QStringLiteral("Prénom :"), libelleDate};
     QLineEdit* champs[] = {c.nom, c.prenom, c.date};
     for (int i = 0; i < 3; ++i) {
@@ -99,17 +114,33 @@ ChampsEleve AjouterChampsEleve(QWidget* parent, QGridLayout* grille, int ligne,
     auto* date = new QHBoxLayout;
     date->addWidget(c.date);
     if (!indication.isEmpty()) date->addWidget(new QLabel(indication, parent));
+    // A date the calendar lacks is pointed out as it is typed; it is stored all the same.
+    auto* defaut = new QLabel(parent);
+    defaut->setObjectName(QStringLiteral("DefautDate"));
+    QPalette rouge = defaut->palette();
+    rouge.setColor(QPalette::WindowText, Qt::darkRed);
+    defaut->setPalette(rouge);
+    // Room for the longest remark from the start: the dialog keeps its size.
+    defaut->setMinimumWidth(defaut->fontMetrics().horizontalAdvance(
+        QStringLiteral("Le 31 septembre 2000 n'existe pas")));
+    date->addWidget(defaut);
     date->addStretch(1);
     grille->addLayout(date, ligne + 2, 1, 1, 2);
+    QObject::connect(c.date, &QLineEdit::textChanged, defaut, [defaut](const QString& t) {
+        defaut->setText(texteQt(DefautDateNaissance(texteModele(t))));
+    });
     return c;
 }
 
+bool VerifierNom(QWidget* parent, const ChampsEleve& champs) {
+    if (!champs.nom->text().isEmpty()) return true;
+    dialogues().information(parent, titreInformation(), texteQt(TexteNomObligatoire));
+    champs.nom->setFocus();
+    return false;
+}
+
 bool VerifierEleve(QWidget* parent, const ChampsEleve& champs, bool& conseilDonne) {
-    if (champs.nom->text().isEmpty()) {
-        dialogues().information(parent, titreInformation(), texteQt(TexteNomObligatoire));
-        champs.nom->setFocus();
-        return false;
-    }
+    if (!VerifierNom(parent, champs)) return false;
     if (champs.date->text().isEmpty() && !conseilDonne) {
         conseilDonne = true;
         dialogues().information(parent, titreInformation(), texteQt(TexteConseilDateNaissance));

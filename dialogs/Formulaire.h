@@ -26,7 +26,9 @@ QString TexteChamp(std::string_view cp1252);
 std::string TexteDuChamp(const QLineEdit* champ);
 
 // The three fields of a student, one row each in `grille` from row `ligne`: "Nom :",
-// "Prénom :", then `libelleDate` with `indication` after the date field when given.
+// "Prénom :", then `libelleDate` with `indication` after the date field when given. The
+// date field takes digits only; beside it, a red remark points out a date being typed that
+// the calendar lacks.
 struct ChampsEleve {
     QLineEdit* nom;
     QLineEdit* prenom;
@@ -40,6 +42,8 @@ ChampsEleve AjouterChampsEleve(QWidget* parent, QGridLayout* grille, int ligne,
 // The checks of a student about to be added: a name is required; a missing birth date is
 // pointed out once (`conseilDonne`). False, with the focus on the field, when refused.
 bool VerifierEleve(QWidget* parent, const ChampsEleve& champs, bool& conseilDonne);
+// The first of them alone, for a student whose name is corrected.
+bool VerifierNom(QWidget* parent, const ChampsEleve& champs);
 
 // The row OK, Cancel (with `annuler` for its caption) and Help at the bottom of a dialog;
 // Help shows `sujet`. OK and Cancel are connected to accept and reject unless told not to.

@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace quillora {
@@ -24,8 +25,13 @@ TDial08::TDial08(TClasse& classe, QWidget* parent) : QDialog(parent), classe_(cl
     AjouterBoutons(this, colonne, QStringLiteral("Dlg_ModifEleve")).ok->setDefault(true);
     choisir(liste_->currentIndex());
     connect(liste_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        stocker();
-        choisir(index);
+        if (stocker()) {
+            choisir(index);
+            return;
+        }
+        // The student shown stays, to be given back a name.
+        const QSignalBlocker bloque(liste_);
+        liste_->setCurrentIndex(affiche_ - 1);
     });
     Placer(this);
 }
@@ -38,18 +44,19 @@ void TDial08::choisir(int index) {
         champs_.Vider();
 }
 
-void TDial08::stocker() {
-    if (affiche_ < 1) return;
+bool TDial08::stocker() {
+    if (affiche_ < 1) return true;
+    if (!VerifierNom(this, champs_)) return false;
     classe_.RenseignerEleve(affiche_, TexteDuChamp(champs_.nom), TexteDuChamp(champs_.prenom),
                             TexteDuChamp(champs_.date));
     stocke_ = true;
     // The list shows the corrected name from now on.
     liste_->setItemText(affiche_ - 1, LigneEleve(classe_, affiche_));
+    return true;
 }
 
 void TDial08::accept() {
-    stocker();
-    QDialog::accept();
+    if (stocker()) QDialog::accept();
 }
 
 void TDial08::reject() {

@@ -19,7 +19,8 @@ public:
     void reject() override;
 
 private:
-    void stocker();
+    // False, after saying why, when the name shown is empty: nothing is stored then.
+    bool stocker();
     void choisir(int index);
 
     TClasse& classe_;

@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -113,21 +114,49 @@ TEST_F(Dialogues, AjouterInsererEtSupprimerUnEleve) {
     EXPECT_EQ(c.Eleve[2].Nom, "NOM2");
 }
 
+// A name emptied is refused, at a change of line as at OK, and the student stays shown.
 TEST_F(Dialogues, ModifierStockeAuChangementDeLigneEtAnnulerRepondOK) {
     TDial08 d(c);
+    d.show();
     auto* liste = w<QComboBox>(d, "Liste");
     liste->setCurrentIndex(1);
     saisir(d, "Nom", "");
     liste->setCurrentIndex(4);
+    EXPECT_EQ(liste->currentIndex(), 1);
+    clic(d, "OK");
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(dialogues.textes(), QStringList(2, texteQt(TexteNomObligatoire)));
+    EXPECT_EQ(d.focusWidget(), w(d, "Nom"));
+    EXPECT_EQ(c.Eleve[2].Nom, "NOM2");
+    saisir(d, "Nom", "durand");
+    liste->setCurrentIndex(4);
     saisir(d, "Nom", "oublie");
     clic(d, "Annuler");
     EXPECT_EQ(d.result(), QDialog::Accepted);
-    EXPECT_TRUE(c.Eleve[2].Nom.empty());
+    EXPECT_EQ(c.Eleve[2].Nom, "DURAND");
     EXPECT_EQ(c.Eleve[5].Nom, "NOM5");
 
     TDial08 rien(c);
     clic(rien, "Annuler");
     EXPECT_EQ(rien.result(), QDialog::Rejected);
+}
+
+// The birth date takes digits only; a day the calendar lacks is pointed out beside it as it
+// is typed, and stored as typed all the same.
+TEST_F(Dialogues, LaDateDeNaissanceNePrendQueDesChiffres) {
+    c.Eleve[1].DateNaissance = "3102199x"; // as a file may hold it
+    TDial08 d(c);
+    auto* defaut = w<QLabel>(d, "DefautDate");
+    EXPECT_EQ(w(d, "Date")->text(), "3102199x");
+    EXPECT_EQ(defaut->text(), "Date illisible");
+    saisir(d, "Date", "3/1.02-a1999");
+    EXPECT_EQ(w(d, "Date")->text(), "31021999");
+    EXPECT_EQ(defaut->text(), "Le 31 février 1999 n'existe pas");
+    clic(d, "OK");
+    EXPECT_EQ(c.Eleve[1].DateNaissance, "31021999");
+    EXPECT_TRUE(dialogues.affiches.empty());
+    saisir(d, "Date", "011");
+    EXPECT_TRUE(defaut->text().isEmpty());
 }
 
 TEST_F(Dialogues, CoefficientsEnGrilleDesMatieresEtPeriodesEnService) {
@@ -138,12 +167,29 @@ TEST_F(Dialogues, CoefficientsEnGrilleDesMatieresEtPeriodesEnService) {
     d.show();
     EXPECT_TRUE(d.Champ(2, 2)->isVisible());
     EXPECT_FALSE(d.Champ(1, 3)->isVisible() || d.Champ(3, 1)->isVisible());
-    d.Champ(1, 2)->setText("2.5");
+    // A comma typed is the decimal point; what cannot be read, or lies below 0, keeps the
+    // dialog open on its field, the class unchanged.
+    d.Champ(1, 2)->clear();
+    QTest::keyClicks(d.Champ(1, 2), QStringLiteral("2,5"));
     d.Champ(2, 1)->setText("deux");
+    d.Champ(2, 2)->setText("-2");
     d.accept();
+    d.Champ(2, 1)->setText("0");
+    d.accept();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(d.focusWidget(), d.Champ(2, 2));
+    EXPECT_EQ(double(c.Matiere[1].Coef[2]), 1.0);
+    EXPECT_EQ(
+        dialogues.textes(),
+        (QStringList{"Le coefficient doit être un nombre",
+                     "Le nombre -2.00 est en dehors du domaine de validité.\r( De 0 à 10 )"}));
+    d.Champ(2, 2)->setText("3");
+    d.accept();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_EQ(double(c.Matiere[1].Coef[1]), 1.25); // shown as 1.2, left untouched
     EXPECT_EQ(double(c.Matiere[1].Coef[2]), 2.5);
-    EXPECT_EQ(double(c.Matiere[2].Coef[1]), 1.0);
+    EXPECT_EQ(double(c.Matiere[2].Coef[1]), 0.0);
+    EXPECT_EQ(double(c.Matiere[2].Coef[2]), 3.0);
 }
 
 } // namespace
