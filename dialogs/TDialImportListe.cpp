@@ -65,10 +65,13 @@ QTableWidgetItem* lecture(const QString& texte) {
 
 } // namespace
 
-TDialImportListe::TDialImportListe(const TClasse& classe, bool majuscule, QWidget* parent)
+TDialImportListe::TDialImportListe(const TClasse& classe, bool majuscule, bool nouvelleClasse,
+                                   QWidget* parent)
     : QDialog(parent), classe_(classe), majuscule_(majuscule) {
-    setWindowTitle(QStringLiteral("Importer une liste d'élèves ( ") +
-                   texteQt(classe.AbrevClasse.view()) + QStringLiteral(" )"));
+    // A new class has no abbreviation yet: it is named after its file when it is saved.
+    setWindowTitle(nouvelleClasse ? QStringLiteral("Nouvelle classe depuis une liste d'élèves")
+                                  : QStringLiteral("Importer une liste d'élèves ( ") +
+                                        texteQt(classe.AbrevClasse.view()) + QStringLiteral(" )"));
     auto* plan = new QVBoxLayout(this);
 
     auto* ligneSource = new QHBoxLayout;
@@ -291,14 +294,17 @@ void TDialImportListe::majSorts() {
         const bool importe = l.sort == Sort::Importer || l.sort == Sort::Completer;
         ajoutes += l.sort == Sort::Importer;
         completes += l.sort == Sort::Completer;
-        // For a student already there, the box asks for his missing birth date.
+        // For a student already there, the box asks for his missing birth date. A row that
+        // cannot come in, nameless, twice in the list or beyond the places, shows an empty
+        // box the teacher cannot tick: it follows the row's corrections instead.
         const bool completable =
             l.deja > 0 && !l.date.empty() && classe_.Eleve[l.deja].DateNaissance.empty();
+        const bool libre =
+            l.deja > 0 ? completable : l.sort == Sort::Importer || l.sort == Sort::Ecarte;
         QTableWidgetItem* coche = tableau_->item(r, CImporter);
-        coche->setCheckState((l.deja > 0 ? l.completerDate : !l.ecartee) ? Qt::Checked
-                                                                         : Qt::Unchecked);
-        coche->setFlags(l.deja > 0 && !completable ? Qt::ItemIsUserCheckable
-                                                   : Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+        coche->setCheckState(importe ? Qt::Checked : Qt::Unchecked);
+        coche->setFlags(libre ? Qt::ItemIsUserCheckable | Qt::ItemIsEnabled
+                              : Qt::ItemIsUserCheckable);
         tableau_->item(r, CNumero)
             ->setText(l.sort == Sort::Importer    ? QString::number(classe_.NbEleve + ajoutes)
                       : l.sort == Sort::Completer ? QString::number(l.deja)

@@ -24,7 +24,9 @@ class TDialImportListe : public QDialog {
     Q_OBJECT
 
 public:
-    TDialImportListe(const TClasse& classe, bool majuscule, QWidget* parent = nullptr);
+    // `nouvelleClasse`: the list makes a new class rather than joining `classe`.
+    TDialImportListe(const TClasse& classe, bool majuscule, bool nouvelleClasse = false,
+                     QWidget* parent = nullptr);
 
     // Reads a list from its bytes; `source` says where they came from.
     void ChargerOctets(const std::string& octets, const QString& source);

@@ -37,7 +37,7 @@ void TChild::creerMenusClasse() {
     action("M28", QStringLiteral("&Modifier le nom d'un élève..."),
            QStringLiteral("Corriger le nom, le prénom ou la date de naissance d'un élève"),
            &TChild::MenuModifierEleve);
-    action("MImporterListe", QStringLiteral("&Importer une liste d'élèves..."),
+    action("MImporterListe", QStringLiteral("Importer une &liste d'élèves..."),
            QStringLiteral("Ajouter les élèves d'une liste venue d'un fichier ou d'un tableur"),
            &TChild::MenuImporterListe);
     menuClasse_->addSeparator();
@@ -57,7 +57,7 @@ void TChild::menusClasseAJour() {
 
 bool TChild::NouvelleClasse(const QString& dossier, QWidget* parent, bool depuisListe) {
     if (depuisListe) {
-        TDialImportListe d(Classe, Options.majuscule, parent);
+        TDialImportListe d(Classe, Options.majuscule, true, parent);
         if (dialogues().executer(d) != QDialog::Accepted) return false;
         // Only new students can come into an empty class.
         if (AppliquerImport(Classe, d.Lignes(), Options.majuscule).ajoutes == 0) return false;
@@ -138,7 +138,7 @@ void TChild::MenuParametresClasse() {
 void TChild::MenuImporterListe() {
     if (!VerifierSaisieFinie()) return;
     const auto etape = Etape(QStringLiteral("l'importation de la liste des élèves"), 1);
-    TDialImportListe d(Classe, Options.majuscule, this);
+    TDialImportListe d(Classe, Options.majuscule, false, this);
     if (dialogues().executer(d) != QDialog::Accepted) return;
     const BilanImport b = AppliquerImport(Classe, d.Lignes(), Options.majuscule);
     if (b.ajoutes + b.completes > 0) elevesChanges();

@@ -52,6 +52,14 @@ TEST_F(ImportListe, ProblemesMontresLigneParLigneEtChoixDuProfesseur) {
     EXPECT_EQ(cellule(3, 6), "plus de place dans la classe (45 élèves au plus) : non importé");
     EXPECT_EQ(d->Bilan()->text(), "2 élèves seront ajoutés (la classe en aura 45), 2 lignes non "
                                   "importées.");
+    // A box is ticked for a row that comes in, and for it alone.
+    auto coches = [this] {
+        QString t;
+        for (int r = 0; r < d->Tableau()->rowCount(); ++r)
+            t += d->Tableau()->item(r, 0)->checkState() == Qt::Checked ? 'x' : '-';
+        return t;
+    };
+    EXPECT_EQ(coches(), "x-x-");
 
     // The teacher skips the first row, asks for Martin's date and corrects the other date.
     d->Tableau()->item(0, 0)->setCheckState(Qt::Unchecked);
@@ -60,6 +68,7 @@ TEST_F(ImportListe, ProblemesMontresLigneParLigneEtChoixDuProfesseur) {
     EXPECT_EQ(cellule(3, 5), "7 août 2013");
     EXPECT_EQ(d->Bilan()->text(), "2 élèves seront ajoutés (la classe en aura 45), 1 date de "
                                   "naissance complétée, 1 ligne non importée.");
+    EXPECT_EQ(coches(), "-xxx");
 
     AppliquerImport(classe, d->Lignes(), true);
     EXPECT_EQ(classe.Eleve[2].DateNaissance, "05032012");
@@ -69,6 +78,9 @@ TEST_F(ImportListe, ProblemesMontresLigneParLigneEtChoixDuProfesseur) {
 
 TEST_F(ImportListe, PressePapiersEtColonnesChoisies) {
     d = std::make_unique<TDialImportListe>(classe, true);
+    EXPECT_EQ(d->windowTitle(), "Importer une liste d'élèves ( 4B )");
+    EXPECT_EQ(TDialImportListe(classe, true, true).windowTitle(),
+              "Nouvelle classe depuis une liste d'élèves");
     QApplication::clipboard()->setText(QStringLiteral("1\tDurand\tZoé\n2\tPetit\tLucas\n"));
     ASSERT_TRUE(d->ChargerPressePapiers());
     EXPECT_EQ(cellule(0, 3), "Durand");
