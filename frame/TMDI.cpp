@@ -437,7 +437,9 @@ void TMDI::MettreAJourMenuRecents() {
         QAction* a = actions_[QStringLiteral("MenuF%1").arg(i)];
         const QString nom = QString::fromStdString(Options.liste[i]);
         a->setVisible(!nom.isEmpty());
-        if (!nom.isEmpty()) a->setText(nom);
+        // A "&" of the path is shown, not taken for the letter of a shortcut.
+        if (!nom.isEmpty())
+            a->setText(QString(nom).replace(QLatin1Char('&'), QStringLiteral("&&")));
     }
 }
 

@@ -26,7 +26,7 @@ void TChild::creerMenusHistorique() {
 void TChild::majMenusHistorique() {
     const bool annuler = historique_.PeutAnnuler(), retablir = historique_.PeutRetablir();
     annuler_->setEnabled(annuler);
-    annuler_->setText(annuler ? QStringLiteral("&Annuler ") +
+    annuler_->setText(annuler ? QStringLiteral("A&nnuler ") +
                                     QString::fromStdString(historique_.NomAnnuler())
                               : QStringLiteral("Annuler"));
     retablir_->setEnabled(retablir);

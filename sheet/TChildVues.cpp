@@ -105,7 +105,9 @@ void TChild::TexteMenus() {
 
 void TChild::TexteMatieres() {
     for (int i = 1; i <= 3; ++i) {
-        menuM_[i]->setText(texteQt(Classe.Matiere[i].Nom));
+        // A "&" of the name is shown, not taken for the letter of a shortcut.
+        menuM_[i]->setText(
+            texteQt(Classe.Matiere[i].Nom).replace(QLatin1Char('&'), QStringLiteral("&&")));
         mpopup_[i + 4]->setText(menuM_[i]->text());
         const bool visible = i <= Classe.NbMatiere;
         menuM_[i]->setVisible(visible);

@@ -44,7 +44,7 @@ TEST_F(OptionsCadre, OkReCasesTheActiveClassAndRepaintsEverySheet) {
     EXPECT_EQ(notifications, (QList<QVariantList>{{6, 0, 0, 0}}));
     // The re-casing is a step of its own, undone back to the file as read.
     EXPECT_EQ(f->findChild<QAction*>("MAnnuler")->text(),
-              "&Annuler la mise en minuscules des noms");
+              "A&nnuler la mise en minuscules des noms");
     f->Annuler();
     EXPECT_EQ(f->Classe.Eleve[2].Nom.str(), "BERNARD");
     EXPECT_FALSE(f->Modifie);

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <map>
 
 #include "Cadre.h"
 #include "ConversionsQt.h"
@@ -94,6 +95,41 @@ TEST_F(Vues, LesMenusSuiventLaDivisionEtLesMatieres) {
     action(t->MenuPopup(), "MPopup5")->trigger();
     EXPECT_EQ(t->Classe.MatiereCourante, 1);
     EXPECT_TRUE(action(t->MenuAffichage(), "MenuM1")->isChecked());
+}
+
+// No two entries of one menu share the letter of their shortcut, save those the program has
+// always had; a "&" in a subject's or a file's name is shown, not taken for a shortcut.
+TEST_F(Vues, DeuxEntreesDUnMenuNePartagentPasLeurLettre) {
+    TChild* t = ouvrir(QStringLiteral("3A.cl3"), QStringLiteral("3A & B.cl3"));
+    t->Classe.Matiere[2].Nom = "SVT & Co";
+    t->TexteMatieres();
+    t->MenuTrierEleves();                    // something to undo
+    std::map<QString, QStringList> partages; // "menu/letter": the entries that share it
+    std::function<void(const QString&, const QList<QAction*>&)> parcourir =
+        [&](const QString& menu, const QList<QAction*>& actions) {
+            for (QAction* a : actions) {
+                if (a->isSeparator() || !a->isVisible()) continue;
+                const QString texte = a->text();
+                for (qsizetype i = texte.indexOf(QLatin1Char('&')); i >= 0 && i + 1 < texte.size();
+                     i = texte.indexOf(QLatin1Char('&'), i + 2))
+                    if (texte[i + 1] != QLatin1Char('&')) {
+                        partages[menu + QLatin1Char('/') + texte[i + 1].toLower()]
+                            << SansMnemonique(texte);
+                        break;
+                    }
+                if (a->menu()) parcourir(SansMnemonique(texte), a->menu()->actions());
+            }
+        };
+    parcourir(QStringLiteral("barre"), cadre->menuBar()->actions());
+    std::erase_if(partages, [](const auto& p) { return p.second.size() < 2; });
+    EXPECT_EQ(partages, (std::map<QString, QStringList>{
+                            {"Affichage/t", {"Trimestre 1", "Trimestre 2", "Trimestre 3"}},
+                            {"Fichier/a", {"Sauver sous...", "Aperçu avant impression"}},
+                            {"Fichier/o", {"Ouvrir...", "Configurer l'imprimante..."}},
+                            {"barre/n", {"Note", "Fenêtre"}}}));
+    EXPECT_EQ(SansMnemonique(action(t->MenuAffichage(), "MenuM2")->text()), "SVT & Co");
+    EXPECT_TRUE(SansMnemonique(cadre->Action(QStringLiteral("MenuF1"))->text())
+                    .endsWith(QStringLiteral("/3A & B.cl3")));
 }
 
 TEST_F(Vues, LesCommandesDeFichierSuiventLaFeuilleActive) {

@@ -29,12 +29,12 @@ TEST_F(Annuler, AnnulerEtRetablirDesSaisiesAvecLeursMenus) {
     taper({2, 3}, "3");
     taper({0, 2}, "2");
     QCoreApplication::processEvents(); // the typing shown
-    EXPECT_EQ(annuler->text(), "&Annuler la saisie du coefficient");
+    EXPECT_EQ(annuler->text(), "A&nnuler la saisie du coefficient");
 
     QSignalSpy notes(f.get(), &TChild::notification);
     annuler->trigger();
     EXPECT_EQ(retablir->text(), "&Rétablir la saisie du coefficient");
-    EXPECT_EQ(annuler->text(), "&Annuler la saisie de la note");
+    EXPECT_EQ(annuler->text(), "A&nnuler la saisie de la note");
     annuler->trigger();
     // The grade's cell and its averages are painted again (below the coefficients' row).
     const QRect eleves(0, point(0, 20).y(), vue()->width(), vue()->height());
@@ -85,7 +85,7 @@ TEST_F(Annuler, UneCommandeNommeSonEtape) {
     }};
     dialogues.reponses = {QMessageBox::Yes};
     f->SupprimerDevoir();
-    EXPECT_EQ(action("MAnnuler")->text(), "&Annuler la suppression du devoir 3");
+    EXPECT_EQ(action("MAnnuler")->text(), "A&nnuler la suppression du devoir 3");
 }
 
 } // namespace
