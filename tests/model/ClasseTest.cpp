@@ -70,14 +70,12 @@ TEST_F(Classe, NormalisationDesNoms) {
         {"éLODIE", false, "Élodie"},
         {"dupré", true, "DUPRÉ"},
         {"ñúñez", true, "ÑÚÑEZ"},
-        {"ANDRÉ", false, "André"},
         {"o'neil", false, "O'Neil"},
         {"D’ARTAGNAN", false, "D’Artagnan"},
         {"œdipe šž ÿves", true, "ŒDIPE ŠŽ ŸVES"},
         {"ŒUF ŠARŽ ŸVES ÝÞ ÀÖØ", false, "Œuf Šarž Ÿves Ýþ Àöø"},
         {"straße µ ×÷", true, "STRAßE µ ×÷"},
         {"A×B", false, "A×b"},
-        {"", false, ""},
     };
     for (const auto& [texte, majuscules, attendu] : cas)
         EXPECT_EQ(Utf8DepuisCp1252(NormaliserNom(cp1252(texte), majuscules)), attendu) << texte;
