@@ -135,10 +135,11 @@ QString TDialJournal::PageImprimee() const {
                        "width=\"100%\"><tr><th align=\"left\">Date et heure</th>"
                        "<th align=\"left\">Modification</th><th align=\"left\">Détail</th></tr>");
     for (const EntreeJournal* e : affichees())
-        html += QStringLiteral("<tr><td>") + qt(DateCourte(e->quand)).toHtmlEscaped() +
-                QStringLiteral("</td><td>") + qt(e->action).toHtmlEscaped() +
-                QStringLiteral("</td><td>") + qt(DetailEntree(e->ligne)).toHtmlEscaped() +
-                QStringLiteral("</td></tr>");
+        html += QStringLiteral("<tr><td style=\"white-space: nowrap\">") +
+                qt(DateCourte(e->quand)).toHtmlEscaped() +
+                QStringLiteral("</td><td style=\"white-space: nowrap\">") +
+                qt(e->action).toHtmlEscaped() + QStringLiteral("</td><td>") +
+                qt(DetailEntree(e->ligne)).toHtmlEscaped() + QStringLiteral("</td></tr>");
     return html + QStringLiteral("</table></body></html>");
 }
 
@@ -151,7 +152,7 @@ void TDialJournal::imprimer() {
     if (!dialogues().imprimer(&p, this)) return;
     QTextDocument page;
     QFont police = font();
-    police.setPointSizeF(9);
+    police.setPointSizeF(8);
     page.setDefaultFont(police);
     page.setHtml(PageImprimee());
     page.print(&p);

@@ -319,8 +319,13 @@ LectureJournal LireJournalOctets(const unsigned char* donnees, std::size_t taill
 
 LectureJournal LireJournal(const std::string& chemin) {
     std::string octets;
-    // One byte past the limit tells a journal over it from one that just reaches it.
-    if (const int code = LireFichierOrdinaire(chemin, LimiteJournal + 1, octets)) {
+    // The buffer is made as large as the file, not as the limit; one byte past the limit
+    // tells a journal over it from one that just reaches it.
+    std::size_t maximum = LimiteJournal + 1;
+    if (struct stat st{}; ::stat(chemin.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+                          static_cast<std::size_t>(st.st_size) < LimiteJournal)
+        maximum = static_cast<std::size_t>(st.st_size) + 1;
+    if (const int code = LireFichierOrdinaire(chemin, maximum, octets)) {
         LectureJournal r;
         r.erreur = code;
         r.existe = code != ENOENT;

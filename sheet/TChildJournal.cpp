@@ -285,9 +285,10 @@ void TChild::journalMiseDeCote(RaisonMiseDeCote raison) {
 }
 
 void TChild::journalEfface() {
+    const std::string chemin = FichierJournal();
     if (journal_) journal_->Fermer();
     // The class is gone from the disk at the teacher's word: its grades go with it.
-    if (!cheminJournal_.empty()) ::unlink(cheminJournal_.c_str());
+    if (!chemin.empty()) ::unlink(chemin.c_str());
     sansJournal_ = true;
 }
 
