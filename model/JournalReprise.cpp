@@ -200,15 +200,15 @@ JournalPrepare PreparerJournal(const std::string& chemin, const std::string& nom
         r.lecture = {};
         if (deCote.empty()) {
             r.chemin.clear();
-            r.messages.push_back("Le journal des modifications « " + nom +
-                                 " » ne peut pas être lu ni déplacé : les modifications de " +
+            r.messages.push_back("Le journal des modifications «\u00a0" + nom +
+                                 "\u00a0» ne peut pas être lu ni déplacé : les modifications de " +
                                  nomClasse + " ne seront pas journalisées ici.");
         } else {
-            r.messages.push_back("« " + nom +
-                                 " » n'est pas un fichier de journal lisible (un dossier, un "
+            r.messages.push_back("«\u00a0" + nom +
+                                 "\u00a0» n'est pas un fichier de journal lisible (un dossier, un "
                                  "tube ou un fichier protégé). Il a été mis de côté sous le nom "
-                                 "« " +
-                                 nomDe(deCote) + " » et un nouveau journal commence.");
+                                 "«\u00a0" +
+                                 nomDe(deCote) + "\u00a0» et un nouveau journal commence.");
         }
         return r;
     }
@@ -235,8 +235,9 @@ JournalPrepare PreparerJournal(const std::string& chemin, const std::string& nom
     }
     std::string texte;
     if (r.lecture.valides == 0)
-        texte = "« " + nom +
-                " » n'est pas un journal de Quillora (un fichier abîmé, ou d'un autre programme).";
+        texte =
+            "«\u00a0" + nom +
+            "\u00a0» n'est pas un journal de Quillora (un fichier abîmé, ou d'un autre programme).";
     else if (r.lecture.taille > LimiteJournal)
         texte = "Le journal des modifications de " + nomClasse +
                 " dépasse sa taille maximale de 64 Mo : sa fin (" + octets(perdus) +
@@ -245,11 +246,10 @@ JournalPrepare PreparerJournal(const std::string& chemin, const std::string& nom
         texte = "Le journal des modifications de " + nomClasse + " était abîmé : sa fin (" +
                 octets(perdus) + ") n'a pas pu être lue, sans doute une modification " +
                 "interrompue.";
-    texte += " Le journal tel qu'il était a été gardé sous le nom « " + nomDe(deCote) + " »";
-    texte += gardes > 0 && r.lecture.existe
-                 ? " ; ce qui le précède est conservé (" + std::to_string(gardes) +
-                       (gardes > 1 ? " enregistrements)." : " enregistrement).")
-                 : " et un nouveau journal commence.";
+    texte +=
+        " Le journal tel qu'il était a été gardé sous le nom «\u00a0" + nomDe(deCote) + "\u00a0»";
+    texte += gardes > 0 && r.lecture.existe ? " ; tout ce qui précède l'endroit abîmé est conservé."
+                                            : " et un nouveau journal commence.";
     r.messages.push_back(texte);
     return r;
 }
@@ -259,8 +259,8 @@ std::string QuestionReprise(const std::string& nom, const LectureJournal& l, con
     const std::string suite =
         "Récupérer " + modifications(b.n) + " " + periode(b.n, b.premiere, b.derniere) + " ?";
     if (r.nouvelle)
-        return "Nouvelle classe non enregistrée (« " + nom +
-               " ») : Quillora a été interrompu avant de l'enregistrer. " + suite;
+        return "Nouvelle classe non enregistrée («\u00a0" + nom +
+               "\u00a0») : Quillora a été interrompu avant de l'enregistrer. " + suite;
     return "Quillora a été interrompu avant d'enregistrer " + nom + ". " + suite;
 }
 
