@@ -49,6 +49,8 @@ std::unique_ptr<TMDI> DemarrerFenetre(const Lancement& l) {
         cadre->RetablirTitre();
         feuille = cadre->OuvrirClasse(fichier);
     }
+    // A new class lost to an interruption is offered before anything else is done.
+    cadre->ReprendreNouvellesClasses();
     // Asking the desktop and the print system takes longer than showing the class: it
     // waits until the class, or else the empty frame, is on the screen.
     const auto verifier = [] {

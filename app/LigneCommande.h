@@ -9,7 +9,7 @@
 
 namespace quillora {
 
-enum class ModeLancement { Fenetre, Version, Exporter, Pdf, Classement, Tableur, Erreur };
+enum class ModeLancement { Fenetre, Version, Exporter, Pdf, Classement, Tableur, Journal, Erreur };
 
 struct Vue {
     int matiere; // 1..4, 4 = synthesis
@@ -62,8 +62,13 @@ int ExecuterClassement(const Lancement& l, char separateurDecimal, std::ostream&
 // statuses of the export, 1 also when the workbook cannot be written.
 int ExecuterTableur(const Lancement& l, char separateurDecimal, std::ostream& erreurs);
 
-// Runs the modes that need no window (--version, --exporter, --classement, --tableur, and a
-// bad command line); empty for the others.
+// Writes the class's change log, newest first, one change per line of tab-separated fields
+// (ISO date and time, step, student, subject, period, assignment, old, new), UTF-8. The
+// exit statuses of the export; a damaged journal gives what could be read, and says so.
+int ExecuterJournal(const Lancement& l, std::ostream& sortie, std::ostream& erreurs);
+
+// Runs the modes that need no window (--version, --exporter, --classement, --tableur, --journal,
+// and a bad command line); empty for the others.
 std::optional<int> ExecuterSansFenetre(const Lancement& l, char separateurDecimal);
 
 // The settings file a launch reads: --config, else the usual place.

@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 
 #include "Classe.h"
+#include "JournalReprise.h"
 
 namespace quillora {
 
@@ -107,6 +108,10 @@ QString Plateforme::dossierConfiguration() {
 
 QString Plateforme::dossierDocuments() {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString Plateforme::dossierEtat() {
+    return QString::fromStdString(DossierEtatParDefaut());
 }
 
 QStringList Plateforme::dossiersDonnees() {

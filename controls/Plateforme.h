@@ -64,6 +64,9 @@ public:
     // The user's documents folder, home of the backup copies unless the settings name
     // another.
     virtual QString dossierDocuments();
+    // The user's state folder for this program (~/.local/state/quillora): the journals of
+    // classes never saved, or kept in a folder the program cannot write.
+    virtual QString dossierEtat();
     // The freedesktop data folders, the user's own first (~/.local/share, then the
     // system's): where file types, applications and icons are declared.
     virtual QStringList dossiersDonnees();

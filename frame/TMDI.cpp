@@ -354,6 +354,15 @@ TChild* TMDI::OuvrirClasse(const QString& nomFichier, bool depuisListe) {
         dialogues().erreur(this, titreErreur(), QString::fromStdString(r.erreur));
         return nullptr;
     }
+    installerFeuille(feuille);
+    // Over the class as saved, so that the teacher sees what recovering would change.
+    if (!nomFichier.isEmpty()) feuille->ReprendreJournal();
+    return feuille;
+}
+
+void TMDI::installerFeuille(TChild* feuille) {
+    connect(feuille, &TChild::fichiersRecentsChanges, this, &TMDI::MettreAJourMenuRecents,
+            Qt::UniqueConnection);
     connect(feuille, &TChild::periodeChangee, this, [this, feuille] {
         if (feuille == FeuilleActive())
             AfficherPeriode(&feuille->Classe, feuille->Classe.PeriodeCourante);
@@ -388,7 +397,6 @@ TChild* TMDI::OuvrirClasse(const QString& nomFichier, bool depuisListe) {
     feuille->setFocus();
     MettreAJourMenuFenetre(false);
     AfficherPeriode(&feuille->Classe, feuille->Classe.PeriodeCourante);
-    return feuille;
 }
 
 QString TMDI::dossierClasses() const {

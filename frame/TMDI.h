@@ -43,6 +43,8 @@ public:
     // already); null when it cannot be read, after saying why. An empty name makes a new
     // class: null when its dialog was cancelled; `depuisListe`, its students from a list.
     TChild* OuvrirClasse(const QString& nomFichier, bool depuisListe = false);
+    // Offers each new class that an interruption left unsaved in the state folder.
+    void ReprendreNouvellesClasses();
     void MettreAJourMenuRecents();
     void MettreAJourMenuFichier();
     void MettreAJourMenuFenetre(bool enFermeture);
@@ -71,6 +73,8 @@ protected:
 
 private:
     void creerMenus();
+    // A sheet's window in the area, its signals followed.
+    void installerFeuille(TChild* feuille);
     void creerPanneau();
     QToolButton* bouton(const char* nom, const QString& aide, const QIcon& icone,
                         const QString& texte, void (TMDI::*action)());

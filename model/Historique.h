@@ -28,6 +28,18 @@ public:
         int argEleve = 0;
     };
 
+    // A run of changed bytes of the record, as they were and as they became.
+    struct Morceau {
+        std::uint32_t debut = 0;
+        std::vector<unsigned char> avant, apres;
+    };
+    struct Etape {
+        std::string nom;
+        Contexte contexte;
+        std::vector<Morceau> morceaux;
+        std::size_t octets = 0;
+    };
+
     static constexpr std::size_t MaxEtapes = 500;
     static constexpr std::size_t MaxOctets = 64u << 20;
 
@@ -57,19 +69,12 @@ public:
 
     std::size_t NbEtapes() const { return etapes_.size(); }
     std::size_t Octets() const { return octets_; }
+    // The step that the last Fin added or Retablir redid, and the one Annuler just undid:
+    // what the class's journal records of them.
+    const Etape& DerniereFaite() const { return etapes_[position_ - 1]; }
+    const Etape& DerniereAnnulee() const { return etapes_[position_]; }
 
 private:
-    struct Morceau {
-        std::uint32_t debut = 0;
-        std::vector<unsigned char> avant, apres;
-    };
-    struct Etape {
-        std::string nom;
-        Contexte contexte;
-        std::vector<Morceau> morceaux;
-        std::size_t octets = 0;
-    };
-
     std::deque<Etape> etapes_;
     std::size_t position_ = 0; // steps applied: etapes_[position_ - 1] is undone first
     long sauve_ = 0;           // the position of the saved file; -1 when no position is

@@ -48,6 +48,9 @@ Resultat TChild::OuvrirFichier(const std::string& chemin) {
     const Resultat r = Classe.Charger();
     QApplication::restoreOverrideCursor();
     if (!r) return r;
+    // The journal's marks name the file as it lies on disk, before the names are re-cased.
+    sommeFichier_ = SommeImage(Classe);
+    preparerJournal();
     AjouterFichierRecent(Classe.NomFichier);
     emit fichiersRecentsChanges();
     cocherVue();
@@ -78,7 +81,8 @@ void TChild::majTitre() {
 
 void TChild::MarquerModifie() {
     if (historique_.EnCours()) {
-        historique_.Fin(Classe);
+        if (historique_.Fin(Classe))
+            journaliser(GenreEtape::Modification, historique_.DerniereFaite());
         majMenusHistorique();
     }
     Modifie = true;

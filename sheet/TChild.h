@@ -5,12 +5,15 @@
 #include <QCursor>
 #include <QMenu>
 #include <array>
+#include <memory>
 #include <optional>
 
 #include "Classe.h"
 #include "EtatFeuille.h"
 #include "GeometrieFeuille.h"
 #include "Historique.h"
+#include "Journal.h"
+#include "JournalReprise.h"
 #include "TEdition.h"
 
 class QPrinter;
@@ -65,6 +68,17 @@ public:
     void Annuler();
     void Retablir();
     const Historique& HistoriqueClasse() const { return historique_; }
+
+    // The class journal. Once the window is shown: tells what a damaged journal lost, and
+    // offers the steps an interruption left after the last save.
+    void ReprendreJournal();
+    // A new class rebuilt from its journal in the state folder, when the teacher says Oui
+    // (asked over `parent`); false otherwise.
+    bool RecupererNouvelleClasse(const std::string& journal, QWidget* parent);
+    // The change-log window.
+    void AfficherJournal();
+    // The journal's file, once there is one; everything queued is on disk on return.
+    std::string FichierJournal();
 
     // Typing on the sheet.
     bool SaisieEnCours() const { return !EditNote->isHidden(); }
@@ -244,6 +258,14 @@ private:
     void creerMenusHistorique();
     void majMenusHistorique();
     void montrerEtape(const Historique::Contexte& etape, int matiere, int periode);
+    void journaliser(GenreEtape genre, const Historique::Etape& etape);
+    void journalAjouter(EnregistrementJournal e);
+    void journalSauvegarde();
+    void journalMiseDeCote(RaisonMiseDeCote raison);
+    void journalEfface();
+    // Re-applies the journal's steps as undoable ones; how many could be.
+    std::size_t recuperer(const LectureJournal& l, const std::vector<std::size_t>& etapes);
+    void preparerJournal();
 
     QMenu* menuEdition_ = nullptr;
     QMenu* menuAffichage_ = nullptr;
@@ -277,6 +299,15 @@ private:
     QCursor pointeur_;              // the pointer over the cells
     bool fermetureOK_ = true;
     bool effacement_ = false;
+    // The journal: its writer, its file, the checksum of the class's file as last read or
+    // saved, what opening found in it until ReprendreJournal deals with it, and how many
+    // steps it holds past its last mark.
+    std::unique_ptr<Journal> journal_;
+    std::string cheminJournal_;
+    std::uint32_t sommeFichier_ = 0;
+    std::optional<JournalPrepare> journalLu_;
+    std::size_t etapesJournal_ = 0;
+    bool sansJournal_ = false;
 };
 
 } // namespace quillora

@@ -4,6 +4,7 @@
 #include "Dialogues.h"
 #include "LargeurNom.h"
 #include "Options.h"
+#include "Plateforme.h"
 #include "TChild.h"
 #include "TDial01.h"
 #include "TDial04.h"
@@ -76,6 +77,15 @@ bool TChild::NouvelleClasse(const QString& dossier, QWidget* parent, bool depuis
     // Undoing every change must not make the class look saved: it is in no file yet.
     historique_.MarquerJamaisSauve();
     preparerVue();
+    // Until its first save the class journals in the state folder, its whole record first.
+    cheminJournal_ = JournalNouvelleClasse(plateforme().dossierEtat().toStdString());
+    EnregistrementJournal creation;
+    creation.genre = GenreEnregistrement::Creation;
+    creation.quand = Maintenant();
+    creation.chemin = Classe.NomFichier;
+    const auto* octets = reinterpret_cast<const unsigned char*>(&Classe.Image());
+    creation.image.assign(octets, octets + TailleFichierClasse);
+    journalAjouter(std::move(creation));
     return true;
 }
 

@@ -11,7 +11,6 @@
 #include "ConversionsQt.h"
 #include "Dialogues.h"
 #include "ImpressionFeuille.h"
-#include "Plateforme.h"
 #include "Options.h"
 #include "Plateforme.h"
 #include "TChild.h"
@@ -35,6 +34,7 @@ bool TChild::Enregistrer(bool ajouterRecent) {
         return false;
     }
     MarquerSauve();
+    journalSauvegarde();
     if (ajouterRecent) {
         AjouterFichierRecent(Classe.NomFichier);
         emit fichiersRecentsChanges();
@@ -89,6 +89,7 @@ void TChild::EffacerFichier() {
                                fichier.errorString());
         return;
     }
+    journalEfface();
     effacement_ = true;
     // The frame's window around the sheet goes with it.
     if (QWidget* cadre = parentWidget(); cadre && cadre->inherits("QMdiSubWindow"))
@@ -126,6 +127,9 @@ void TChild::closeEvent(QCloseEvent* event) {
             return;
         }
     }
+    // Steps left after the last save were refused by the teacher (or undone back to it):
+    // they are not offered again at the next opening.
+    if (etapesJournal_ > 0) journalMiseDeCote(RaisonMiseDeCote::Fermeture);
     sauvegardeDeFermeture();
     emit fermeture();
     event->accept();

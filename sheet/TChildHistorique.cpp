@@ -19,6 +19,10 @@ void TChild::creerMenusHistorique() {
     retablir_->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(retablir_, &QAction::triggered, this, &TChild::Retablir);
+    QAction* journal = menuEdition_->addAction(QStringLiteral("&Journal des modifications..."));
+    journal->setObjectName(QStringLiteral("MJournal"));
+    journal->setStatusTip(QStringLiteral("Toutes les modifications de la classe, avec leur date"));
+    connect(journal, &QAction::triggered, this, &TChild::AfficherJournal);
     menuEdition_->addSeparator();
     majMenusHistorique();
 }
@@ -55,12 +59,14 @@ TChild::EtapeCommande TChild::Etape(const QString& nom, int code, int periode, i
 void TChild::Annuler() {
     if (!VerifierSaisieFinie() || !historique_.PeutAnnuler()) return;
     const Historique::Contexte& c = historique_.Annuler(Classe);
+    journaliser(GenreEtape::Annulation, historique_.DerniereAnnulee());
     montrerEtape(c, c.matiere, c.periode);
 }
 
 void TChild::Retablir() {
     if (!VerifierSaisieFinie() || !historique_.PeutRetablir()) return;
     const Historique::Contexte& c = historique_.Retablir(Classe);
+    journaliser(GenreEtape::Retablissement, historique_.DerniereFaite());
     montrerEtape(c, c.matiereApres, c.periodeApres);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTemporaryDir>
 
 #include "ClasseComplete.h"
 #include "LargeurNom.h"
@@ -58,6 +59,26 @@ void NoteValidee(benchmark::State& state) {
         Entree(f.EditNote);
         QApplication::processEvents();
     }
+}
+
+// The same with the class journal on: the step is recorded and handed to its writer thread.
+void NoteValideeJournal(benchmark::State& state) {
+    TChild& f = Feuille();
+    QTemporaryDir dossier;
+    f.Classe.NomFichier = dossier.filePath(QStringLiteral("classe.cl3")).toStdString();
+    int i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        f.Ligne = 1 + i % 12;
+        f.Colonne = 1 + i % 10;
+        f.OuvrirSaisie(QString::number(i++ % 20));
+        QApplication::processEvents();
+        state.ResumeTiming();
+        Entree(f.EditNote);
+        QApplication::processEvents();
+    }
+    f.FichierJournal();
+    f.Classe.NomFichier.clear();
 }
 
 void DessinComplet(benchmark::State& state) {
@@ -121,6 +142,7 @@ void Historique500(benchmark::State& state) {
 }
 
 BENCHMARK(NoteValidee)->Unit(benchmark::kMicrosecond);
+BENCHMARK(NoteValideeJournal)->Unit(benchmark::kMicrosecond);
 BENCHMARK(AnnulerRetablir)->Unit(benchmark::kMicrosecond);
 BENCHMARK(AnnulerRetablirTri)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Historique500)->Unit(benchmark::kMillisecond)->Iterations(1);

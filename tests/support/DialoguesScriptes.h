@@ -89,6 +89,7 @@ public:
     QTemporaryDir bac;
     QString configuration = bac.path() + QStringLiteral("/config/quillora");
     QString documents = bac.path() + QStringLiteral("/Documents");
+    QString etat = bac.path() + QStringLiteral("/state/quillora");
     QStringList donnees = {bac.path() + QStringLiteral("/local/share"),
                            bac.path() + QStringLiteral("/usr/share")};
 
@@ -110,6 +111,7 @@ public:
     QString cheminProgramme() override { return programme; }
     QString dossierConfiguration() override { return configuration; }
     QString dossierDocuments() override { return documents; }
+    QString dossierEtat() override { return etat; }
     QStringList dossiersDonnees() override { return donnees; }
 };
 

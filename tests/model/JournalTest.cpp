@@ -1,0 +1,312 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+
+#include "Fabrique.h"
+#include "Journal.h"
+#include "JournalReprise.h"
+#include "JournalTexte.h"
+
+using namespace quillora;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A class of three students and two dated assignments in Maths, trimester 1.
+std::unique_ptr<TClasse> classe() {
+    auto c = std::make_unique<TClasse>(
+        test::classeAvecNotes({{"12", "8"}, {"15", ""}, {"9", "11"}}, {1, 2}));
+    c->Eleve[1].Nom = "DUPONT";
+    c->Eleve[1].Prenom = cp1252("Léa");
+    c->Matiere[1].Nom = "Maths";
+    c->Devoir[1][1][1].Date = "05/12/2026";
+    return c;
+}
+
+// The step the undo history makes of `changer`, as the sheet journals it.
+EnregistrementJournal etape(TClasse& c, const char* nom, const std::function<void()>& changer,
+                            DateHeure quand = {2026, 12, 5, 14, 3, 27}) {
+    Historique h;
+    h.Debut(c, nom, {});
+    changer();
+    EnregistrementJournal e;
+    if (!h.Fin(c)) {
+        ADD_FAILURE() << "no step: " << nom;
+        return e;
+    }
+    e.quand = quand;
+    e.nom = nom;
+    e.contexte = h.DerniereFaite().contexte;
+    e.morceaux = h.DerniereFaite().morceaux;
+    e.lignes = LignesEtape(c, e.morceaux);
+    return e;
+}
+
+EnregistrementJournal marque(GenreEnregistrement g, std::uint32_t somme, DateHeure quand = {}) {
+    EnregistrementJournal e;
+    e.genre = g;
+    e.somme = somme;
+    e.quand = quand;
+    e.chemin = "/classes/3A.cl3";
+    return e;
+}
+
+std::string fichier(const std::vector<EnregistrementJournal>& v) {
+    std::string t = EnTeteJournal();
+    for (const auto& e : v) t += EncoderEnregistrement(e);
+    return t;
+}
+
+LectureJournal lire(const std::string& octets) {
+    return LireJournalOctets(reinterpret_cast<const unsigned char*>(octets.data()), octets.size());
+}
+
+class JournalTest : public test::ModeleTest {
+protected:
+    void SetUp() override {
+        test::ModeleTest::SetUp();
+        dossier = fs::temp_directory_path() / ("journal-" + std::to_string(::getpid()));
+        fs::remove_all(dossier);
+        fs::create_directories(dossier);
+    }
+    void TearDown() override {
+        fs::remove_all(dossier);
+        test::ModeleTest::TearDown();
+    }
+    fs::path dossier;
+};
+
+TEST_F(JournalTest, ChangeLinesNameWhoWhatAndHowForValuesOnly) {
+    auto c = classe();
+    const auto note = etape(*c, "la saisie de la note", [&] { c->Eleve[1].Note[1][1][1] = "14"; });
+    ASSERT_EQ(note.lignes.size(), 1u);
+    EXPECT_EQ(DetailEntree(note.lignes[0]),
+              "DUPONT Léa — Maths, Trim. 1, devoir du 5 déc. : 12 → 14");
+    const auto vide = etape(*c, "la saisie de la note", [&] { c->Eleve[2].Note[1][1][2] = "abs"; });
+    EXPECT_EQ(DetailEntree(vide.lignes.at(0)),
+              "ELEVE2 — Maths, Trim. 1, devoir n° 2 : (vide) → abs");
+
+    // Coefficients: an assignment's, and a subject's per period (a semester class here).
+    c->NbPeriode = 2;
+    const auto coef = etape(*c, "la saisie du coefficient", [&] { c->Devoir[1][1][2].Coef = 0.5; });
+    EXPECT_EQ(coef.lignes.at(0), (LigneJournal{"", "Maths", "Sem. 1", "devoir n° 2", "2", "0.5"}));
+    const auto matieres = etape(*c, "la modification des coefficients", [&] {
+        c->Matiere[1].Coef[2] = 3;
+        c->Matiere[2].Coef[1] = 4;
+    });
+    ASSERT_EQ(matieres.lignes.size(), 2u);
+    EXPECT_EQ(matieres.lignes[1].periode, "Sem. 1");
+    EXPECT_EQ(matieres.lignes[1].devoir, "");
+
+    // Grades that moved with their student are no change of value; a changed comment and
+    // the view shown make no line.
+    const auto tri = etape(*c, "le tri des élèves", [&] { std::swap(c->Eleve[1], c->Eleve[3]); });
+    EXPECT_TRUE(tri.lignes.empty());
+    const auto vue = etape(*c, "la modification d'un devoir", [&] {
+        c->Devoir[1][1][1].Commentaire = "Fractions";
+        c->PeriodeCourante = 2;
+    });
+    EXPECT_TRUE(vue.lignes.empty());
+
+    // An undo says the same lines backwards.
+    const auto inverse = MorceauxInverses(note.morceaux);
+    auto d = classe();
+    EXPECT_EQ(LignesEtape(*d, inverse).at(0).nouveau, "12");
+}
+
+TEST_F(JournalTest, RecordsReadBackAndADamagedTailKeepsWhatPrecedes) {
+    auto c = classe();
+    std::vector<EnregistrementJournal> v;
+    EnregistrementJournal creation = marque(GenreEnregistrement::Creation, 0);
+    const auto* b = reinterpret_cast<const unsigned char*>(&c->Image());
+    creation.image.assign(b, b + TailleFichierClasse);
+    v.push_back(creation);
+    v.push_back(etape(*c, "la saisie de la note", [&] { c->Eleve[3].Note[1][1][2] = "19.5"; }));
+    // A sort changes whole rows: its bytes are compressed.
+    v.push_back(etape(*c, "le tri des élèves", [&] { std::swap(c->Eleve[1], c->Eleve[3]); }));
+    v.push_back(marque(GenreEnregistrement::Sauvegarde, SommeImage(*c)));
+    v.push_back(marque(GenreEnregistrement::MiseDeCote, 77));
+    v.back().raison = RaisonMiseDeCote::Refus;
+    v.push_back(etape(*c, "la saisie de la note", [&] { c->Eleve[2].Note[1][1][1] = "7"; }));
+    v.back().etape = GenreEtape::Annulation;
+    const std::string octets = fichier(v);
+    EXPECT_LT(octets.size(), 6000u);
+
+    const LectureJournal l = lire(octets);
+    ASSERT_EQ(l.enregistrements.size(), v.size());
+    EXPECT_TRUE(l.Complet());
+    EXPECT_EQ(l.enregistrements[0].image, creation.image);
+    EXPECT_EQ(l.enregistrements[2].morceaux.size(), v[2].morceaux.size());
+    EXPECT_EQ(l.enregistrements[2].morceaux.back().apres, v[2].morceaux.back().apres);
+    EXPECT_EQ(l.enregistrements[4].raison, RaisonMiseDeCote::Refus);
+    EXPECT_EQ(l.enregistrements[5].etape, GenreEtape::Annulation);
+    EXPECT_EQ(l.enregistrements[5].lignes, v[5].lignes);
+
+    // Torn anywhere in the last record, or with one of its bytes flipped: the others stay.
+    const std::size_t debut = octets.size() - EncoderEnregistrement(v.back()).size();
+    for (std::size_t n = debut; n < octets.size(); ++n) {
+        const LectureJournal coupe = lire(octets.substr(0, n));
+        ASSERT_EQ(coupe.enregistrements.size(), v.size() - 1) << n;
+        EXPECT_EQ(coupe.valides, debut);
+        std::string abime = octets;
+        abime[n] = static_cast<char>(abime[n] ^ 0x20);
+        EXPECT_EQ(lire(abime).enregistrements.size(), v.size() - 1) << n;
+    }
+    std::string autre = octets;
+    autre[0] = 'X';
+    EXPECT_EQ(lire(autre).valides, 0u);
+}
+
+TEST_F(JournalTest, PendingStepsApplyOnlyToTheStateTheyCameFrom) {
+    auto c = classe();
+    const auto fichierSauve = c->Image();
+    std::vector<EnregistrementJournal> v{marque(GenreEnregistrement::Creation, 1),
+                                         marque(GenreEnregistrement::Sauvegarde, SommeImage(*c))};
+    v.push_back(etape(*c, "la saisie de la note", [&] { c->Eleve[1].Note[1][1][2] = "20"; }));
+    v.push_back(marque(GenreEnregistrement::Reprise, 0));
+    v.push_back(etape(*c, "l'ajout d'un élève", [&] { c->NbEleve = 4; }));
+    const LectureJournal l = lire(fichier(v));
+    const EtatReprise r = AnalyserReprise(l);
+    EXPECT_EQ(r.marque, 1u);
+    EXPECT_EQ(r.somme, SommeImage(fichierSauve));
+    EXPECT_EQ(r.etapes, (std::vector<std::size_t>{2, 4}));
+
+    auto recupere = std::make_unique<ImageClasse>(fichierSauve);
+    for (std::size_t i : r.etapes) ASSERT_TRUE(AppliquerEtape(*recupere, l.enregistrements[i]));
+    EXPECT_EQ(std::memcmp(recupere.get(), &c->Image(), TailleFichierClasse), 0);
+    // Applied twice, the second step no longer finds its old bytes.
+    EXPECT_FALSE(AppliquerEtape(*recupere, l.enregistrements[4]));
+    // A step that would leave a record no file may hold is refused, the class untouched.
+    EnregistrementJournal faux = l.enregistrements[4];
+    faux.morceaux[0].apres.assign(faux.morceaux[0].apres.size(), 200);
+    auto avant = std::make_unique<ImageClasse>(fichierSauve);
+    faux.morceaux[0].avant.assign(reinterpret_cast<unsigned char*>(avant.get()) +
+                                      faux.morceaux[0].debut,
+                                  reinterpret_cast<unsigned char*>(avant.get()) +
+                                      faux.morceaux[0].debut + faux.morceaux[0].avant.size());
+    EXPECT_FALSE(AppliquerEtape(*avant, faux));
+    EXPECT_EQ(std::memcmp(avant.get(), &fichierSauve, TailleFichierClasse), 0);
+
+    // The question counts them and dates them.
+    EXPECT_EQ(QuestionReprise("3A.cl3", l, r),
+              "Quillora a été interrompu avant d'enregistrer 3A.cl3. Récupérer les 2 "
+              "modifications faites le 5 décembre 2026 à 14 h 03 ?");
+}
+
+TEST_F(JournalTest, TheLogListsNewestFirstAndSaysWhatNeverReachedTheFile) {
+    auto c = classe();
+    std::vector<EnregistrementJournal> v{marque(GenreEnregistrement::Creation, 1)};
+    v.push_back(etape(*c, "la saisie de la note", [&] { c->Eleve[1].Note[1][1][1] = "14"; },
+                      {2026, 12, 5, 14, 3, 27}));
+    v.push_back(etape(*c, "le tri des élèves", [&] { std::swap(c->Eleve[1], c->Eleve[2]); },
+                      {2026, 12, 5, 14, 5, 0}));
+    v.back().etape = GenreEtape::Annulation;
+    v.push_back(marque(GenreEnregistrement::MiseDeCote, 1));
+    v.push_back(etape(*c, "l'ajout d'un élève", [&] { c->NbEleve = 4; }, {2026, 12, 6, 8, 0, 9}));
+    v.back().etape = GenreEtape::Retablissement;
+    std::string texte;
+    for (const EntreeJournal& e : EntreesJournal(lire(fichier(v)))) texte += LigneTabulee(e) + "\n";
+    EXPECT_EQ(texte,
+              "2026-12-06T08:00:09\tRétablissement de l'ajout d'un élève\t\t\t\t\t\t\n"
+              "2026-12-05T14:05:00\tAnnulation du tri des élèves (non enregistrée)\t\t\t\t\t\t\n"
+              "2026-12-05T14:03:27\tSaisie de la note (non enregistrée)\tDUPONT Léa\tMaths\tTrim. "
+              "1\tdevoir du 5 déc.\t12\t14\n");
+    EXPECT_EQ(ActionEtape(GenreEtape::Modification, "l'insertion d'un élève"),
+              "Insertion d'un élève");
+    EXPECT_EQ(ActionEtape(GenreEtape::Annulation, "la saisie du coefficient"),
+              "Annulation de la saisie du coefficient");
+}
+
+TEST_F(JournalTest, TheWriterLocksAppendsAndMovesItsFile) {
+    const std::string chemin = (dossier / "3A.cl3.journal").string();
+    Journal j;
+    std::string raison;
+    ASSERT_TRUE(j.Ouvrir(chemin, raison)) << raison;
+    auto c = classe();
+    j.Ajouter(marque(GenreEnregistrement::Creation, 5));
+    j.Ajouter(etape(*c, "la saisie de la note", [&] { c->Eleve[1].Note[1][1][1] = "3"; }));
+    j.Attendre();
+    EXPECT_EQ(LireJournal(chemin).enregistrements.size(), 2u);
+
+    // A second writer, as a second program would be, is refused and told why.
+    Journal autre;
+    bool occupe = false;
+    EXPECT_FALSE(autre.Ouvrir(chemin, raison, &occupe));
+    EXPECT_TRUE(occupe);
+    EXPECT_TRUE(PreparerJournal(chemin, "3A.cl3").occupe);
+
+    // Moved beside a first save: a journal already there is set aside, not overwritten.
+    const std::string nouveau = (dossier / "B.cl3.journal").string();
+    std::ofstream(nouveau) << "ancien";
+    ASSERT_TRUE(j.Deplacer(nouveau, false, raison)) << raison;
+    j.Ajouter(marque(GenreEnregistrement::Sauvegarde, 6));
+    j.Fermer();
+    EXPECT_FALSE(fs::exists(chemin));
+    EXPECT_EQ(LireJournal(nouveau).enregistrements.size(), 3u);
+    int deCote = 0;
+    for (const auto& f : fs::directory_iterator(dossier))
+        deCote += f.path().filename().string().rfind("B.cl3.journal.ancien-", 0) == 0;
+    EXPECT_EQ(deCote, 1);
+}
+
+TEST_F(JournalTest, WhatCannotBeReadIsSetAsideAndSaid) {
+    auto c = classe();
+    const std::string chemin = (dossier / "3A.cl3.journal").string();
+    std::vector<EnregistrementJournal> v{marque(GenreEnregistrement::Creation, 1)};
+    v.push_back(etape(*c, "la saisie de la note", [&] { c->Eleve[1].Note[1][1][1] = "14"; }));
+    const std::string octets = fichier(v);
+    std::ofstream(chemin, std::ios::binary) << octets.substr(0, octets.size() - 3);
+    JournalPrepare p = PreparerJournal(chemin, "3A.cl3");
+    ASSERT_EQ(p.messages.size(), 1u);
+    EXPECT_NE(p.messages[0].find("sa fin (" +
+                                 std::to_string(octets.size() - 3 - fichier({v[0]}).size()) +
+                                 " octets) n'a pas pu être lue"),
+              std::string::npos)
+        << p.messages[0];
+    EXPECT_EQ(p.lecture.enregistrements.size(), 1u);
+    EXPECT_TRUE(LireJournal(chemin).Complet());
+    EXPECT_EQ(LireJournal(chemin).enregistrements.size(), 1u);
+
+    // A folder, then a FIFO, in the journal's place.
+    for (int genre = 0; genre < 2; ++genre) {
+        fs::remove_all(chemin);
+        if (genre == 0)
+            fs::create_directory(chemin);
+        else
+            ASSERT_EQ(::mkfifo(chemin.c_str(), 0600), 0);
+        p = PreparerJournal(chemin, "3A.cl3");
+        ASSERT_EQ(p.messages.size(), 1u) << genre;
+        EXPECT_NE(p.messages[0].find("mis de côté sous le nom"), std::string::npos);
+        EXPECT_FALSE(fs::exists(chemin));
+        Journal j;
+        std::string raison;
+        EXPECT_TRUE(j.Ouvrir(p.chemin, raison)) << raison;
+    }
+}
+
+TEST_F(JournalTest, CompactingKeepsTheLogAndTheStepsStillToRecover) {
+    auto c = classe();
+    std::vector<EnregistrementJournal> v{marque(GenreEnregistrement::Creation, 1)};
+    for (int i = 0; i < 40; ++i)
+        v.push_back(etape(*c, "le tri des élèves", [&] { std::swap(c->Eleve[1], c->Eleve[2]); }));
+    v.push_back(etape(*c, "la saisie de la note", [&] { c->Eleve[3].Note[1][1][1] = "2"; }));
+    v.push_back(marque(GenreEnregistrement::Sauvegarde, 2));
+    v.push_back(etape(*c, "la saisie de la note", [&] { c->Eleve[3].Note[1][1][1] = "4"; }));
+    const std::string chemin = (dossier / "3A.cl3.journal").string();
+    const std::string octets = fichier(v);
+    std::ofstream(chemin, std::ios::binary) << octets;
+    std::string raison;
+    ASSERT_TRUE(CompacterJournal(chemin, raison)) << raison;
+    const LectureJournal l = LireJournal(chemin);
+    EXPECT_LT(l.taille, octets.size() / 2);
+    ASSERT_EQ(l.enregistrements.size(), v.size());
+    EXPECT_TRUE(l.enregistrements[41].compacte && l.enregistrements[41].morceaux.empty());
+    EXPECT_FALSE(l.enregistrements.back().compacte);
+    EXPECT_EQ(EntreesJournal(l).size(), EntreesJournal(lire(octets)).size());
+    EXPECT_EQ(EntreesJournal(l)[1].ligne.nouveau, "2");
+}
+
+} // namespace
