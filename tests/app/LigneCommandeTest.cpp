@@ -36,6 +36,13 @@ TEST(LigneCommande, AnalyseDesModes) {
     EXPECT_EQ(l.mode, ModeLancement::Fenetre);
     EXPECT_EQ(l.autres, std::vector<std::string>{"/home/prof/3a.cl3"});
 
+    // After "--" every argument is a file, dashes or not.
+    l = AnalyserLigneCommande({"--", "-x.cl3", "--version"});
+    EXPECT_EQ(l.mode, ModeLancement::Fenetre);
+    EXPECT_EQ(l.autres, (std::vector<std::string>{"-x.cl3", "--version"}));
+    l = AnalyserLigneCommande({"--tableur", "--config", "q.ini", "--", "-a.cl3", "--"});
+    EXPECT_EQ(l.fichier + " " + l.sortie, "-a.cl3 --");
+
     // Each line breaks one rule of the command line.
     for (const char* ligne :
          {"--exporter", "--exporter a.cl3 b.cl3", "--exporter a.cl3 --vue 5,1",
@@ -157,8 +164,8 @@ TEST(LigneCommande, UnPdfEstEcritEntierOuPasDuToutEtJamaisSurLaClasse) {
         {tube, "timeout 60", creer + tube + "\". Ce n'est pas un fichier ordinaire.", 1},
         // A file size limit stands in for a full disk.
         {ancien, "ulimit -f 8; trap '' XFSZ;", creer + ancien + "\". ", 1},
-        {classe, "", "quillora : la sortie « " + classe, 2},
-        {lien, "", "quillora : la sortie « " + lien, 2},
+        {classe, "", creer + classe + "\". C'est le fichier de la classe ; il n'est pas", 2},
+        {lien, "", creer + lien + "\". C'est le fichier de la classe ; il n'est pas", 2},
     };
     for (const auto& [sortie, avant, erreur, code] : cas) {
         const Execution r = executer({"--pdf", classe, sortie}, avant);
@@ -174,5 +181,57 @@ TEST(LigneCommande, UnPdfEstEcritEntierOuPasDuToutEtJamaisSurLaClasse) {
     const std::string pdf = contenu(ancien);
     EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
     EXPECT_NE(pdf.find("%%EOF", pdf.size() - 8), std::string::npos);
+    fs::remove_all(dossier);
+}
+
+// No door writes over the class or its .bak twin, under their names or through a link.
+TEST(LigneCommande, AucuneSortieNeRemplaceLaClasseNiSaCopieDeSecours) {
+    fs::remove_all(dossier);
+    fs::create_directories(dossier);
+    const std::string classe = dossier / "3A.cl3", bak = dossier / "3A.bak";
+    fs::copy_file(exemple, classe);
+    fs::copy_file(exemple, bak);
+    fs::create_symlink(classe, dossier / "lien.xlsx");
+    fs::create_hard_link(bak, dossier / "dur.pdf");
+    const std::string surClasse = "C'est le fichier de la classe ; il n'est pas remplacé.";
+    const std::string surBak =
+        "C'est la copie de secours (.bak) de la classe ; elle n'est pas remplacée.";
+    std::vector<std::string> modes{"--tableur"};
+    if (QUILLORA_PDF) modes.push_back("--pdf");
+    for (const std::string& mode : modes)
+        for (const auto& [sortie, raison] : {std::pair{classe, surClasse}, std::pair{bak, surBak},
+                                             std::pair{(dossier / "lien.xlsx").string(), surClasse},
+                                             std::pair{(dossier / "dur.pdf").string(), surBak}}) {
+            const Execution r = executer({mode, classe, sortie});
+            EXPECT_EQ(r.code, 2) << mode << ' ' << sortie;
+            EXPECT_EQ(r.erreurs,
+                      "Impossible de créer le fichier \"" + sortie + "\". " + raison + "\n");
+        }
+    EXPECT_TRUE(contenu(classe) == contenu(exemple) && contenu(bak) == contenu(exemple));
+    fs::remove_all(dossier);
+}
+
+// The workbook needs no temporary folder, takes the longest names Linux allows, leaves nothing
+// beside itself, and says its failures in French only: the library's own lines stay unseen.
+TEST(LigneCommande, LeClasseurNeLaisseRienEtNeParleQueFrancais) {
+    fs::remove_all(dossier);
+    const fs::path sorties = dossier / "sorties";
+    fs::create_directories(sorties);
+    const std::string nom = "-" + std::string(249, 'c') + ".xlsx";
+    const Execution r = executer({"--tableur", "--", exemple, nom},
+                                 "cd " + sorties.string() + " && TMPDIR=/nulle/part");
+    EXPECT_EQ(r.code, 0) << r.erreurs;
+    EXPECT_EQ(r.erreurs, "");
+    EXPECT_EQ(contenu(sorties / nom).rfind("PK", 0), 0u);
+
+    // A file size limit stands in for a full disk.
+    const std::string petit = sorties / "petit.xlsx";
+    const Execution plein = executer({"--tableur", exemple, petit}, "ulimit -f 8; trap '' XFSZ;");
+    EXPECT_EQ(plein.code, 1);
+    EXPECT_EQ(plein.erreurs, "Impossible de créer le fichier \"" + petit +
+                                 "\". Le fichier dépasse la taille permise.\n");
+    std::vector<std::string> restes;
+    for (const auto& e : fs::directory_iterator(sorties)) restes.push_back(e.path().filename());
+    EXPECT_EQ(restes, std::vector<std::string>{nom});
     fs::remove_all(dossier);
 }
