@@ -60,13 +60,26 @@ TEST_F(Fichiers, SauverSauverSousEtEffacer) {
     EXPECT_EQ(octets(nouveau), cl3);
     EXPECT_EQ(QString::fromStdString(Options.liste[1]), nouveau);
 
-    // A save that fails is reported and leaves the sheet modified.
+    // A save that fails is reported and leaves the sheet modified; when the .bak twin could
+    // be written all the same, the teacher learns that the grades are there.
     f->MarquerModifie();
     f->Classe.NomFichier = dossier.filePath(QStringLiteral("absent/3A.cl3")).toStdString();
     EXPECT_FALSE(f->EnregistrerAvecCopie());
     EXPECT_TRUE(f->Modifie);
     EXPECT_TRUE(
         dialogues.textes().last().startsWith(QStringLiteral("Impossible de créer le fichier \"")));
+    EXPECT_FALSE(dialogues.textes().join(u' ').contains(QStringLiteral("copie de secours")));
+    QDir(dossier.path()).mkdir(QStringLiteral("dossier.cl3"));
+    f->Classe.NomFichier = dossier.filePath(QStringLiteral("dossier.cl3")).toStdString();
+    dialogues.affiches.clear();
+    EXPECT_FALSE(f->EnregistrerAvecCopie());
+    EXPECT_EQ(dialogues.textes(),
+              QStringList{QStringLiteral("Impossible de créer le fichier \"") +
+                          dossier.filePath(QStringLiteral("dossier.cl3")) +
+                          QStringLiteral("\". C'est un dossier, pas un fichier.\r\rLes notes sont "
+                                         "en sécurité dans la copie de secours :\r") +
+                          dossier.filePath(QStringLiteral("dossier.bak"))});
+    EXPECT_EQ(octets(dossier.filePath(QStringLiteral("dossier.bak"))).size(), 76632);
 
     // Deleting asks first, never offers to save or copy, and keeps the .bak.
     f->Classe.NomFichier = a.toStdString();
@@ -241,4 +254,67 @@ TEST_F(Fichiers, LaFenetreSuitLesReglesDeLecture) {
     ASSERT_EQ(dialogues.nombre(QStringLiteral("erreur")), 1);
     EXPECT_TRUE(dialogues.affiches.back().texte.endsWith(
         QStringLiteral("\". Ce n'est pas un fichier ordinaire.")));
+}
+
+// No command of the window writes over the class or its .bak twin, whatever name or link the
+// teacher gives; the question about replacing a file is about the file that will be written;
+// a print to a file says where it went.
+TEST_F(Fichiers, LesSortiesNeRemplacentNiLaClasseNiSaCopieDeSecours) {
+    TChild* f = ouvrir(QStringLiteral("3A.cl3"), QStringLiteral("3A.cl3"));
+    const QString classe = dossier.filePath(QStringLiteral("3A.cl3"));
+    const QString bak = dossier.filePath(QStringLiteral("3A.bak"));
+    QFile::copy(classe, bak);
+    const QByteArray avant = octets(classe);
+    QFile::link(classe, dossier.filePath(QStringLiteral("lien.xlsx")));
+    QFile::link(bak, dossier.filePath(QStringLiteral("lien.csv")));
+    QFile::link(bak, dossier.filePath(QStringLiteral("3A.pdf"))); // where printing goes
+    const QString surClasse =
+        QStringLiteral("C'est le fichier de la classe ; il n'est pas remplacé.");
+    const QString surBak =
+        QStringLiteral("C'est la copie de secours (.bak) de la classe ; elle n'est pas remplacée.");
+    QAction* exporter = f->MenuEdition()->findChild<QAction*>(QStringLiteral("MTableur"));
+    dialogues.fichiers = {dossier.filePath(QStringLiteral("lien.xlsx")),
+                          dossier.filePath(QStringLiteral("lien.csv"))};
+    exporter->trigger();
+    exporter->trigger();
+    cadre->Action(QStringLiteral("M18"))->trigger();
+    // The file and print dialogs leave empty entries among the texts shown.
+    const auto ecrits = [&] {
+        QStringList l = dialogues.textes();
+        l.removeAll(QString());
+        return l;
+    };
+    const auto refus = [&](const QString& nom, const QString& raison) {
+        return QStringLiteral("Impossible de créer le fichier \"") + dossier.filePath(nom) +
+               QStringLiteral("\". ") + raison;
+    };
+    EXPECT_EQ(ecrits(), (QStringList{refus(QStringLiteral("lien.xlsx"), surClasse),
+                                     refus(QStringLiteral("lien.csv"), surBak),
+                                     refus(QStringLiteral("3A.pdf"), surBak)}));
+    EXPECT_TRUE(octets(classe) == avant && octets(bak) == avant);
+
+    // "3A.cl3" typed: the workbook is 3A.cl3.xlsx, and only that file is asked about.
+    dialogues.affiches.clear();
+    dialogues.fichiers = {classe};
+    exporter->trigger();
+    EXPECT_EQ(ecrits(), QStringList{});
+    EXPECT_TRUE(QFile::resize(dossier.filePath(QStringLiteral("3A.cl3.xlsx")), 0));
+    dialogues.fichiers = {classe, classe};
+    dialogues.reponses = {QMessageBox::No, QMessageBox::Yes};
+    exporter->trigger();
+    const QString question = QStringLiteral("Le fichier ") +
+                             dossier.filePath(QStringLiteral("3A.cl3.xlsx")) +
+                             QStringLiteral(" existe déjà.\rVoulez-vous le remplacer ?");
+    EXPECT_EQ(ecrits(), (QStringList{question, question}));
+    EXPECT_TRUE(octets(dossier.filePath(QStringLiteral("3A.cl3.xlsx"))).startsWith("PK"));
+    EXPECT_EQ(octets(classe), avant);
+
+    // Printed to a file: once it is written, where it is.
+    QFile::remove(dossier.filePath(QStringLiteral("3A.pdf")));
+    dialogues.affiches.clear();
+    cadre->Action(QStringLiteral("M18"))->trigger();
+    EXPECT_EQ(ecrits(), QStringList{QStringLiteral("Le fichier ") +
+                                    dossier.filePath(QStringLiteral("3A.pdf")) +
+                                    QStringLiteral(" est créé.")});
+    EXPECT_TRUE(octets(dossier.filePath(QStringLiteral("3A.pdf"))).startsWith("%PDF"));
 }
