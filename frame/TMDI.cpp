@@ -18,6 +18,7 @@
 #include "FenetreStatistique.h"
 #include "IconesBoutons.h"
 #include "Internet.h"
+#include "Mosaique.h"
 #include "Options.h"
 #include "Pictogrammes.h"
 #include "PlacementFenetres.h"
@@ -197,7 +198,7 @@ void TMDI::creerMenus() {
         }
     });
     ajouter(menuFenetre_, "MMosaiqueV", QStringLiteral("Mosaïque &verticale"),
-            [this] { zone_->tileSubWindows(); });
+            [this] { DisposerEnMosaique(zone_); });
     ajouter(menuFenetre_, "MCascade", QStringLiteral("&Cascade"), [this] { cascade(); });
     ajouter(menuFenetre_, "MIcone", QStringLiteral("&Arranger les icones"),
             [this] { arrangerIcones(); });
@@ -485,16 +486,22 @@ void TMDI::remplirMenuFenetre() {
 void TMDI::placer(QMdiSubWindow* fenetre, QMdiSubWindow* avant) {
     auto* feuille = qobject_cast<TChild*>(fenetre->widget());
     const QSize zone = zone_->viewport()->size();
+    // Under a maximised window the frame maximises the new one too. It is placed first as
+    // an ordinary window, so that its borders are measured and restoring it later gives
+    // that place; maximised only then, it fills the frame.
+    const bool agrandie = avant && avant->isMaximized();
     // Laid out once at the area's size, to learn what its borders, title and scroll bars
     // take around the sheet.
     fenetre->resize(zone);
     fenetre->show();
+    if (fenetre->isMaximized()) fenetre->showNormal();
     if (QLayout* l = fenetre->layout()) l->activate();
     const QSize bords = fenetre->size() - feuille->viewport()->size();
     std::optional<QRect> apres;
     if (avant && !avant->isMaximized() && !avant->isMinimized()) apres = avant->geometry();
     fenetre->setGeometry(
         PlaceNouvelleFenetre(zone, feuille->TailleFeuille() + bords, apres, pasCascade(fenetre)));
+    if (agrandie) fenetre->showMaximized();
 }
 
 int TMDI::pasCascade(QMdiSubWindow* fenetre) {
