@@ -192,6 +192,49 @@ int nommer(int fd, int dossier, const std::string& nom) {
     return ::linkat(AT_FDCWD, soi.c_str(), dossier, nom.c_str(), AT_SYMLINK_FOLLOW);
 }
 
+// What ecrireEtPlacer returns when the folder's file system cannot make or name a nameless
+// file: the write is to be done again under a name.
+constexpr int SansNom = -2;
+
+// Writes the bytes to a new file of `dossier` and puts it in place as `nom`; 0, or the errno
+// of the failure. Nameless (`anonyme`) until complete, so that a write killed half-way
+// leaves nothing; otherwise under an unfinished name from the start.
+int ecrireEtPlacer(int dossier, const std::string& nom, mode_t mode, const void* donnees,
+                   std::size_t taille, bool anonyme) {
+    std::string provisoire;
+    const int fd = anonyme ? ::openat(dossier, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600)
+                           : creerProvisoire(dossier, provisoire);
+    if (fd < 0) return anonyme ? SansNom : errno;
+    const Descripteur fichier(fd);
+    const auto abandonner = [&](int code) {
+        if (!provisoire.empty()) ::unlinkat(dossier, provisoire.c_str(), 0);
+        return code;
+    };
+    // Held until the file is in place: the sign, for a cleaner, that its writer is alive.
+    ::flock(fichier, LOCK_EX);
+    ::fchmod(fichier, mode);
+    if (!toutEcrire(fichier, static_cast<const char*>(donnees), taille) || ::fsync(fichier) != 0)
+        return abandonner(errno);
+    if (anonyme) {
+        // A new file simply takes its name; replacing one takes a rename, and a rename a name.
+        for (int essai = 0; provisoire.empty(); ++essai) {
+            std::string essaiNom = essai == 0 ? nom : nomProvisoire();
+            if (nommer(fichier, dossier, essaiNom) == 0) {
+                if (essai == 0) return 0;
+                provisoire = std::move(essaiNom);
+            } else if (errno == ENOENT || errno == EPERM || errno == EOPNOTSUPP || errno == EXDEV ||
+                       errno == EINVAL) {
+                return SansNom; // no /proc, or a file system that links no nameless file
+            } else if (errno != EEXIST || essai == 100) {
+                return errno;
+            }
+        }
+    }
+    if (::renameat(dossier, provisoire.c_str(), dossier, nom.c_str()) != 0)
+        return abandonner(errno);
+    return 0;
+}
+
 } // namespace
 
 bool EstNomProvisoire(const std::string& nom) {
@@ -235,40 +278,9 @@ bool EcrireFichierAtomique(const std::string& chemin, const void* donnees, std::
         mode = 0666 & ~masque;
     }
 
-    // Nameless until complete, so that a write killed half-way leaves nothing; naming it
-    // afterwards goes through /proc.
-    std::string provisoire;
-    int fd = -1;
-    if (::access("/proc/self/fd", F_OK) == 0)
-        fd = ::openat(dossier, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-    if (fd < 0) fd = creerProvisoire(dossier, provisoire);
-    if (fd < 0) return echec(errno);
-    Descripteur fichier(fd);
-    const auto abandonner = [&](int code) {
-        if (!provisoire.empty()) ::unlinkat(dossier, provisoire.c_str(), 0);
-        return echec(code);
-    };
-    // Held until the file is in place: the sign, for a cleaner, that its writer is alive.
-    ::flock(fichier, LOCK_EX);
-    ::fchmod(fichier, mode);
-    if (!toutEcrire(fichier, static_cast<const char*>(donnees), taille) || ::fsync(fichier) != 0)
-        return abandonner(errno);
-
-    if (provisoire.empty()) {
-        if (nommer(fichier, dossier, nom) != 0) {
-            if (errno != EEXIST) return echec(errno);
-            // Replacing takes a rename, and a rename takes a name.
-            for (int essai = 0; provisoire.empty(); ++essai) {
-                std::string essaiNom = nomProvisoire();
-                if (nommer(fichier, dossier, essaiNom) == 0)
-                    provisoire = std::move(essaiNom);
-                else if (errno != EEXIST || essai == 100)
-                    return echec(errno);
-            }
-        }
-    }
-    if (!provisoire.empty() && ::renameat(dossier, provisoire.c_str(), dossier, nom.c_str()) != 0)
-        return abandonner(errno);
+    int code = ecrireEtPlacer(dossier, nom, mode, donnees, taille, true);
+    if (code == SansNom) code = ecrireEtPlacer(dossier, nom, mode, donnees, taille, false);
+    if (code != 0) return echec(code);
     // The new name lasts through a power cut once the folder is on disk too.
     if (const Descripteur d(::openat(dossier, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC)); d >= 0)
         ::fsync(d);
