@@ -261,60 +261,46 @@ TEST_F(Fichiers, LaFenetreSuitLesReglesDeLecture) {
 // a print to a file says where it went.
 TEST_F(Fichiers, LesSortiesNeRemplacentNiLaClasseNiSaCopieDeSecours) {
     TChild* f = ouvrir(QStringLiteral("3A.cl3"), QStringLiteral("3A.cl3"));
-    const QString classe = dossier.filePath(QStringLiteral("3A.cl3"));
-    const QString bak = dossier.filePath(QStringLiteral("3A.bak"));
-    QFile::copy(classe, bak);
-    const QByteArray avant = octets(classe);
-    QFile::link(classe, dossier.filePath(QStringLiteral("lien.xlsx")));
-    QFile::link(bak, dossier.filePath(QStringLiteral("lien.csv")));
-    QFile::link(bak, dossier.filePath(QStringLiteral("3A.pdf"))); // where printing goes
-    const QString surClasse =
-        QStringLiteral("C'est le fichier de la classe ; il n'est pas remplacé.");
-    const QString surBak =
-        QStringLiteral("C'est la copie de secours (.bak) de la classe ; elle n'est pas remplacée.");
+    const auto chemin = [&](const char* nom) { return dossier.filePath(QLatin1String(nom)); };
+    const QByteArray avant = octets(chemin("3A.cl3"));
+    QFile::copy(chemin("3A.cl3"), chemin("3A.bak"));
+    QFile::link(chemin("3A.cl3"), chemin("lien.xlsx"));
+    QFile::link(chemin("3A.bak"), chemin("3A.pdf")); // where printing goes
     QAction* exporter = f->MenuEdition()->findChild<QAction*>(QStringLiteral("MTableur"));
-    dialogues.fichiers = {dossier.filePath(QStringLiteral("lien.xlsx")),
-                          dossier.filePath(QStringLiteral("lien.csv"))};
-    exporter->trigger();
+    dialogues.fichiers = {chemin("lien.xlsx")};
     exporter->trigger();
     cadre->Action(QStringLiteral("M18"))->trigger();
     // The file and print dialogs leave empty entries among the texts shown.
     const auto ecrits = [&] {
         QStringList l = dialogues.textes();
         l.removeAll(QString());
+        dialogues.affiches.clear();
         return l;
     };
-    const auto refus = [&](const QString& nom, const QString& raison) {
-        return QStringLiteral("Impossible de créer le fichier \"") + dossier.filePath(nom) +
-               QStringLiteral("\". ") + raison;
-    };
-    EXPECT_EQ(ecrits(), (QStringList{refus(QStringLiteral("lien.xlsx"), surClasse),
-                                     refus(QStringLiteral("lien.csv"), surBak),
-                                     refus(QStringLiteral("3A.pdf"), surBak)}));
-    EXPECT_TRUE(octets(classe) == avant && octets(bak) == avant);
+    EXPECT_EQ(ecrits(),
+              (QStringList{"Impossible de créer le fichier \"" + chemin("lien.xlsx") +
+                               "\". C'est le fichier de la classe ; il n'est pas remplacé.",
+                           "Impossible de créer le fichier \"" + chemin("3A.pdf") +
+                               "\". C'est la copie de secours (.bak) de la classe ; elle n'est "
+                               "pas remplacée."}));
+    EXPECT_TRUE(octets(chemin("3A.cl3")) == avant && octets(chemin("3A.bak")) == avant);
 
     // "3A.cl3" typed: the workbook is 3A.cl3.xlsx, and only that file is asked about.
-    dialogues.affiches.clear();
-    dialogues.fichiers = {classe};
+    dialogues.fichiers = {chemin("3A.cl3")};
     exporter->trigger();
     EXPECT_EQ(ecrits(), QStringList{});
-    EXPECT_TRUE(QFile::resize(dossier.filePath(QStringLiteral("3A.cl3.xlsx")), 0));
-    dialogues.fichiers = {classe, classe};
+    EXPECT_TRUE(QFile::resize(chemin("3A.cl3.xlsx"), 0));
+    dialogues.fichiers = {chemin("3A.cl3"), chemin("3A.cl3")};
     dialogues.reponses = {QMessageBox::No, QMessageBox::Yes};
     exporter->trigger();
-    const QString question = QStringLiteral("Le fichier ") +
-                             dossier.filePath(QStringLiteral("3A.cl3.xlsx")) +
-                             QStringLiteral(" existe déjà.\rVoulez-vous le remplacer ?");
+    const QString question =
+        "Le fichier " + chemin("3A.cl3.xlsx") + " existe déjà.\rVoulez-vous le remplacer ?";
     EXPECT_EQ(ecrits(), (QStringList{question, question}));
-    EXPECT_TRUE(octets(dossier.filePath(QStringLiteral("3A.cl3.xlsx"))).startsWith("PK"));
-    EXPECT_EQ(octets(classe), avant);
+    EXPECT_TRUE(octets(chemin("3A.cl3.xlsx")).startsWith("PK"));
 
     // Printed to a file: once it is written, where it is.
-    QFile::remove(dossier.filePath(QStringLiteral("3A.pdf")));
-    dialogues.affiches.clear();
+    QFile::remove(chemin("3A.pdf"));
     cadre->Action(QStringLiteral("M18"))->trigger();
-    EXPECT_EQ(ecrits(), QStringList{QStringLiteral("Le fichier ") +
-                                    dossier.filePath(QStringLiteral("3A.pdf")) +
-                                    QStringLiteral(" est créé.")});
-    EXPECT_TRUE(octets(dossier.filePath(QStringLiteral("3A.pdf"))).startsWith("%PDF"));
+    EXPECT_EQ(ecrits(), QStringList{"Le fichier " + chemin("3A.pdf") + " est créé."});
+    EXPECT_TRUE(octets(chemin("3A.pdf")).startsWith("%PDF"));
 }

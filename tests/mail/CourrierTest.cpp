@@ -217,27 +217,3 @@ TEST(CourrierReel, XdgEmailRemetLaPieceJointeAuProgrammeDeMessagerie) {
     EXPECT_EQ(QUrl::fromPercentEncoding(contenu(trace).trimmed()),
               QStringLiteral("mailto:?subject=Fichier:6e l'été.cl3&attach=") + piece);
 }
-
-// Without any mail program configured, the real xdg-email's answer is told apart from a
-// mail program that fails.
-TEST(CourrierReel, XdgEmailSansMessagerieConfigureeSeReconnait) {
-    QTemporaryDir vide;
-    const QString piece = vide.filePath(QStringLiteral("6A.zip"));
-    ecrire(piece, "PK");
-    const char* variables[] = {"MAILER",        "BROWSER",         "XDG_DATA_HOME",
-                               "XDG_DATA_DIRS", "XDG_CONFIG_HOME", "XDG_CURRENT_DESKTOP",
-                               "DISPLAY"};
-    std::map<std::string, QByteArray> avant;
-    for (const char* v : variables) avant[v] = qgetenv(v);
-    for (const char* v : {"XDG_DATA_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_HOME"})
-        qputenv(v, vide.path().toLocal8Bit());
-    qputenv("BROWSER", "aucun-navigateur");
-    for (const char* v : {"MAILER", "XDG_CURRENT_DESKTOP", "DISPLAY"}) qunsetenv(v);
-    const int statut = plateforme().remettreCourrier(ArgumentsCourrier({}, {}, {}, piece));
-    for (const auto& [v, valeur] : avant)
-        if (valeur.isNull())
-            qunsetenv(v.c_str());
-        else
-            qputenv(v.c_str(), valeur);
-    EXPECT_EQ(CodeResultatCourrier(statut), CodeSansMessagerie) << statut;
-}
