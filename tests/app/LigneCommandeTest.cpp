@@ -88,6 +88,7 @@ const std::string exemple = std::string(QUILLORA_SOURCE_DIR) + "/exemples/3A.cl3
 } // namespace
 
 TEST(LigneCommande, LExportEcritLaVueEnLignesUtf8SelonLesReglages) {
+    fs::remove_all(dossier); // a folder left by an earlier process of the same number
     const std::string ini = dossier / "q.ini";
     const Execution r = executer({"--exporter", exemple, "--vue", "4,4", "--config", ini});
     ASSERT_EQ(r.code, 0) << r.erreurs;
@@ -100,6 +101,7 @@ TEST(LigneCommande, LExportEcritLaVueEnLignesUtf8SelonLesReglages) {
     std::ofstream(ini) << "[Boolean]\nprenom=0\ntextebas=0\nimprimerAnnee=0\n[Divers]\nindsep=0\n";
     const Execution defaut = executer({"--exporter", exemple, "--config", ini});
     EXPECT_EQ(defaut.sortie.rfind("3A - Mathématiques - Trim.1\nANDRÉ\t", 0), 0u) << defaut.sortie;
+    fs::remove_all(dossier);
 }
 
 TEST(LigneCommande, CodesDeSortie) {
@@ -147,6 +149,7 @@ TEST(LigneCommande, CodesDeSortie) {
         EXPECT_EQ(r.code, 1) << avant;
         EXPECT_EQ(r.erreurs, std::string("Impossible d'écrire la table : ") + raison + "\n");
     }
+    fs::remove_all(dossier);
 }
 
 TEST(LigneCommande, UnPdfEstEcritEntierOuPasDuToutEtJamaisSurLaClasse) {
