@@ -8,14 +8,13 @@
 #include <QPrinter>
 #include <QScreen>
 #include <iostream>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <string_view>
 
 #include "Association.h"
 #include "FichierAtomique.h"
 #include "FichierLigneCommande.h"
 #include "ImpressionFeuille.h"
+#include "ImpressionFichier.h"
 #include "LargeurNom.h"
 #include "Options.h"
 #include "Plateforme.h"
@@ -66,9 +65,22 @@ std::unique_ptr<TMDI> DemarrerFenetre(const Lancement& l) {
     return cadre;
 }
 
+namespace {
+
+// How many of the arguments the toolkit may read: its own options stop where the program's
+// do, so that a class named "-style" after "--" stays a class.
+int ArgumentsBoiteAOutils(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::string_view(argv[i]) == "--") return i;
+    return argc;
+}
+
+} // namespace
+
 int ExecuterFenetre(int argc, char** argv, const Lancement& l) {
     PreparerRenduTexte();
-    QApplication app(argc, argv);
+    int arguments = ArgumentsBoiteAOutils(argc, argv);
+    QApplication app(arguments, argv);
     QApplication::setApplicationName(QStringLiteral("quillora"));
     InstallerTraductions();
     const auto cadre = DemarrerFenetre(l);
@@ -84,39 +96,6 @@ void messagesBoiteAOutils(QtMsgType type, const QMessageLogContext&, const QStri
         std::cerr << texte.toLocal8Bit().constData() << '\n';
 }
 
-// The PDF is painted into memory: the toolkit does not check its own writes, so the file
-// itself is written by the program, checked at every step, in place of the old one only
-// once it is complete.
-bool peindrePdf(const TClasse& classe, std::string& octets, std::string& raison) {
-    const int fd = ::memfd_create("quillora-pdf", MFD_CLOEXEC);
-    if (fd < 0) {
-        raison = RaisonSysteme(errno);
-        return false;
-    }
-    QPrinter imprimante(QPrinter::HighResolution);
-    imprimante.setOutputFormat(QPrinter::PdfFormat);
-    imprimante.setOutputFileName(QStringLiteral("/proc/self/fd/%1").arg(fd));
-    imprimante.setPageSize(QPageSize(QPageSize::A4));
-    imprimante.setPageOrientation(QPageLayout::Portrait);
-    imprimante.setResolution(300);
-    const Plateforme::MesuresImprimante a4;
-    DefinirMesuresImprimante(plateforme().resolutionEcran(), a4.resolution, a4.largeur, a4.hauteur);
-    bool ok = ImprimerFeuille(imprimante, classe, CalculerLargeurNom(classe));
-    struct stat st {};
-    if (ok && ::fstat(fd, &st) == 0 && st.st_size > 0) {
-        octets.resize(static_cast<std::size_t>(st.st_size));
-        ok = ::pread(fd, octets.data(), octets.size(), 0) == st.st_size;
-        // Even memory has a size limit; a document cut short lacks its closing mark.
-        const auto fin = octets.find_last_not_of(" \r\n");
-        ok = ok && fin != std::string::npos && fin >= 4 && octets.compare(fin - 4, 5, "%%EOF") == 0;
-    } else {
-        ok = false;
-    }
-    if (!ok) raison = "Le document n'a pas pu être préparé.";
-    ::close(fd);
-    return ok;
-}
-
 } // namespace
 
 int ExecuterPdf(int argc, char** argv, const Lancement& l) {
@@ -125,13 +104,24 @@ int ExecuterPdf(int argc, char** argv, const Lancement& l) {
     // No display is needed: the offscreen platform paints as well as any.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     PreparerRenduTexte();
-    QGuiApplication app(argc, argv);
+    int arguments = ArgumentsBoiteAOutils(argc, argv);
+    QGuiApplication app(arguments, argv);
     TClasse classe;
     if (const int code = PreparerClasse(l, SeparateurDecimal(), classe, std::cerr)) return code;
 
-    std::string octets, raison;
-    if (!peindrePdf(classe, octets, raison) ||
-        !EcrireFichierAtomique(l.sortie, octets.data(), octets.size(), raison)) {
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setOutputFormat(QPrinter::PdfFormat);
+    imprimante.setOutputFileName(QString::fromLocal8Bit(l.sortie.c_str()));
+    imprimante.setPageSize(QPageSize(QPageSize::A4));
+    imprimante.setPageOrientation(QPageLayout::Portrait);
+    imprimante.setResolution(300);
+    const Plateforme::MesuresImprimante a4;
+    DefinirMesuresImprimante(plateforme().resolutionEcran(), a4.resolution, a4.largeur, a4.hauteur);
+    std::string raison;
+    if (!ImprimerDocument(
+            imprimante,
+            [&](QPrinter& p) { return ImprimerFeuille(p, classe, CalculerLargeurNom(classe)); },
+            raison)) {
         std::cerr << "Impossible de créer le fichier \"" << l.sortie << "\". " << raison << '\n';
         return 1;
     }

@@ -4,7 +4,6 @@
 #include <fcntl.h>
 #include <iostream>
 #include <string_view>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "Classe.h"
@@ -25,7 +24,8 @@ const char* const TexteUsage =
     "  quillora --tableur FICHIER.cl3 SORTIE.xlsx [--config FICHIER.ini]\n"
     "  quillora --journal FICHIER.cl3\n"
     "  quillora --version\n"
-    "S : matière 1 à 3, ou 4 pour la synthèse ; P : période 1 à 3, ou 4 pour l'année.\n";
+    "S : matière 1 à 3, ou 4 pour la synthèse ; P : période 1 à 3, ou 4 pour l'année.\n"
+    "Après --, chaque argument est un nom de fichier, même s'il commence par un tiret.\n";
 
 namespace {
 
@@ -77,8 +77,14 @@ Lancement erreur(std::string message) {
 Lancement AnalyserLigneCommande(const std::vector<std::string>& args) {
     Lancement l;
     std::vector<std::string> positionnels;
+    bool options = true; // until "--": what follows it are file names, dashes or not
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (!options || a == "--") {
+            if (!options) positionnels.push_back(a);
+            options = false;
+            continue;
+        }
         auto valeur = [&](const char* option) -> std::optional<std::string> {
             if (i + 1 >= args.size()) return std::nullopt;
             (void)option;
@@ -177,16 +183,15 @@ int ExecuterExport(const Lancement& l, char separateur, int sortie, std::ostream
     return 0;
 }
 
+int VerifierSortie(const std::string& classe, const std::string& sortie, std::ostream& erreurs) {
+    const std::string raison = RaisonSortieInterdite(classe, sortie);
+    if (raison.empty()) return 0;
+    erreurs << "Impossible de créer le fichier \"" << sortie << "\". " << raison << '\n';
+    return 2;
+}
+
 int VerifierSortie(const Lancement& l, std::ostream& erreurs) {
-    struct stat entree {
-    }, sortie{};
-    if (::stat(l.fichier.c_str(), &entree) == 0 && ::stat(l.sortie.c_str(), &sortie) == 0 &&
-        entree.st_dev == sortie.st_dev && entree.st_ino == sortie.st_ino) {
-        erreurs << "quillora : la sortie « " << l.sortie
-                << " » est le fichier de classe lui-même ; il n'est pas remplacé.\n";
-        return 2;
-    }
-    return 0;
+    return VerifierSortie(l.fichier, l.sortie, erreurs);
 }
 
 void ProtegerDescripteursStandard() {

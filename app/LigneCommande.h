@@ -45,8 +45,11 @@ int PreparerClasse(const Lancement& l, char separateurDecimal, TClasse& classe,
 // argument.
 int ExecuterExport(const Lancement& l, char separateurDecimal, int sortie, std::ostream& erreurs);
 
-// 2, with the reason on `erreurs`, when the output of --pdf is the class file itself
-// (under any name or link); 0 otherwise.
+// What every mode that writes a file asks before reading the class: 2, with the French
+// reason on `erreurs`, when `sortie` is the class file `classe`, its .bak twin, or either one
+// under another name or link; 0 otherwise.
+int VerifierSortie(const std::string& classe, const std::string& sortie, std::ostream& erreurs);
+// The same for the output of --pdf and --tableur.
 int VerifierSortie(const Lancement& l, std::ostream& erreurs);
 
 // Gives the standard descriptors that the caller closed a harmless stand-in; first thing

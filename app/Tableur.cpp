@@ -6,6 +6,7 @@
 namespace quillora {
 
 int ExecuterTableur(const Lancement& l, char separateur, std::ostream& erreurs) {
+    if (const int code = VerifierSortie(l, erreurs)) return code;
     TClasse classe;
     if (const int code = PreparerClasse(l, separateur, classe, erreurs)) return code;
     if (const Resultat r = EcrireClasseur(classe, l.sortie); !r) {

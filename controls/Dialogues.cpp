@@ -2,11 +2,14 @@
 
 #include <QColorDialog>
 #include <QDialog>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "FichierAtomique.h"
 #include "MiseEnPage.h"
 
 namespace quillora {
@@ -55,7 +58,8 @@ QString DialoguesQt::fichierAOuvrir(QWidget* parent, const QString& titre, const
 
 QString DialoguesQt::fichierAEnregistrer(QWidget* parent, const QString& titre,
                                          const QString& chemin, const QString& filtre) {
-    return QFileDialog::getSaveFileName(parent, titre, chemin, filtre);
+    return QFileDialog::getSaveFileName(parent, titre, chemin, filtre, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 bool DialoguesQt::imprimer(QPrinter* imprimante, QWidget* parent) {
@@ -81,6 +85,35 @@ std::optional<QColor> DialoguesQt::couleur(QWidget* parent, const QColor& initia
 
 int DialoguesQt::executer(QDialog& dialogue) {
     return dialogue.exec();
+}
+
+QString FichierAEnregistrer(QWidget* parent, const QString& titre, const QString& chemin,
+                            const QString& filtre,
+                            const std::function<QString(const QString&)>& completer,
+                            const std::string& classe) {
+    for (QString depart = chemin;;) {
+        const QString choisi = dialogues().fichierAEnregistrer(parent, titre, depart, filtre);
+        if (choisi.isEmpty()) return {};
+        const QString nom = completer(choisi);
+        if (!classe.empty() && !SortiePermise(parent, classe, nom)) return {};
+        if (!QFileInfo::exists(nom) ||
+            dialogues().question(parent, titre,
+                                 QStringLiteral("Le fichier ") + nom +
+                                     QStringLiteral(" existe déjà.\rVoulez-vous le remplacer ?"),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+            return nom;
+        depart = nom;
+    }
+}
+
+bool SortiePermise(QWidget* parent, const std::string& classe, const QString& sortie) {
+    const std::string raison =
+        RaisonSortieInterdite(classe, QFile::encodeName(sortie).toStdString());
+    if (raison.empty()) return true;
+    dialogues().erreur(parent, titreErreur(),
+                       QStringLiteral("Impossible de créer le fichier \"") + sortie +
+                           QStringLiteral("\". ") + QString::fromStdString(raison));
+    return false;
 }
 
 namespace {

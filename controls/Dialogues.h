@@ -3,7 +3,9 @@
 #include <QColor>
 #include <QMessageBox>
 #include <QString>
+#include <functional>
 #include <optional>
+#include <string>
 
 class QDialog;
 class QPrinter;
@@ -26,7 +28,8 @@ public:
                                                  const QString& texte,
                                                  QMessageBox::StandardButtons boutons) = 0;
 
-    // Empty when cancelled.
+    // Empty when cancelled. The save dialog never asks about replacing a file: the program
+    // completes the name first (FichierAEnregistrer below).
     virtual QString fichierAOuvrir(QWidget* parent, const QString& titre, const QString& dossier,
                                    const QString& filtre) = 0;
     virtual QString fichierAEnregistrer(QWidget* parent, const QString& titre,
@@ -68,6 +71,20 @@ public:
 Dialogues& dialogues();
 // Installs `d` (not owned); null restores the real dialogs.
 void definirDialogues(Dialogues* d);
+
+// The save dialog for a file whose name `completer` finishes (an extension the teacher left
+// out): the question about replacing an existing file is about the name that will be
+// written; answered no, the dialog comes back. When `classe` is given, a name that is that
+// class file or its .bak twin is refused (SortiePermise). Empty when cancelled.
+QString FichierAEnregistrer(QWidget* parent, const QString& titre, const QString& chemin,
+                            const QString& filtre,
+                            const std::function<QString(const QString&)>& completer,
+                            const std::string& classe = {});
+
+// Every command of the window that writes a file for the class saved as `classe` asks this
+// first: when `sortie` is the class file, its .bak twin or either one under another name, an
+// error box says so and the answer is false.
+bool SortiePermise(QWidget* parent, const std::string& classe, const QString& sortie);
 
 // The titles of the four kinds of box, as the program always wrote them.
 inline QString titreInformation() {

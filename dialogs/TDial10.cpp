@@ -118,6 +118,7 @@ QString TDial10::CheminFichier() {
 
 void TDial10::EcrireBlocNote() {
     const QString chemin = CheminFichier();
+    if (!SortiePermise(this, Classe.NomFichier, chemin)) return;
     // UTF-8, which the desktop's editors read without being told.
     const std::string texte = Utf8DepuisCp1252(
         TexteFichierClassement(Classe, MatiereChoisie, PeriodeChoisie, sansAbsents()));

@@ -4,13 +4,17 @@
 
 namespace quillora {
 
-QRect PlaceNouvelleFenetre(QSize zone, QSize voulue, std::optional<QRect> avant, int pas) {
-    const QSize taille = voulue.boundedTo(zone);
-    QPoint coin = avant ? avant->topLeft() + QPoint(pas, pas) : QPoint(0, 0);
+QRect DansLaZone(QSize zone, QRect r) {
+    const QSize taille = r.size().boundedTo(zone);
     // Pushed back from the right and bottom edges rather than cut by them.
-    coin.setX(std::clamp(coin.x(), 0, zone.width() - taille.width()));
-    coin.setY(std::clamp(coin.y(), 0, zone.height() - taille.height()));
+    const QPoint coin(std::clamp(r.x(), 0, std::max(0, zone.width() - taille.width())),
+                      std::clamp(r.y(), 0, std::max(0, zone.height() - taille.height())));
     return QRect(coin, taille);
+}
+
+QRect PlaceNouvelleFenetre(QSize zone, QSize voulue, std::optional<QRect> avant, int pas) {
+    const QPoint coin = avant ? avant->topLeft() + QPoint(pas, pas) : QPoint(0, 0);
+    return DansLaZone(zone, QRect(coin, voulue));
 }
 
 QList<QRect> PlacesEnCascade(QSize zone, int nombre, int pas) {

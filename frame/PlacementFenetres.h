@@ -14,6 +14,9 @@ namespace quillora {
 // wholly inside the area.
 QRect PlaceNouvelleFenetre(QSize zone, QSize voulue, std::optional<QRect> avant, int pas);
 
+// `r` moved, and shrunk if need be, to lie wholly inside the area.
+QRect DansLaZone(QSize zone, QRect r);
+
 // `nombre` windows in cascade, first to last. Each keeps two thirds of the area at least, so
 // that a sheet stays readable; when they are many, the staircase starts again at the corner.
 QList<QRect> PlacesEnCascade(QSize zone, int nombre, int pas);

@@ -18,9 +18,9 @@
 #include "FenetreStatistique.h"
 #include "IconesBoutons.h"
 #include "Internet.h"
+#include "Mosaique.h"
 #include "Options.h"
 #include "Pictogrammes.h"
-#include "PlacementFenetres.h"
 #include "Plateforme.h"
 #include "Programme.h"
 #include "TChild.h"
@@ -197,7 +197,7 @@ void TMDI::creerMenus() {
         }
     });
     ajouter(menuFenetre_, "MMosaiqueV", QStringLiteral("Mosaïque &verticale"),
-            [this] { zone_->tileSubWindows(); });
+            [this] { DisposerEnMosaique(zone_); });
     ajouter(menuFenetre_, "MCascade", QStringLiteral("&Cascade"), [this] { cascade(); });
     ajouter(menuFenetre_, "MIcone", QStringLiteral("&Arranger les icones"),
             [this] { arrangerIcones(); });
@@ -490,51 +490,6 @@ void TMDI::remplirMenuFenetre() {
         connect(a, &QAction::triggered, this, [this, w] { zone_->setActiveSubWindow(w); });
     }
     separateurFenetre_->setVisible(i > 1);
-}
-
-void TMDI::placer(QMdiSubWindow* fenetre, QMdiSubWindow* avant) {
-    auto* feuille = qobject_cast<TChild*>(fenetre->widget());
-    const QSize zone = zone_->viewport()->size();
-    // Laid out once at the area's size, to learn what its borders, title and scroll bars
-    // take around the sheet.
-    fenetre->resize(zone);
-    fenetre->show();
-    if (QLayout* l = fenetre->layout()) l->activate();
-    const QSize bords = fenetre->size() - feuille->viewport()->size();
-    std::optional<QRect> apres;
-    if (avant && !avant->isMaximized() && !avant->isMinimized()) apres = avant->geometry();
-    fenetre->setGeometry(
-        PlaceNouvelleFenetre(zone, feuille->TailleFeuille() + bords, apres, pasCascade(fenetre)));
-}
-
-int TMDI::pasCascade(QMdiSubWindow* fenetre) {
-    // The title bar's height, so that every title stays in sight.
-    return fenetre->widget() ? std::max(fenetre->widget()->geometry().top(), 1) : 24;
-}
-
-void TMDI::cascade() {
-    QList<QMdiSubWindow*> fenetres;
-    for (QMdiSubWindow* w : zone_->subWindowList())
-        if (!w->isMinimized()) fenetres << w;
-    if (fenetres.isEmpty()) return;
-    QMdiSubWindow* active = zone_->activeSubWindow();
-    for (QMdiSubWindow* w : fenetres) w->showNormal();
-    const auto places =
-        PlacesEnCascade(zone_->viewport()->size(), fenetres.size(), pasCascade(fenetres.first()));
-    for (qsizetype i = 0; i < fenetres.size(); ++i) {
-        fenetres[i]->setGeometry(places[i]);
-        fenetres[i]->raise();
-    }
-    if (active) zone_->setActiveSubWindow(active);
-}
-
-void TMDI::arrangerIcones() {
-    int x = 0;
-    for (QMdiSubWindow* w : zone_->subWindowList()) {
-        if (!w->isMinimized()) continue;
-        w->move(x, zone_->viewport()->height() - w->height());
-        x += w->width();
-    }
 }
 
 void TMDI::AfficherPeriode(const TClasse* classe, int periode) {

@@ -3,7 +3,9 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
+#include "PlacementFenetres.h"
 #include "Programme.h"
 
 namespace quillora {
@@ -47,7 +49,7 @@ void ZoneClients::paintEvent(QPaintEvent* event) {
     QRegion visible = event->region();
     for (const QMdiSubWindow* w : subWindowList())
         if (w->isVisible() && !w->isMinimized()) visible -= w->geometry();
-    if (!visible.intersects(QRect(0, 0, 560, 320))) return;
+    if (!visible.intersects(QRect(0, 0, 640, 340))) return;
     QPainter p(viewport());
     p.setFont(arial(30, true, true));
     texteEnRelief(p, 50, 80, TitreProgramme());
@@ -60,10 +62,31 @@ void ZoneClients::paintEvent(QPaintEvent* event) {
         QStringLiteral("Réalisé par l'équipe de développement de Quillora."),
         QStringLiteral("Logiciel gratuit : vous pouvez le copier et le diffuser librement."),
         QStringLiteral("Site internet : ") + SiteOfficiel(),
-        QStringLiteral("Pour commencer : Fichier, Ouvrir... ; l'aide est dans le menu Outils."),
+        QStringLiteral("Pour commencer, menu Fichier : « Nouvelle classe », « Nouvelle classe "
+                       "depuis une liste » ou « Ouvrir »."),
+        QStringLiteral("L'aide est dans le menu Outils."),
     };
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 6; ++i)
         p.drawText(QRect(20, 220 + 20 * i, 4000, 40), Qt::AlignLeft | Qt::AlignTop, lignes[i]);
+}
+
+bool ZoneClients::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ChildPolished) {
+        auto* w = qobject_cast<QMdiSubWindow*>(static_cast<QChildEvent*>(event)->child());
+        if (w && !w->property("quillora-dans-la-zone").toBool()) {
+            w->setProperty("quillora-dans-la-zone", true);
+            connect(w, &QMdiSubWindow::windowStateChanged, this,
+                    [this, w](Qt::WindowStates, Qt::WindowStates etat) {
+                        if (etat & (Qt::WindowMaximized | Qt::WindowMinimized)) return;
+                        // Once the window has taken back its old geometry.
+                        QTimer::singleShot(0, w, [this, w] {
+                            if (!w->isMaximized() && !w->isMinimized())
+                                w->setGeometry(DansLaZone(viewport()->size(), w->geometry()));
+                        });
+                    });
+        }
+    }
+    return QMdiArea::viewportEvent(event);
 }
 
 void ZoneClients::mousePressEvent(QMouseEvent* event) {

@@ -18,6 +18,9 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Watches every window that comes into the area: one restored from maximised gets back
+    // its old place, which the frame may have outgrown.
+    bool viewportEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QUrl>
 #include <QWidget>
 
 #include "Dialogues.h"
@@ -59,7 +60,7 @@ int CodeResultatCourrier(int statut) {
         return 11; // the attachment is missing
     case 3:        // no mail program configured
     case 127:      // not even xdg-email
-        return 1;
+        return CodeSansMessagerie;
     default:
         return 2;
     }
@@ -97,6 +98,22 @@ bool EnvoyerMail(const QString& a, const QString& sujet, const QString& corps, b
     return code == 0;
 }
 
+void ProposerEnvoiALaMain(QWidget* fenetre, const QString& archive) {
+    // The archive is kept for the teacher to attach it in whatever sends mail here.
+    const QString dossier = QFileInfo(archive).absolutePath();
+    const auto r = dialogues().question(
+        fenetre, titreAvertissement(),
+        QStringLiteral("Aucun programme de messagerie n'est configuré sur cet ordinateur : le "
+                       "message n'est pas envoyé.\r\rLa classe est prête à être jointe à un "
+                       "message, dans l'archive :\r") +
+            QFileInfo(archive).absoluteFilePath() +
+            QStringLiteral("\r\rOuvrir le dossier qui la contient ?"),
+        QMessageBox::Yes | QMessageBox::No);
+    if (r == QMessageBox::Yes && !plateforme().ouvrirUrl(QUrl::fromLocalFile(dossier)))
+        dialogues().avertissement(fenetre, titreAvertissement(),
+                                  QStringLiteral("Impossible d'ouvrir le dossier ") + dossier);
+}
+
 TSendMailThread* EnvoyerClasseParMail(QWidget* fenetre, const QString& fichierClasse) {
     const QFileInfo classe(fichierClasse);
     QString dossier = QDir::tempPath();
@@ -125,6 +142,10 @@ TSendMailThread* EnvoyerClasseParMail(QWidget* fenetre, const QString& fichierCl
     QObject::connect(fil, &TSendMailThread::envoye, fil, [parent, archive](int code) {
         retenirResultat(code);
         if (code == 0) return; // the mail program reads the archive when the mail goes
+        if (code == CodeSansMessagerie) {
+            ProposerEnvoiALaMain(parent, archive);
+            return;
+        }
         QFile::remove(archive);
         dialogues().avertissement(parent, titreAvertissement(), DernierMessageMail);
     });

@@ -203,7 +203,9 @@ TOptions OptionsDepuisTexte(std::string_view texte, char separateur, const TOpti
         if (entier("Divers", numero("couleur", i), v) && v >= INT32_MIN && v <= UINT32_MAX)
             o.couleur[i] = static_cast<Couleur>(v);
     }
-    for (const auto& c : ClesReelles) o.*c.champ = reel("Divers", c.nom, defaut.*c.champ);
+    // Size factors: the sheet drawn at no size, or turned inside out, is a damaged file.
+    for (const auto& c : ClesReelles)
+        if (const double v = reel("Divers", c.nom, defaut.*c.champ); v > 0) o.*c.champ = v;
     o.repsauve = texteOu("Divers", "repsauve", defaut.repsauve, 255);
     // Written back on quitting: the file then names the folder the copies really go to.
     if (!DossierSauvegardePossible(o.repsauve)) o.repsauve = defaut.repsauve;

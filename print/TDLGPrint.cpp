@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,7 +19,7 @@
 #include "ConversionsQt.h"
 #include "Dialogues.h"
 #include "DrawingHelpers.h"
-#include "Plateforme.h"
+#include "ImpressionFichier.h"
 #include "NewGraphe.h"
 #include "Options.h"
 #include "Plateforme.h"
@@ -52,9 +53,9 @@ QIcon imageDisposition(int d) {
 } // namespace
 
 TDLGPrint::TDLGPrint(QWidget* owner, TTableau* tableau, TNewGraphe* graphe, QPrinter* imprimante,
-                     const QString& fichierPdf)
+                     const QString& fichierPdf, const std::string& classe)
     : QDialog(owner), imprimante_(imprimante ? *imprimante : ImprimanteProgramme()),
-      fichierPdf_(fichierPdf) {
+      fichierPdf_(fichierPdf), classe_(classe) {
     setWindowTitle(QStringLiteral("Aperçu avant impression"));
     if (!plateforme().imprimanteInstallee()) {
         // Without a printer the page is a PDF file at the measures the program assumes then.
@@ -255,26 +256,37 @@ bool TDLGPrint::Imprimer() {
         if (!dialogues().imprimer(&imprimante_, this)) return false;
         Disposer(); // the dialog may have turned the page
     }
+    const QString fichier = imprimante_.outputFileName();
+    if (!fichier.isEmpty() && !SortiePermise(this, classe_, fichier)) return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     imprimante_.setDocName(Contenu == 0 ? G->Caption() : T->Caption());
-    QPainter p;
-    bool ok = p.begin(&imprimante_);
-    if (ok) {
-        if (Contenu == 0)
-            G->Dessiner(p, ZoneX, ZoneY, ZoneLargeur, ZoneHauteur);
-        else
-            T->Dessiner(p, ZoneX, ZoneY, ZoneLargeur, ZoneHauteur);
-        ok = p.end();
-    }
+    std::string raison;
+    const bool ok = ImprimerDocument(
+        imprimante_,
+        [this](QPrinter& imprimante) {
+            QPainter p;
+            if (!p.begin(&imprimante)) return false;
+            if (Contenu == 0)
+                G->Dessiner(p, ZoneX, ZoneY, ZoneLargeur, ZoneHauteur);
+            else
+                T->Dessiner(p, ZoneX, ZoneY, ZoneLargeur, ZoneHauteur);
+            return p.end();
+        },
+        raison);
     QApplication::restoreOverrideCursor();
     // A print that did not happen must not pass for one.
     if (!ok)
         dialogues().erreur(this, titreErreur(),
                            QStringLiteral("Impossible d'imprimer") +
-                               (imprimante_.outputFileName().isEmpty()
-                                    ? QStringLiteral(".")
-                                    : QStringLiteral(" dans \"") + imprimante_.outputFileName() +
-                                          QStringLiteral("\".")));
+                               (fichier.isEmpty() ? QStringLiteral(". ")
+                                                  : QStringLiteral(" dans \"") + fichier +
+                                                        QStringLiteral("\". ")) +
+                               QString::fromStdString(raison));
+    else if (!fichier.isEmpty())
+        dialogues().information(this, titreInformation(),
+                                QStringLiteral("Le fichier ") +
+                                    QFileInfo(fichier).absoluteFilePath() +
+                                    QStringLiteral(" est créé."));
     return ok;
 }
 

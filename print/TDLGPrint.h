@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 
 class QButtonGroup;
 class QCheckBox;
@@ -22,9 +23,9 @@ class TDLGPrint : public QDialog {
 public:
     // Exactly one of `tableau` and `graphe` is given. `imprimante` defaults to the program's
     // printer; without a printer installed the print goes to `fichierPdf` through the print
-    // dialog.
+    // dialog. A file printed to is never `classe`, the class file, nor its .bak twin.
     TDLGPrint(QWidget* owner, TTableau* tableau, TNewGraphe* graphe, QPrinter* imprimante = nullptr,
-              const QString& fichierPdf = {});
+              const QString& fichierPdf = {}, const std::string& classe = {});
 
     // 1 top left, 2 top, 3 whole page, 4 top centred, 5 middle, 6 centred.
     int Disposition = 2;
@@ -54,6 +55,7 @@ private:
 
     QPrinter& imprimante_;
     QString fichierPdf_;
+    std::string classe_;
     QWidget* panel1_ = nullptr;
     QLabel* label3_ = nullptr;
     QCheckBox* CB_ = nullptr;

@@ -150,9 +150,10 @@ public:
     // Runs the choice of an assignment for `but` (TDial16's purposes); -1789 when cancelled.
     int ChoisirDevoir(int but);
 
-    // Saving; each returns false when nothing was written.
-    bool Enregistrer(bool ajouterRecent);
-    bool EnregistrerSous();
+    // Saving; each returns false when nothing was written. A failure is shown, or given in
+    // `echec` when there is one.
+    bool Enregistrer(bool ajouterRecent, QString* echec = nullptr);
+    bool EnregistrerSous(QString* echec = nullptr);
     bool EnregistrerAvecCopie();
     // Asks, then deletes the class file and closes the window without the save prompt.
     void EffacerFichier();

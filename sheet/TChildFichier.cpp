@@ -10,7 +10,9 @@
 
 #include "ConversionsQt.h"
 #include "Dialogues.h"
+#include "FichierAtomique.h"
 #include "ImpressionFeuille.h"
+#include "ImpressionFichier.h"
 #include "Options.h"
 #include "Plateforme.h"
 #include "TChild.h"
@@ -25,12 +27,15 @@ QString chemin(const std::string& c) {
 
 } // namespace
 
-bool TChild::Enregistrer(bool ajouterRecent) {
+bool TChild::Enregistrer(bool ajouterRecent, QString* echec) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const Resultat r = Classe.Sauver();
     QApplication::restoreOverrideCursor();
     if (!r) {
-        dialogues().erreur(this, titreErreur(), QString::fromStdString(r.erreur));
+        if (echec)
+            *echec = QString::fromStdString(r.erreur);
+        else
+            dialogues().erreur(this, titreErreur(), QString::fromStdString(r.erreur));
         return false;
     }
     MarquerSauve();
@@ -42,19 +47,20 @@ bool TChild::Enregistrer(bool ajouterRecent) {
     return true;
 }
 
-bool TChild::EnregistrerSous() {
+bool TChild::EnregistrerSous(QString* echec) {
     if (!VerifierSaisieFinie()) return false;
-    QString nom = dialogues().fichierAEnregistrer(this, QStringLiteral("Sauver sous"),
-                                                  chemin(Classe.NomFichier),
-                                                  QStringLiteral("Classes (*.cl3)"));
+    QString nom = FichierAEnregistrer(
+        this, QStringLiteral("Sauver sous"), chemin(Classe.NomFichier),
+        QStringLiteral("Classes (*.cl3)"), [](const QString& n) {
+            return QFileInfo(n).suffix().isEmpty() ? n + QStringLiteral(".cl3") : n;
+        });
     if (nom.isEmpty()) return false;
-    if (QFileInfo(nom).suffix().isEmpty()) nom += QStringLiteral(".cl3");
     nom = cheminClasse(nom);
     const std::string ancien = Classe.NomFichier;
     Classe.NomFichier = nom.toStdString();
     Rafraichir();
     majTitre();
-    if (!Enregistrer(true)) {
+    if (!Enregistrer(true, echec)) {
         Classe.NomFichier = ancien;
         majTitre();
         return false;
@@ -64,12 +70,20 @@ bool TChild::EnregistrerSous() {
 }
 
 bool TChild::EnregistrerAvecCopie() {
-    const bool enregistre = NouveauFichier ? EnregistrerSous() : Enregistrer(true);
+    QString echec;
+    const bool enregistre = NouveauFichier ? EnregistrerSous(&echec) : Enregistrer(true, &echec);
     // The twin is written whatever happened, but only the real save marks the sheet saved:
     // a cancelled "save as" must still warn at closing.
-    const QFileInfo f(chemin(Classe.NomFichier));
-    const QString bak = f.path() + QLatin1Char('/') + f.completeBaseName() + QStringLiteral(".bak");
-    const Resultat r = Classe.SauverSous(bak.toStdString());
+    const std::string bak = NomBak(Classe.NomFichier);
+    const Resultat r = Classe.SauverSous(bak);
+    // When the class could not be written but its twin could, the grades are not lost: the
+    // teacher must learn where they are.
+    if (!echec.isEmpty()) {
+        if (r)
+            echec += QStringLiteral("\r\rLes notes sont en sécurité dans la copie de secours :\r") +
+                     QFileInfo(chemin(bak)).absoluteFilePath();
+        dialogues().erreur(this, titreErreur(), echec);
+    }
     if (!r) dialogues().erreur(this, titreErreur(), QString::fromStdString(r.erreur));
     return enregistre;
 }
@@ -178,13 +192,25 @@ void TChild::Imprimer(bool SansDialogue) {
                             QStringLiteral(".pdf"));
     }
     if ((!SansDialogue || !imprimanteReelle) && !dialogues().imprimer(&p, this)) return;
-    if (!ImprimerFeuille(p, Classe, LargeurNom))
-        dialogues().erreur(
-            this, titreErreur(),
-            QStringLiteral("Impossible d'imprimer la feuille de notes") +
-                (p.outputFileName().isEmpty()
-                     ? QStringLiteral(".")
-                     : QStringLiteral(" dans \"") + p.outputFileName() + QStringLiteral("\".")));
+    const QString fichier = p.outputFileName();
+    if (!fichier.isEmpty() && !SortiePermise(this, Classe.NomFichier, fichier)) return;
+    std::string raison;
+    if (!ImprimerDocument(
+            p, [this](QPrinter& q) { return ImprimerFeuille(q, Classe, LargeurNom); }, raison)) {
+        dialogues().erreur(this, titreErreur(),
+                           QStringLiteral("Impossible d'imprimer la feuille de notes") +
+                               (fichier.isEmpty() ? QStringLiteral(". ")
+                                                  : QStringLiteral(" dans \"") + fichier +
+                                                        QStringLiteral("\". ")) +
+                               QString::fromStdString(raison));
+        return;
+    }
+    // A file is not a sheet of paper coming out: the teacher must be told where it went.
+    if (!fichier.isEmpty())
+        dialogues().information(this, titreInformation(),
+                                QStringLiteral("Le fichier ") +
+                                    QFileInfo(fichier).absoluteFilePath() +
+                                    QStringLiteral(" est créé."));
 }
 
 void TChild::ConfigurerImprimante() {

@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <algorithm>
 
+#include "Mosaique.h"
 #include "TChild.h"
 #include "TDial10.h"
 #include "TDial11.h"
@@ -112,7 +113,7 @@ void TChild::OuvrirTroisStatistiques() {
     if (!VerifierSaisieFinie()) return;
     for (int n = 1; n <= 3; ++n) OuvrirStatistique(n);
     auto* sousFenetre = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (sousFenetre && sousFenetre->mdiArea()) sousFenetre->mdiArea()->tileSubWindows();
+    if (sousFenetre && sousFenetre->mdiArea()) DisposerEnMosaique(sousFenetre->mdiArea());
 }
 
 } // namespace quillora

@@ -17,15 +17,20 @@ void TChild::ExporterTableur() {
     const QString classeur = QStringLiteral("Classeur de toute la classe (*.xlsx)");
     const QString csv =
         QStringLiteral("Tableau affiché, CSV séparé par des points-virgules (*.csv)");
-    QString nom = dialogues().fichierAEnregistrer(
+    const auto suffixe = [](const QString& nom, const char* attendu) {
+        return QFileInfo(nom).suffix().compare(QLatin1String(attendu), Qt::CaseInsensitive) == 0;
+    };
+    // A name without either extension is a workbook's.
+    const QString nom = FichierAEnregistrer(
         this, QStringLiteral("Exporter vers un fichier tableur"),
         classe.path() + QLatin1Char('/') + classe.completeBaseName() + QStringLiteral(".xlsx"),
-        classeur + QStringLiteral(";;") + csv);
+        classeur + QStringLiteral(";;") + csv,
+        [&](const QString& n) {
+            return suffixe(n, "csv") || suffixe(n, "xlsx") ? n : n + QStringLiteral(".xlsx");
+        },
+        Classe.NomFichier);
     if (nom.isEmpty()) return;
-    const bool enCsv =
-        QFileInfo(nom).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
-    if (!enCsv && QFileInfo(nom).suffix().compare(QLatin1String("xlsx"), Qt::CaseInsensitive) != 0)
-        nom += QStringLiteral(".xlsx");
+    const bool enCsv = suffixe(nom, "csv");
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const Resultat r =
         enCsv ? EcrireCsv(Classe, Classe.MatiereCourante, Classe.PeriodeCourante, nom.toStdString())

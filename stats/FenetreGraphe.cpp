@@ -130,7 +130,7 @@ void FenetreGraphe::matiereCliquee(int s) {
 }
 
 void FenetreGraphe::Imprimer() {
-    TDLGPrint dialogue(this, nullptr, G, nullptr, FichierPdf());
+    TDLGPrint dialogue(this, nullptr, G, nullptr, FichierPdf(), Classe.NomFichier);
     dialogue.exec();
 }
 

@@ -57,7 +57,7 @@ void TStat04::Calculer() {
 }
 
 void TStat04::Imprimer() {
-    TDLGPrint dialogue(this, T, nullptr, nullptr, FichierPdf());
+    TDLGPrint dialogue(this, T, nullptr, nullptr, FichierPdf(), Classe.NomFichier);
     dialogue.exec();
 }
 

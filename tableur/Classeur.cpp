@@ -1,23 +1,17 @@
-#include "Classeur.h"
-
+// The workbook's layout: its sheets, formulas and formats.
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <map>
-#include <unistd.h>
 #include <vector>
 #include <xlsxwriter.h>
 
 #include "Cp1252.h"
-#include "FichierAtomique.h"
 #include "Formules.h"
 #include "Horloge.h"
 #include "Options.h"
+#include "RedactionClasseur.h"
 
 namespace quillora {
 
@@ -733,44 +727,8 @@ private:
 
 } // namespace
 
-Resultat EcrireClasseur(const TClasse& c, const std::string& chemin) {
-    Resultat r;
-    const auto echec = [&](const std::string& raison) {
-        r.ok = false;
-        r.erreur = "Impossible de créer le fichier \"" + chemin + "\". " + raison;
-        return r;
-    };
-    // The library writes a file by name; it is written aside, then put in place whole so
-    // that a failure leaves the old file, or none.
-    const char* tmp = std::getenv("TMPDIR");
-    std::string brouillon = std::string(tmp && *tmp ? tmp : "/tmp") + "/quillora-XXXXXX";
-    const int fd = ::mkstemp(brouillon.data());
-    if (fd < 0) return echec(RaisonSysteme(errno));
-    ::close(fd);
-
-    lxw_workbook* wb = workbook_new(brouillon.c_str());
-    if (!wb) {
-        ::unlink(brouillon.c_str());
-        return echec("Mémoire insuffisante.");
-    }
+void RedigerClasseur(const TClasse& c, lxw_workbook* wb) {
     Redacteur(c, wb).Ecrire();
-    const lxw_error e = workbook_close(wb);
-    if (e != LXW_NO_ERROR) {
-        const int code = errno;
-        ::unlink(brouillon.c_str());
-        return echec(e == LXW_ERROR_CREATING_XLSX_FILE || e == LXW_ERROR_CREATING_TMPFILE
-                         ? RaisonSysteme(code)
-                         : "Erreur interne de l'écriture du classeur (" +
-                               std::to_string(static_cast<int>(e)) + ").");
-    }
-    std::ifstream f(brouillon, std::ios::binary);
-    const std::string octets((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    const bool lu = f.good() || f.eof();
-    ::unlink(brouillon.c_str());
-    if (!lu || octets.empty()) return echec(RaisonSysteme(EIO));
-    std::string raison;
-    if (!EcrireFichierAtomique(chemin, octets.data(), octets.size(), raison)) return echec(raison);
-    return r;
 }
 
 } // namespace quillora

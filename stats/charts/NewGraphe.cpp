@@ -63,7 +63,7 @@ void TNewGraphe::Dessiner(QPainter& p, int L, int T, int W, int H) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, !noirBlanc_);
 
-    const int hauteurPolice = roundHalfEven(std::min(W, H) / 23.0);
+    const int hauteurPolice = HauteurQuiTient(p, W, roundHalfEven(std::min(W, H) / 23.0));
     setCellHeight(police_, hauteurPolice);
     QFont fonte = police_;
     if (noirBlanc_) fonte.setStyleStrategy(QFont::NoAntialias);
@@ -122,6 +122,30 @@ void TNewGraphe::Dessiner(QPainter& p, int L, int T, int W, int H) {
     }
     DessinerMoyenne(p, m);
     p.restore();
+}
+
+// On a tall narrow rectangle (a portrait page) the height the short side gives is too large
+// for the longest text lines: the font shrinks until they and the title fit across.
+int TNewGraphe::HauteurQuiTient(QPainter& p, int W, int hauteur) const {
+    if (barres_.empty()) return hauteur; // only the caption, centred
+    for (int essai = 0; essai < 8 && hauteur > 1; ++essai) {
+        QFont texte = police_, titre = police_;
+        setCellHeight(texte, hauteur);
+        titre.setUnderline(true);
+        setCellHeight(titre, roundHalfEven(1.3 * hauteur));
+        const QFontMetrics fm(texte, p.device()), ft(titre, p.device());
+        const int gauche =
+            legV_ ? roundHalfEven(1.3 * fm.horizontalAdvance(QStringLiteral("mm"))) : 0;
+        double rapport = 1.0;
+        for (int i = 1; i <= nbLigne_; ++i)
+            if (const int l = fm.horizontalAdvance(lignes_[i - 1]); l > 0)
+                rapport = std::min(rapport, (W - 2 - 3.0 - gauche * 1.0) / l);
+        if (const int l = ft.horizontalAdvance(caption_); l > 0)
+            rapport = std::min(rapport, (W - 4.0) / l);
+        if (rapport >= 1.0) break;
+        hauteur = std::max(1, std::min(hauteur - 1, static_cast<int>(hauteur * rapport)));
+    }
+    return hauteur;
 }
 
 // Returns the height of the title band.

@@ -103,6 +103,7 @@ private:
         int xSlot(int i) const { return gauche + (i - 1) * largeur; }
     };
 
+    int HauteurQuiTient(QPainter& p, int W, int hauteur) const;
     int DessinerTitre(QPainter& p, int W, int hauteurPolice);
     void DessinerGraduations(QPainter& p, const Mesures& m);
     void DessinerBarres(QPainter& p, const Mesures& m);

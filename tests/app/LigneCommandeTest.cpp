@@ -36,6 +36,13 @@ TEST(LigneCommande, AnalyseDesModes) {
     EXPECT_EQ(l.mode, ModeLancement::Fenetre);
     EXPECT_EQ(l.autres, std::vector<std::string>{"/home/prof/3a.cl3"});
 
+    // After "--" every argument is a file, dashes or not.
+    l = AnalyserLigneCommande({"--", "-x.cl3", "--version"});
+    EXPECT_EQ(l.mode, ModeLancement::Fenetre);
+    EXPECT_EQ(l.autres, (std::vector<std::string>{"-x.cl3", "--version"}));
+    l = AnalyserLigneCommande({"--tableur", "--config", "q.ini", "--", "-a.cl3", "--"});
+    EXPECT_EQ(l.fichier + " " + l.sortie, "-a.cl3 --");
+
     // Each line breaks one rule of the command line.
     for (const char* ligne :
          {"--exporter", "--exporter a.cl3 b.cl3", "--exporter a.cl3 --vue 5,1",
@@ -81,6 +88,7 @@ const std::string exemple = std::string(QUILLORA_SOURCE_DIR) + "/exemples/3A.cl3
 } // namespace
 
 TEST(LigneCommande, LExportEcritLaVueEnLignesUtf8SelonLesReglages) {
+    fs::remove_all(dossier); // a folder left by an earlier process of the same number
     const std::string ini = dossier / "q.ini";
     const Execution r = executer({"--exporter", exemple, "--vue", "4,4", "--config", ini});
     ASSERT_EQ(r.code, 0) << r.erreurs;
@@ -93,6 +101,7 @@ TEST(LigneCommande, LExportEcritLaVueEnLignesUtf8SelonLesReglages) {
     std::ofstream(ini) << "[Boolean]\nprenom=0\ntextebas=0\nimprimerAnnee=0\n[Divers]\nindsep=0\n";
     const Execution defaut = executer({"--exporter", exemple, "--config", ini});
     EXPECT_EQ(defaut.sortie.rfind("3A - Mathématiques - Trim.1\nANDRÉ\t", 0), 0u) << defaut.sortie;
+    fs::remove_all(dossier);
 }
 
 TEST(LigneCommande, CodesDeSortie) {
@@ -140,6 +149,7 @@ TEST(LigneCommande, CodesDeSortie) {
         EXPECT_EQ(r.code, 1) << avant;
         EXPECT_EQ(r.erreurs, std::string("Impossible d'écrire la table : ") + raison + "\n");
     }
+    fs::remove_all(dossier);
 }
 
 TEST(LigneCommande, UnPdfEstEcritEntierOuPasDuToutEtJamaisSurLaClasse) {
@@ -157,8 +167,8 @@ TEST(LigneCommande, UnPdfEstEcritEntierOuPasDuToutEtJamaisSurLaClasse) {
         {tube, "timeout 60", creer + tube + "\". Ce n'est pas un fichier ordinaire.", 1},
         // A file size limit stands in for a full disk.
         {ancien, "ulimit -f 8; trap '' XFSZ;", creer + ancien + "\". ", 1},
-        {classe, "", "quillora : la sortie « " + classe, 2},
-        {lien, "", "quillora : la sortie « " + lien, 2},
+        {classe, "", creer + classe + "\". C'est le fichier de la classe ; il n'est pas", 2},
+        {lien, "", creer + lien + "\". C'est le fichier de la classe ; il n'est pas", 2},
     };
     for (const auto& [sortie, avant, erreur, code] : cas) {
         const Execution r = executer({"--pdf", classe, sortie}, avant);
@@ -174,5 +184,50 @@ TEST(LigneCommande, UnPdfEstEcritEntierOuPasDuToutEtJamaisSurLaClasse) {
     const std::string pdf = contenu(ancien);
     EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
     EXPECT_NE(pdf.find("%%EOF", pdf.size() - 8), std::string::npos);
+    fs::remove_all(dossier);
+}
+
+// No door writes over the class or its .bak twin, under their names or through a link; the
+// workbook needs no temporary folder, takes a name after "--" that starts with a dash and
+// is as long as Linux allows, and says its failures in French only.
+TEST(LigneCommande, LesSortiesDesPortesEtLeClasseur) {
+    fs::remove_all(dossier);
+    fs::create_directories(dossier);
+    const std::string classe = dossier / "3A.cl3", bak = dossier / "3A.bak";
+    fs::copy_file(exemple, classe);
+    fs::copy_file(exemple, bak);
+    fs::copy_file(exemple, classe + ".journal");
+    fs::create_symlink(classe, dossier / "lien.xlsx");
+    fs::create_hard_link(bak, dossier / "dur.pdf");
+    const std::string surClasse = "C'est le fichier de la classe ; il n'est pas remplacé.";
+    const std::string surBak =
+        "C'est la copie de secours (.bak) de la classe ; elle n'est pas remplacée.";
+    const std::string surJournal =
+        "C'est le journal des modifications de la classe ; il n'est pas remplacé.";
+    for (const char* mode : {"--tableur", "--pdf"})
+        for (const auto& [sortie, raison] : {std::pair{classe, surClasse}, std::pair{bak, surBak},
+                                             std::pair{(dossier / "lien.xlsx").string(), surClasse},
+                                             std::pair{(dossier / "dur.pdf").string(), surBak},
+                                             std::pair{classe + ".journal", surJournal}}) {
+            if (!QUILLORA_PDF && mode == std::string("--pdf")) continue;
+            const Execution r = executer({mode, classe, sortie});
+            EXPECT_EQ(r.code, 2) << mode << ' ' << sortie;
+            EXPECT_EQ(r.erreurs,
+                      "Impossible de créer le fichier \"" + sortie + "\". " + raison + "\n");
+        }
+    EXPECT_TRUE(contenu(classe) == contenu(exemple) && contenu(bak) == contenu(exemple));
+
+    const std::string nom = "-" + std::string(249, 'c') + ".xlsx";
+    const Execution r = executer({"--tableur", "--", classe, nom},
+                                 "cd " + dossier.string() + " && TMPDIR=/nulle/part");
+    EXPECT_EQ(r.code + r.erreurs.size(), 0u) << r.erreurs;
+    EXPECT_EQ(contenu(dossier / nom).rfind("PK", 0), 0u);
+    // A file size limit stands in for a full disk.
+    const std::string petit = dossier / "petit.xlsx";
+    const Execution plein = executer({"--tableur", classe, petit}, "ulimit -f 8; trap '' XFSZ;");
+    EXPECT_EQ(plein.code, 1);
+    EXPECT_EQ(plein.erreurs, "Impossible de créer le fichier \"" + petit +
+                                 "\". Le fichier dépasse la taille permise.\n");
+    EXPECT_FALSE(fs::exists(petit));
     fs::remove_all(dossier);
 }

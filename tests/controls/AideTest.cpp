@@ -70,10 +70,15 @@ protected:
 };
 
 TEST_F(Aide, TheFolderIsLookedForInOrderAndTheWindowBrowsesFromTheTopic) {
-    // Without any folder, nothing opens. Beside the parent comes first, then the installed
-    // one, then beside the program.
+    // Without any folder, nothing opens, and a warning says where the pages were looked
+    // for. Beside the parent comes first, then the installed one, then beside the program.
+    quillora::test::DialoguesScriptes boites;
     AfficherAide(QStringLiteral("LesOptions"));
     EXPECT_EQ(fenetreOuverte(), nullptr);
+    EXPECT_EQ(boites.textes(), QStringList{"Les pages de l'aide sont introuvables. Elles ont "
+                                           "été cherchées dans :\r" +
+                                           racine + "/Aide/\r" + racine +
+                                           "/share/quillora/Aide/\r" + racine + "/prog/Aide/"});
     EXPECT_EQ(CheminAide(), racine + "/prog/Aide/");
     QDir(racine).mkpath(QStringLiteral("share/quillora/Aide"));
     EXPECT_EQ(CheminAide(), racine + "/share/quillora/Aide/");

@@ -60,13 +60,26 @@ TEST_F(Fichiers, SauverSauverSousEtEffacer) {
     EXPECT_EQ(octets(nouveau), cl3);
     EXPECT_EQ(QString::fromStdString(Options.liste[1]), nouveau);
 
-    // A save that fails is reported and leaves the sheet modified.
+    // A save that fails is reported and leaves the sheet modified; when the .bak twin could
+    // be written all the same, the teacher learns that the grades are there.
     f->MarquerModifie();
     f->Classe.NomFichier = dossier.filePath(QStringLiteral("absent/3A.cl3")).toStdString();
     EXPECT_FALSE(f->EnregistrerAvecCopie());
     EXPECT_TRUE(f->Modifie);
     EXPECT_TRUE(
         dialogues.textes().last().startsWith(QStringLiteral("Impossible de créer le fichier \"")));
+    EXPECT_FALSE(dialogues.textes().join(u' ').contains(QStringLiteral("copie de secours")));
+    QDir(dossier.path()).mkdir(QStringLiteral("dossier.cl3"));
+    f->Classe.NomFichier = dossier.filePath(QStringLiteral("dossier.cl3")).toStdString();
+    dialogues.affiches.clear();
+    EXPECT_FALSE(f->EnregistrerAvecCopie());
+    EXPECT_EQ(dialogues.textes(),
+              QStringList{QStringLiteral("Impossible de créer le fichier \"") +
+                          dossier.filePath(QStringLiteral("dossier.cl3")) +
+                          QStringLiteral("\". C'est un dossier, pas un fichier.\r\rLes notes sont "
+                                         "en sécurité dans la copie de secours :\r") +
+                          dossier.filePath(QStringLiteral("dossier.bak"))});
+    EXPECT_EQ(octets(dossier.filePath(QStringLiteral("dossier.bak"))).size(), 76632);
 
     // Deleting asks first, never offers to save or copy, and keeps the .bak.
     f->Classe.NomFichier = a.toStdString();
@@ -241,4 +254,53 @@ TEST_F(Fichiers, LaFenetreSuitLesReglesDeLecture) {
     ASSERT_EQ(dialogues.nombre(QStringLiteral("erreur")), 1);
     EXPECT_TRUE(dialogues.affiches.back().texte.endsWith(
         QStringLiteral("\". Ce n'est pas un fichier ordinaire.")));
+}
+
+// No command of the window writes over the class or its .bak twin, whatever name or link the
+// teacher gives; the question about replacing a file is about the file that will be written;
+// a print to a file says where it went.
+TEST_F(Fichiers, LesSortiesNeRemplacentNiLaClasseNiSaCopieDeSecours) {
+    TChild* f = ouvrir(QStringLiteral("3A.cl3"), QStringLiteral("3A.cl3"));
+    const auto chemin = [&](const char* nom) { return dossier.filePath(QLatin1String(nom)); };
+    const QByteArray avant = octets(chemin("3A.cl3"));
+    QFile::copy(chemin("3A.cl3"), chemin("3A.bak"));
+    QFile::link(chemin("3A.cl3"), chemin("lien.xlsx"));
+    QFile::link(chemin("3A.bak"), chemin("3A.pdf")); // where printing goes
+    QAction* exporter = f->MenuEdition()->findChild<QAction*>(QStringLiteral("MTableur"));
+    dialogues.fichiers = {chemin("lien.xlsx")};
+    exporter->trigger();
+    cadre->Action(QStringLiteral("M18"))->trigger();
+    // The file and print dialogs leave empty entries among the texts shown.
+    const auto ecrits = [&] {
+        QStringList l = dialogues.textes();
+        l.removeAll(QString());
+        dialogues.affiches.clear();
+        return l;
+    };
+    EXPECT_EQ(ecrits(),
+              (QStringList{"Impossible de créer le fichier \"" + chemin("lien.xlsx") +
+                               "\". C'est le fichier de la classe ; il n'est pas remplacé.",
+                           "Impossible de créer le fichier \"" + chemin("3A.pdf") +
+                               "\". C'est la copie de secours (.bak) de la classe ; elle n'est "
+                               "pas remplacée."}));
+    EXPECT_TRUE(octets(chemin("3A.cl3")) == avant && octets(chemin("3A.bak")) == avant);
+
+    // "3A.cl3" typed: the workbook is 3A.cl3.xlsx, and only that file is asked about.
+    dialogues.fichiers = {chemin("3A.cl3")};
+    exporter->trigger();
+    EXPECT_EQ(ecrits(), QStringList{});
+    EXPECT_TRUE(QFile::resize(chemin("3A.cl3.xlsx"), 0));
+    dialogues.fichiers = {chemin("3A.cl3"), chemin("3A.cl3")};
+    dialogues.reponses = {QMessageBox::No, QMessageBox::Yes};
+    exporter->trigger();
+    const QString question =
+        "Le fichier " + chemin("3A.cl3.xlsx") + " existe déjà.\rVoulez-vous le remplacer ?";
+    EXPECT_EQ(ecrits(), (QStringList{question, question}));
+    EXPECT_TRUE(octets(chemin("3A.cl3.xlsx")).startsWith("PK"));
+
+    // Printed to a file: once it is written, where it is.
+    QFile::remove(chemin("3A.pdf"));
+    cadre->Action(QStringLiteral("M18"))->trigger();
+    EXPECT_EQ(ecrits(), QStringList{"Le fichier " + chemin("3A.pdf") + " est créé."});
+    EXPECT_TRUE(octets(chemin("3A.pdf")).startsWith("%PDF"));
 }

@@ -179,13 +179,44 @@ TEST_F(Vues, LaFeuilleQuiResteApresUneFermetureEstActive) {
     }
 }
 
-// A new sheet opens inside the frame, and so does a cascade.
+// A new sheet opens inside the frame, and so does a cascade; so do eight windows tiled. A
+// sheet opened under a maximised one fills the frame, and restored it stays inside.
 TEST_F(Vues, LesFenetresRestentDansLeCadre) {
     const QRect zone = cadre->Zone()->viewport()->rect();
+    const auto dedans = [&](QWidget* w) { return zone.contains(w->geometry()); };
     for (const char* nom : {"TS2.cl3", "3A.cl3"})
-        EXPECT_TRUE(zone.contains(ouvrir(QString::fromLatin1(nom))->parentWidget()->geometry()));
+        EXPECT_TRUE(dedans(ouvrir(QString::fromLatin1(nom))->parentWidget()));
     cadre->Action(QStringLiteral("MCascade"))->trigger();
-    for (TChild* f : cadre->Feuilles()) EXPECT_TRUE(zone.contains(f->parentWidget()->geometry()));
+    for (TChild* f : cadre->Feuilles()) EXPECT_TRUE(dedans(f->parentWidget()));
+
+    qobject_cast<QMdiSubWindow*>(cadre->Feuilles().last()->parentWidget())->showMaximized();
+    auto* nouvelle = qobject_cast<QMdiSubWindow*>(
+        ouvrir(QStringLiteral("3A.cl3"), QStringLiteral("b.cl3"))->parentWidget());
+    QApplication::processEvents();
+    EXPECT_TRUE(nouvelle->isMaximized() && nouvelle->geometry() == zone);
+    nouvelle->showNormal();
+    QApplication::processEvents();
+    EXPECT_TRUE(dedans(nouvelle) && nouvelle->width() < zone.width());
+    // The frame made smaller while the window was maximised: restored, it fits the new one.
+    nouvelle->setGeometry(zone);
+    nouvelle->showMaximized();
+    cadre->resize(700, 500);
+    QApplication::processEvents();
+    nouvelle->showNormal();
+    QApplication::processEvents();
+    EXPECT_TRUE(cadre->Zone()->viewport()->rect().contains(nouvelle->geometry()));
+    cadre->resize(1000, 700);
+    QApplication::processEvents();
+
+    // Three sheets and five windows: the statistics' three-window command tiles all eight.
+    TChild* f = cadre->Feuilles().first();
+    for (const char* commande : {"M47", "M41", "M46"}) {
+        activer(f);
+        action(f->MenuStatistique(), commande)->trigger();
+    }
+    QApplication::processEvents();
+    ASSERT_EQ(cadre->Zone()->subWindowList().size(), 8);
+    for (QMdiSubWindow* w : cadre->Zone()->subWindowList()) EXPECT_TRUE(dedans(w));
 }
 
 TEST_F(Vues, ApercuEtZoom) {

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <map>
 #include <sys/resource.h>
 #include <zip.h>
 
@@ -118,14 +119,28 @@ TEST_F(Courrier, LaClasseEnregistreePartDansUneArchiveASonNom) {
     EXPECT_EQ(DernierMessageMail, QStringLiteral("Cas 13 - Message envoyé avec succès."));
 }
 
-TEST_F(Courrier, SansMessagerieUnAvertissementEtRienNeReste) {
-    courrier.statut = 3; // xdg-email: no mail program
+TEST_F(Courrier, SansMessagerieLArchiveResteAJoindreALaMain) {
+    courrier.statut = 3; // xdg-email: no mail program configured
+    dialogues.reponses = {QMessageBox::Yes};
     envoyer(QStringLiteral("6A.cl3"));
-    ASSERT_EQ(dialogues.nombre(QStringLiteral("avertissement")), 1);
+    const QString archive = temporaire.filePath(QStringLiteral("6A.zip"));
+    ASSERT_EQ(dialogues.nombre(QStringLiteral("question")), 1);
     EXPECT_EQ(dialogues.affiches[0].texte,
-              QStringLiteral("Erreur 12 - Utilisateur non défini; Message non envoyé."));
-    EXPECT_EQ(DernierMessageMail, dialogues.affiches[0].texte);
-    EXPECT_FALSE(QFile::exists(temporaire.filePath(QStringLiteral("6A.zip"))));
+              QStringLiteral("Aucun programme de messagerie n'est configuré sur cet ordinateur : "
+                             "le message n'est pas envoyé.\r\rLa classe est prête à être jointe "
+                             "à un message, dans l'archive :\r") +
+                  archive + QStringLiteral("\r\rOuvrir le dossier qui la contient ?"));
+    EXPECT_EQ(courrier.urlsOuvertes,
+              QStringList{QUrl::fromLocalFile(temporaire.path()).toString()});
+    EXPECT_EQ(seuleEntree(archive).first, QStringLiteral("6A.cl3"));
+
+    // A mail program that fails: the warning of its result, and no archive left.
+    courrier.statut = 4;
+    dialogues.affiches.clear();
+    envoyer(QStringLiteral("6A.cl3"));
+    EXPECT_EQ(dialogues.textes(), QStringList{QStringLiteral("Erreur 5 - Message non envoyé.")});
+    EXPECT_FALSE(QFile::exists(archive));
+    dialogues.affiches.clear();
 
     // A temporary folder where nothing can be written: said, and nothing is handed over.
     qputenv("TMPDIR", "/proc");

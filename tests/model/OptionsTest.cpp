@@ -58,6 +58,8 @@ TEST_F(Reglages, ChaqueCleIllisibleReprendSaValeurParDefaut) {
         "couleur1=-16777201\n" // a 32-bit colour all the same
         "couleur2=99999999999\n"
         "zoomP=1.5\n" // '.' is not the separator here
+        "zoomD=0\n"   // no sheet has no size, nor a negative one: default
+        "kd=-1,5\n"
         "kp=0,75\n"
         "repsauve=" +
         std::string(300, 'r') + "\npolname=" + std::string(40, 'p') +

@@ -173,3 +173,20 @@ TEST(NewGraphe, BezierCurveStaysAmongItsPointsAndStopsOnTheTopEdge) {
     ajouterBarres(g, {19, 19, 19}, Vert);
     EXPECT_GT(compter(rendre(g, 300, 200), egal(Noir)), 300);
 }
+
+// On a tall narrow rectangle (a portrait page) the font the short side gives is too wide for
+// the longest lines: every line and the title stay inside the rectangle, whole.
+TEST(NewGraphe, LesLignesEtLeTitreTiennentDansUnRectanglePortrait) {
+    TNewGraphe g;
+    g.SetCaption(QStringLiteral("3A - Mathématiques - Trim.1 - Devoir n° 3 du 12/10/2026"));
+    g.SetCouleurPolice(Bleu);
+    g.SetNbLigne(5);
+    g.SetLigne(4, QStringLiteral("Note la plus haute : 19,5 (2 élèves)   Note la plus basse : 2"));
+    g.SetLigne(5, QStringLiteral("Moyenne de la classe : 11,25      Ecart type : 4.2"));
+    g.SetMode(mBarre);
+    ajouterBarres(g, {12, 8, 15, 17.5, 6}, Vert);
+    const QRect zone(20, 20, 400, 566);
+    const QImage img = rendre(g, {440, 606}, zone);
+    const QRect texte = boite(img, img.rect(), teinteBleue);
+    EXPECT_TRUE(zone.contains(texte)) << texte.right() << " > " << zone.right();
+}

@@ -4,13 +4,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
+#include <sys/inotify.h>
 #include <unistd.h>
 
 #include "ClasseComplete.h"
 #include "Classeur.h"
 #include "Csv.h"
 #include "Fabrique.h"
+#include "FichierAtomique.h"
 #include "Formules.h"
 
 using namespace quillora;
@@ -162,6 +165,31 @@ TEST_F(ClasseurTest, UnEchecLeDitEtNeLaisseAucunDemiFichier) {
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(dossier), {}), 1);
     EXPECT_TRUE(fs::is_empty(dossier_ / "tmp"));
+}
+
+// The workbook and its parts are made without names, in memory, so that a write killed
+// half-way leaves nothing: the only names that appear are the workbook's and, while it
+// replaces an older one, the program's own recognisable one.
+TEST_F(ClasseurTest, RienDeProvisoireNePorteUnNomInconnu) {
+    const fs::path dossier = dossier_ / "classeurs";
+    fs::create_directories(dossier);
+    const int surveillance = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    for (const fs::path& d : {dossier, dossier_ / "tmp"})
+        ASSERT_GE(::inotify_add_watch(surveillance, d.c_str(), IN_CREATE | IN_MOVED_TO), 0);
+    for (int fois = 0; fois < 2; ++fois)
+        ASSERT_TRUE(EcrireClasseur(ClasseComplete(), (dossier / "3A.xlsx").string()));
+    std::set<std::string> noms;
+    alignas(inotify_event) char tampon[8192];
+    for (ssize_t n; (n = ::read(surveillance, tampon, sizeof tampon)) > 0;)
+        for (ssize_t i = 0; i < n;) {
+            const auto* e = reinterpret_cast<const inotify_event*>(tampon + i);
+            const std::string nom = e->len ? e->name : "";
+            noms.insert(EstNomProvisoire(nom) ? "(provisoire)" : nom);
+            i += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
+        }
+    ::close(surveillance);
+    EXPECT_EQ(noms, (std::set<std::string>{"3A.xlsx", "(provisoire)"}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dossier), {}), 1);
 }
 
 TEST_F(ClasseurTest, LeCsvSuitLesUsagesFrancais) {
