@@ -23,6 +23,7 @@ const char* const TexteUsage =
     "  quillora --pdf FICHIER.cl3 SORTIE.pdf [--vue S,P] [--config FICHIER.ini]\n"
     "  quillora --classement FICHIER.cl3 [--vue S,P] [--sans-absents] [--config FICHIER.ini]\n"
     "  quillora --tableur FICHIER.cl3 SORTIE.xlsx [--config FICHIER.ini]\n"
+    "  quillora --comparer AVANT.cl3 APRES.cl3 [--config FICHIER.ini]\n"
     "  quillora --version\n"
     "S : matière 1 à 3, ou 4 pour la synthèse ; P : période 1 à 3, ou 4 pour l'année.\n";
 
@@ -46,10 +47,10 @@ struct ModeFichier {
 constexpr ModeFichier ModesFichier[] = {
     {"--exporter", ModeLancement::Exporter, 1, "--exporter attend un seul fichier de classe"},
     {"--pdf", ModeLancement::Pdf, 2, "--pdf attend un fichier de classe et un fichier PDF"},
-    {"--classement", ModeLancement::Classement, 1,
-     "--classement attend un seul fichier de classe"},
+    {"--classement", ModeLancement::Classement, 1, "--classement attend un seul fichier de classe"},
     {"--tableur", ModeLancement::Tableur, 2,
      "--tableur attend un fichier de classe et un fichier de classeur"},
+    {"--comparer", ModeLancement::Comparer, 2, "--comparer attend deux fichiers de classe"},
 };
 
 const ModeFichier* modeFichier(std::string_view option) {
@@ -117,7 +118,7 @@ Lancement AnalyserLigneCommande(const std::vector<std::string>& args) {
         l.fichier = positionnels[0];
         if (m->fichiers > 1) l.sortie = positionnels[1];
         // The workbook holds every view: a view to choose would mean nothing.
-        if (l.mode == ModeLancement::Tableur && l.vue)
+        if ((l.mode == ModeLancement::Tableur || l.mode == ModeLancement::Comparer) && l.vue)
             return erreur("--vue ne s'emploie qu'avec --exporter, --pdf ou --classement");
     } else if (l.mode != ModeLancement::Version) {
         if (l.vue) return erreur("--vue ne s'emploie qu'avec --exporter, --pdf ou --classement");
@@ -213,6 +214,8 @@ std::optional<int> ExecuterSansFenetre(const Lancement& l, char separateur) {
         return ExecuterClassement(l, separateur, std::cout, std::cerr);
     case ModeLancement::Tableur:
         return ExecuterTableur(l, separateur, std::cerr);
+    case ModeLancement::Comparer:
+        return ExecuterComparaison(l, separateur, std::cout, std::cerr);
     case ModeLancement::Erreur:
         std::cerr << "quillora : " << l.erreur << "\n\n" << TexteUsage;
         return 2;
