@@ -7,6 +7,7 @@
 #include "ConversionsQt.h"
 #include "Formulaire.h"
 #include "Nombres.h"
+#include "PanneauConsequences.h"
 
 namespace quillora {
 
@@ -58,6 +59,25 @@ void TDial14::accept() {
                 classe_.Matiere[s].Coef[p] = v;
         }
     QDialog::accept();
+}
+
+void TDial14::MontrerConsequences(int s, int p) {
+    // The fields read as OK reads them.
+    const auto lire = [this](TClasse& c, TOptions&) {
+        for (int m = 1; m <= MaxMatieres; ++m)
+            for (int q = 1; q <= MaxPeriodes; ++q) {
+                const QString t = champs_[m - 1][q - 1]->text();
+                double v;
+                if (t != montres_[m - 1][q - 1] && LireDecimal(t.toStdString(), '.', v))
+                    c.Matiere[m].Coef[q] = v;
+            }
+    };
+    panneau_ = new PanneauConsequences(classe_, classe_, s, p, lire, this);
+    InsererPanneau(static_cast<QBoxLayout*>(layout()), panneau_, 1);
+    for (auto& ligne : champs_)
+        for (QLineEdit* e : ligne)
+            connect(e, &QLineEdit::textChanged, this, [this] { panneau_->Actualiser(); });
+    Placer(this);
 }
 
 } // namespace quillora
