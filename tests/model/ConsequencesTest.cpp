@@ -131,14 +131,15 @@ TEST_F(Consequences_, ViewsAreTheViewItsYearAndTheSynthesesOnceEach) {
     EXPECT_EQ(VuesConcernees(4, 4), (std::vector<VueMoyenne>{{4, 4}}));
     EXPECT_EQ(VuesConcernees(1, 4), (std::vector<VueMoyenne>{{1, 4}, {4, 4}}));
     // Two semesters instead of three trimesters: the third period is no view of the new
-    // state, and the year now weighs two periods only: (12 + 8) / 2 = 10 instead of
-    // (12 + 8 + 4) / 3 = 8, a crossing.
+    // state, whatever its hidden grades say, and the year now weighs two periods only:
+    // (12 + 8) / 2 = 10 instead of (12 + 8 + 4) / 3 = 8, a crossing.
     TClasse avant = classeAvecNotes({{"12"}});
     avant.NbDevoir[1][2] = avant.NbDevoir[1][3] = 1;
     avant.Eleve[1].Note[1][2][1] = "8";
     avant.Eleve[1].Note[1][3][1] = "4";
     TClasse apres = avant;
     apres.NbPeriode = 2;
+    apres.Eleve[1].Note[1][3][1] = "20";
     const auto l = Consequences({avant, Options}, {apres, Options}, VuesConcernees(1, 3));
     ASSERT_EQ(l.size(), 2u);
     EXPECT_EQ(l[0].vue, (VueMoyenne{1, 4}));
