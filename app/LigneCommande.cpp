@@ -23,6 +23,7 @@ const char* const TexteUsage =
     "  quillora --classement FICHIER.cl3 [--vue S,P] [--sans-absents] [--config FICHIER.ini]\n"
     "  quillora --tableur FICHIER.cl3 SORTIE.xlsx [--config FICHIER.ini]\n"
     "  quillora --journal FICHIER.cl3\n"
+    "  quillora --comparer AVANT.cl3 APRES.cl3 [--config FICHIER.ini]\n"
     "  quillora --version\n"
     "S : matière 1 à 3, ou 4 pour la synthèse ; P : période 1 à 3, ou 4 pour l'année.\n"
     "Après --, chaque argument est un nom de fichier, même s'il commence par un tiret.\n";
@@ -51,6 +52,7 @@ constexpr ModeFichier ModesFichier[] = {
     {"--tableur", ModeLancement::Tableur, 2,
      "--tableur attend un fichier de classe et un fichier de classeur"},
     {"--journal", ModeLancement::Journal, 1, "--journal attend un seul fichier de classe"},
+    {"--comparer", ModeLancement::Comparer, 2, "--comparer attend deux fichiers de classe"},
 };
 
 const ModeFichier* modeFichier(std::string_view option) {
@@ -124,7 +126,9 @@ Lancement AnalyserLigneCommande(const std::vector<std::string>& args) {
         l.fichier = positionnels[0];
         if (m->fichiers > 1) l.sortie = positionnels[1];
         // The workbook holds every view: a view to choose would mean nothing.
-        if ((l.mode == ModeLancement::Tableur || l.mode == ModeLancement::Journal) && l.vue)
+        if ((l.mode == ModeLancement::Tableur || l.mode == ModeLancement::Journal ||
+             l.mode == ModeLancement::Comparer) &&
+            l.vue)
             return erreur("--vue ne s'emploie qu'avec --exporter, --pdf ou --classement");
     } else if (l.mode != ModeLancement::Version) {
         if (l.vue) return erreur("--vue ne s'emploie qu'avec --exporter, --pdf ou --classement");
@@ -221,6 +225,8 @@ std::optional<int> ExecuterSansFenetre(const Lancement& l, char separateur) {
         return ExecuterTableur(l, separateur, std::cerr);
     case ModeLancement::Journal:
         return ExecuterJournal(l, std::cout, std::cerr);
+    case ModeLancement::Comparer:
+        return ExecuterComparaison(l, separateur, std::cout, std::cerr);
     case ModeLancement::Erreur:
         std::cerr << "quillora : " << l.erreur << "\n\n" << TexteUsage;
         return 2;

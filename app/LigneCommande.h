@@ -9,7 +9,17 @@
 
 namespace quillora {
 
-enum class ModeLancement { Fenetre, Version, Exporter, Pdf, Classement, Tableur, Journal, Erreur };
+enum class ModeLancement {
+    Fenetre,
+    Version,
+    Exporter,
+    Pdf,
+    Classement,
+    Tableur,
+    Journal,
+    Comparer,
+    Erreur
+};
 
 struct Vue {
     int matiere; // 1..4, 4 = synthesis
@@ -20,7 +30,8 @@ struct Vue {
 struct Lancement {
     ModeLancement mode = ModeLancement::Fenetre;
     std::string fichier;               // the class file of every mode but --version
-    std::string sortie;                // the PDF of --pdf, the workbook of --tableur
+    std::string sortie;                // the PDF of --pdf, the workbook of --tableur,
+                                       // the class after of --comparer
     std::optional<Vue> vue;            // --vue S,P
     std::optional<std::string> config; // --config FICHIER.ini
     bool sansAbsents = false;          // --sans-absents
@@ -70,8 +81,14 @@ int ExecuterTableur(const Lancement& l, char separateurDecimal, std::ostream& er
 // exit statuses of the export; a damaged journal gives what could be read, and says so.
 int ExecuterJournal(const Lancement& l, std::ostream& sortie, std::ostream& erreurs);
 
-// Runs the modes that need no window (--version, --exporter, --classement, --tableur, --journal,
-// and a bad command line); empty for the others.
+// Reads the settings and both classes of --comparer (`fichier` before, `sortie` after) and
+// writes what changed from one to the other: every grade, then every average shown, with its
+// crossings of the pass mark and its ranks (UTF-8, tab-separated). The export's exit statuses.
+int ExecuterComparaison(const Lancement& l, char separateurDecimal, std::ostream& sortie,
+                        std::ostream& erreurs);
+
+// Runs the modes that need no window (--version, --exporter, --classement, --tableur,
+// --journal, --comparer, and a bad command line); empty for the others.
 std::optional<int> ExecuterSansFenetre(const Lancement& l, char separateurDecimal);
 
 // The settings file a launch reads: --config, else the usual place.

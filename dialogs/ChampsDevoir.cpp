@@ -132,4 +132,13 @@ bool ChampsDevoir::Enregistrer(TDevoir& d) {
     return ok;
 }
 
+std::optional<double> ChampsDevoir::CoefLu() const {
+    if (garderCoef_ && !coef_->isModified()) return coefStocke_;
+    double coef = coefStocke_;
+    std::string avertissement;
+    if (LireCoefficient(texteModele(coef_->text()), coef, avertissement) == Coefficient::Accepte)
+        return coef;
+    return std::nullopt;
+}
+
 } // namespace quillora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <optional>
 
 #include "Classe.h"
 
@@ -22,6 +23,8 @@ public:
     // the warning is shown, the coefficient is left alone, the focus goes to its field and
     // the store fails; the texts are written in every case.
     bool Enregistrer(TDevoir& d);
+    // The coefficient a store would write now, without a word; none when it would be refused.
+    std::optional<double> CoefLu() const;
 
     QLineEdit* Date() const { return date_; }
     QLineEdit* Duree() const { return duree_; }

@@ -9,6 +9,7 @@
 #include "ChampsDevoir.h"
 #include "ConversionsQt.h"
 #include "Dialogues.h"
+#include "PanneauConsequences.h"
 #include "TDial03.h"
 
 namespace quillora {
@@ -70,6 +71,19 @@ void TDial02::validerEtSaisir() {
         return;
     }
     champs_->Date()->setFocus();
+}
+
+void TDial02::MontrerConsequences(const ImageClasse& avant, int s, int p) {
+    // The assignment as a validating button would store and count it.
+    const auto lire = [this](TClasse& c, TOptions&) {
+        if (!place()) return;
+        const int m = c.MatiereCourante, q = c.PeriodeCourante;
+        if (const auto coef = champs_->CoefLu()) c.Devoir[m][q][a_].Coef = *coef;
+        ++c.NbDevoir[m][q];
+    };
+    panneau_ = new PanneauConsequences(avant, classe_, s, p, lire, this);
+    InsererPanneau(static_cast<QBoxLayout*>(layout()), panneau_, 0);
+    connect(champs_->Coef(), &QLineEdit::textChanged, this, [this] { panneau_->Actualiser(); });
 }
 
 } // namespace quillora

@@ -7,6 +7,7 @@
 namespace quillora {
 
 class ChampsDevoir;
+class PanneauConsequences;
 
 // A new assignment of the subject and period shown, written into its slot and counted
 // when one of the two validating buttons succeeds. Cancel counts nothing.
@@ -19,6 +20,12 @@ public:
 
     ChampsDevoir* Champs() const { return champs_; }
 
+    // Shows, above the buttons, whose averages the new assignment would change with the
+    // coefficient typed. `avant` is the class as the sheet showed it, before a column was
+    // opened for the assignment; (s, p) is the sheet's view.
+    void MontrerConsequences(const ImageClasse& avant, int s, int p);
+    PanneauConsequences* Panneau() const { return panneau_; }
+
 private:
     bool place() const;
     void validerPlusTard();
@@ -27,6 +34,7 @@ private:
     TClasse& classe_;
     int a_;
     ChampsDevoir* champs_;
+    PanneauConsequences* panneau_ = nullptr;
 };
 
 } // namespace quillora

@@ -8,6 +8,7 @@
 
 #include "ConversionsQt.h"
 #include "Formulaire.h"
+#include "PanneauConsequences.h"
 
 namespace quillora {
 
@@ -92,15 +93,30 @@ TDial05::TDial05(TClasse& classe, QWidget* parent) : QDialog(parent), classe_(cl
     Placer(this);
 }
 
+void TDial05::reglerMoyennes(TClasse& c) const {
+    c.NbPeriode = semestres_->isChecked() ? 2 : 3;
+    c.ModeArrondi = static_cast<std::uint8_t>(arrondi_->currentIndex());
+    c.Joker = joker_->isChecked() ? 1 : 0;
+}
+
 void TDial05::accept() {
     classe_.AbrevClasse = TexteDuChamp(abrev_);
-    classe_.NbPeriode = semestres_->isChecked() ? 2 : 3;
     classe_.AnneeScolaire = TexteDuChamp(annee_);
     classe_.NomProfesseur = TexteDuChamp(professeur_);
     classe_.MatierePrincipale = TexteDuChamp(matiere_);
-    classe_.ModeArrondi = static_cast<std::uint8_t>(arrondi_->currentIndex());
-    classe_.Joker = joker_->isChecked() ? 1 : 0;
+    reglerMoyennes(classe_);
     QDialog::accept();
+}
+
+void TDial05::MontrerConsequences(int s, int p) {
+    panneau_ = new PanneauConsequences(
+        classe_, classe_, s, p, [this](TClasse& c, TOptions&) { reglerMoyennes(c); }, this);
+    InsererPanneau(static_cast<QBoxLayout*>(layout()), panneau_, 1);
+    const auto actualiser = [this] { panneau_->Actualiser(); };
+    connect(semestres_, &QRadioButton::toggled, this, actualiser);
+    connect(arrondi_, &QComboBox::currentIndexChanged, this, actualiser);
+    connect(joker_, &QCheckBox::toggled, this, actualiser);
+    Placer(this);
 }
 
 } // namespace quillora

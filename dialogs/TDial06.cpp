@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -11,6 +12,7 @@
 #include "ChampsDevoir.h"
 #include "ConversionsQt.h"
 #include "ListeDevoirs.h"
+#include "PanneauConsequences.h"
 
 namespace quillora {
 
@@ -82,6 +84,20 @@ void TDial06::ok() {
 // What was stored while choosing other lines stays: the sheet must show it.
 void TDial06::reject() {
     done(tente_ ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void TDial06::MontrerConsequences(int s, int p) {
+    const auto lire = [this](TClasse& c, TOptions&) {
+        if (affiche_ == 0) return;
+        if (const auto coef = champs_->CoefLu())
+            c.Devoir[c.MatiereCourante][c.PeriodeCourante][affiche_].Coef = *coef;
+    };
+    panneau_ = new PanneauConsequences(classe_, classe_, s, p, lire, this);
+    InsererPanneau(static_cast<QBoxLayout*>(layout()), panneau_, 0);
+    const auto actualiser = [this] { panneau_->Actualiser(); };
+    connect(champs_->Coef(), &QLineEdit::textChanged, this, actualiser);
+    // After the line's own handler: what it stored is part of the class by then.
+    connect(liste_, &QComboBox::currentIndexChanged, this, actualiser);
 }
 
 } // namespace quillora

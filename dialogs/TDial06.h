@@ -9,6 +9,7 @@ class QComboBox;
 namespace quillora {
 
 class ChampsDevoir;
+class PanneauConsequences;
 
 // Changes the date, length, coefficient and comment of the assignments of the subject and
 // period shown, one after the other: choosing another line stores the one shown first.
@@ -23,6 +24,11 @@ public:
 
     void reject() override;
 
+    // Shows, above the buttons, whose averages the coefficient typed would change, with the
+    // assignments already stored during this run, seen from the sheet's view (s, p).
+    void MontrerConsequences(int s, int p);
+    PanneauConsequences* Panneau() const { return panneau_; }
+
 private:
     bool enregistrer();
     void afficher(int a);
@@ -34,6 +40,7 @@ private:
     ChampsDevoir* champs_;
     int affiche_ = 0; // 0: no assignment to show
     bool tente_ = false;
+    PanneauConsequences* panneau_ = nullptr;
 };
 
 } // namespace quillora

@@ -8,6 +8,8 @@
 #include "ConversionsQt.h"
 #include "Dialogues.h"
 #include "Formulaire.h"
+#include "Nombres.h"
+#include "PanneauConsequences.h"
 #include "Saisie.h"
 
 namespace quillora {
@@ -79,6 +81,28 @@ void TDial14::accept() {
     for (int s = 1; s <= MaxMatieres; ++s)
         for (int p = 1; p <= MaxPeriodes; ++p) classe_.Matiere[s].Coef[p] = lus[s - 1][p - 1];
     QDialog::accept();
+}
+
+void TDial14::MontrerConsequences(int s, int p) {
+    // The fields read as OK reads them.
+    const auto lire = [this](TClasse& c, TOptions&) {
+        for (int m = 1; m <= MaxMatieres; ++m)
+            for (int q = 1; q <= MaxPeriodes; ++q) {
+                const QString t = champs_[m - 1][q - 1]->text();
+                double v = c.Matiere[m].Coef[q];
+                std::string avertissement;
+                if (t != montres_[m - 1][q - 1] &&
+                    LireCoefficientMatiere(texteModele(t), v, avertissement) ==
+                        Coefficient::Accepte)
+                    c.Matiere[m].Coef[q] = v;
+            }
+    };
+    panneau_ = new PanneauConsequences(classe_, classe_, s, p, lire, this);
+    InsererPanneau(static_cast<QBoxLayout*>(layout()), panneau_, 1);
+    for (auto& ligne : champs_)
+        for (QLineEdit* e : ligne)
+            connect(e, &QLineEdit::textChanged, this, [this] { panneau_->Actualiser(); });
+    Placer(this);
 }
 
 } // namespace quillora

@@ -7,6 +7,8 @@
 
 namespace quillora {
 
+class PanneauConsequences;
+
 // The coefficients of the subjects, one per period, in a grid shaped by the subjects in use
 // and the division of the year.
 class TDial14 : public QDialog {
@@ -17,10 +19,16 @@ public:
 
     QLineEdit* Champ(int s, int p) const { return champs_[s - 1][p - 1]; }
 
+    // Shows, above the buttons, whose averages the coefficients typed would change, seen
+    // from the sheet's view (s, p).
+    void MontrerConsequences(int s, int p);
+    PanneauConsequences* Panneau() const { return panneau_; }
+
 private:
     TClasse& classe_;
     QLineEdit* champs_[MaxMatieres][MaxPeriodes];
     QString montres_[MaxMatieres][MaxPeriodes];
+    PanneauConsequences* panneau_ = nullptr;
 };
 
 } // namespace quillora

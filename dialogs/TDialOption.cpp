@@ -449,6 +449,7 @@ QWidget* TDialOption::pageSaisie() {
     grille->setColumnStretch(2, 1);
     for (QCheckBox* c : {verification, moitie})
         connect(c, &QCheckBox::toggled, this, &TDialOption::majActivation);
+    connect(notemax_, &TSaisieNombre::OnChange, this, &TDialOption::majActivation);
     return page;
 }
 
@@ -493,7 +494,11 @@ void TDialOption::majActivation() {
     const bool verifier = findChild<QCheckBox*>(QStringLiteral("verification"))->isChecked();
     for (QWidget* w : std::initializer_list<QWidget*>{domaine_, notemax_, coefmax_})
         w->setEnabled(verifier);
-    notemoy_->setEnabled(!findChild<QCheckBox*>(QStringLiteral("moydiv2"))->isChecked());
+    const bool moitie = findChild<QCheckBox*>(QStringLiteral("moydiv2"))->isChecked();
+    notemoy_->setEnabled(!moitie);
+    // The pass mark the box promises, half the maximum grade, is the one the field shows and
+    // OK stores.
+    if (moitie && notemax_->Valide()) notemoy_->setValeurI(notemax_->ValeurI() / 2);
 }
 
 void TDialOption::showEvent(QShowEvent* e) {

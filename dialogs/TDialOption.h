@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "Classe.h"
 #include "Options.h"
 
 class QCheckBox;
@@ -15,6 +16,7 @@ class QTableWidget;
 
 namespace quillora {
 
+class PanneauConsequences;
 class SurfaceApercu;
 class TColorPanel;
 class TJppPageControl;
@@ -40,6 +42,12 @@ public:
     void MajExempleTitre();
     SurfaceApercu* Apercu() const { return apercu_; }
     TJppPageControl* Onglets() const { return onglets_; }
+
+    // Shows, below the sample, whose averages in `classe` the letters, their values and the
+    // pass mark typed would change, seen from the sheet's view (s, p). Without a class open
+    // the dialog has no such panel.
+    void MontrerConsequences(const TClasse& classe, int s, int p);
+    PanneauConsequences* Panneau() const { return panneau_; }
 
 public slots:
     void accept() override;
@@ -88,6 +96,7 @@ private:
     TSaisieNombre* notemax_ = nullptr;
     TSaisieNombre* coefmax_ = nullptr;
     TSaisieNombre* notemoy_ = nullptr;
+    PanneauConsequences* panneau_ = nullptr;
 };
 
 } // namespace quillora

@@ -110,17 +110,48 @@ ValeurLue ValeurNote(std::string_view texte) {
     return lettreOuRien(texte);
 }
 
+namespace {
+
+// The tenths a value is written with, rounded in extended precision, halves to even: 0.25
+// gives 0.2 and 12.75 gives 12.8.
+long double dixiemes(double x) {
+    return std::nearbyint(static_cast<long double>(x) * 10.0L);
+}
+
+// The value of a rounding mode, before it is written to the tenth.
+double arrondiMode(int mode, double x) {
+    const double i = std::trunc(x);
+    const double f = x - i;
+    switch (mode) {
+    case 1:
+        return i;
+    case 2:
+        return f >= 0.5 ? i + 1 : i;
+    case 3:
+        return i + 1;
+    case 4:
+        return f < 0.5 ? i : i + 0.5;
+    case 5:
+        return f < 0.25 ? i : f >= 0.75 ? i + 1 : i + 0.5;
+    case 6:
+        return f < 0.5 ? i + 0.5 : i + 1;
+    default:
+        return x;
+    }
+}
+
+} // namespace
+
 std::string FormatNote(double x) {
-    // Rounded in extended precision, halves to even: 0.25 gives 0.2 and 12.75 gives 12.8.
-    const long double dixiemes = std::nearbyint(static_cast<long double>(x) * 10.0L);
+    const long double d = dixiemes(x);
     char tampon[64];
-    if (std::fabs(dixiemes) < 1e18L) {
-        const long long n = static_cast<long long>(dixiemes);
+    if (std::fabs(d) < 1e18L) {
+        const long long n = static_cast<long long>(d);
         const unsigned long long a =
             n < 0 ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
         std::snprintf(tampon, sizeof tampon, "%s%llu.%llu", n < 0 ? "-" : "", a / 10, a % 10);
     } else {
-        std::snprintf(tampon, sizeof tampon, "%.0Lf", dixiemes / 10.0L);
+        std::snprintf(tampon, sizeof tampon, "%.0Lf", d / 10.0L);
     }
     std::string r(tampon);
     while (!r.empty() && r.back() == '0' && r.find('.') != std::string::npos) r.pop_back();
@@ -131,24 +162,17 @@ std::string FormatNote(double x) {
 
 std::string FormatArrondi(int mode, double x) {
     if (x == NonCalculable) return "?";
-    const double i = std::trunc(x);
-    const double f = x - i;
-    switch (mode) {
-    case 1:
-        return FormatNote(i);
-    case 2:
-        return FormatNote(f >= 0.5 ? i + 1 : i);
-    case 3:
-        return FormatNote(i + 1);
-    case 4:
-        return FormatNote(f < 0.5 ? i : i + 0.5);
-    case 5:
-        return FormatNote(f < 0.25 ? i : f >= 0.75 ? i + 1 : i + 0.5);
-    case 6:
-        return FormatNote(f < 0.5 ? i + 0.5 : i + 1);
-    default:
-        return FormatNote(x);
-    }
+    return FormatNote(arrondiMode(mode, x));
+}
+
+double ValeurAffichee(int mode, double x) {
+    if (x == NonCalculable) return NonCalculable;
+    // The tenths FormatNote writes, read back: n / 10 is the double nearest the text.
+    return static_cast<double>(dixiemes(arrondiMode(mode, x))) / 10.0;
+}
+
+bool SousLaMoyenne(int mode, double moyenne, double noteMoyenne) {
+    return moyenne != NonCalculable && ValeurAffichee(mode, moyenne) < noteMoyenne;
 }
 
 std::string NomArrondi(int mode) {

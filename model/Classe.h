@@ -160,6 +160,11 @@ std::string NormaliserNom(std::string_view texte, bool majuscules);
 ValeurLue ValeurNote(std::string_view texte);
 std::string FormatNote(double x);
 std::string FormatArrondi(int mode, double x);
+// The number FormatArrondi writes for x, as a value; NonCalculable stays NonCalculable.
+double ValeurAffichee(int mode, double x);
+// Whether an average is below the pass mark as it is shown: a 9.95 shown "10" is not below 10.
+// An average that cannot be computed is never below.
+bool SousLaMoyenne(int mode, double moyenne, double noteMoyenne);
 std::string NomArrondi(int mode);
 // The value a 6-byte real would hold after storing x (nearest, halves away from zero).
 long double ArrondiReel48(long double x);

@@ -1,5 +1,7 @@
 #include "Classement.h"
 
+#include <algorithm>
+
 #include "Cp1252.h"
 #include "Options.h"
 
@@ -10,43 +12,51 @@ const LigneClassement& EnTeteClassement() {
     return t;
 }
 
+std::vector<int> OrdreClassement(const std::vector<AClasser>& eleves) {
+    const int n = static_cast<int>(eleves.size()) - 1;
+    std::vector<char> enAttente(eleves.size(), 1);
+    std::vector<int> ordre;
+    ordre.reserve(static_cast<std::size_t>(std::max(n, 0)));
+    for (int r = 1; r <= n; ++r) {
+        // On equal averages the later student wins, and among the unranked too. Unranked
+        // students never go before a ranked one, whatever value a negative grade gives.
+        int choisi = 0;
+        for (int e = 1; e <= n; ++e) {
+            if (!enAttente[e]) continue;
+            const AClasser& x = eleves[e];
+            const AClasser* m = choisi ? &eleves[choisi] : nullptr;
+            if (!m || (x.classe && (!m->classe || x.moyenne >= m->moyenne)) ||
+                (!x.classe && !m->classe))
+                choisi = e;
+        }
+        enAttente[choisi] = 0;
+        ordre.push_back(choisi);
+    }
+    return ordre;
+}
+
 std::vector<LigneClassement> Classer(const TClasse& c, int s, int p, bool sansAbsents) {
     const bool periodeDeMatiere = s >= 1 && s <= 3 && p >= 1 && p <= 3;
     if (periodeDeMatiere && c.NbDevoir[s][p] == 0)
         return {
             {"", "Pas", "de note ce " + std::string(MotPeriode[IndexPeriodes(c.NbPeriode)]), ""}};
 
-    struct Eleve {
-        double moyenne;
-        bool classe; // ranked by its average; the others come last
-        int absences;
-        bool enAttente = true;
-    };
     const int n = c.NbEleve;
-    std::vector<Eleve> eleves(static_cast<std::size_t>(n) + 1);
+    std::vector<AClasser> eleves(static_cast<std::size_t>(n) + 1);
+    std::vector<int> absences(eleves.size());
     for (int e = 1; e <= n; ++e) {
-        Eleve& x = eleves[e];
+        AClasser& x = eleves[e];
         x.moyenne = c.Moyenne(s, p, c.Joker != 0, e);
-        x.absences = c.NbAbsences(s, p, e);
-        x.classe = x.moyenne != NonCalculable && !(sansAbsents && x.absences > 0);
+        absences[e] = c.NbAbsences(s, p, e);
+        x.classe = x.moyenne != NonCalculable && !(sansAbsents && absences[e] > 0);
     }
 
     std::vector<LigneClassement> lignes;
     lignes.reserve(static_cast<std::size_t>(n));
-    for (int r = 1; r <= n; ++r) {
-        // On equal averages the later student wins, and among the unranked too. Unranked
-        // students never go before a ranked one, whatever value a negative grade gives.
-        int choisi = 0;
-        for (int e = 1; e <= n; ++e) {
-            const Eleve& x = eleves[e];
-            if (!x.enAttente) continue;
-            const Eleve* m = choisi ? &eleves[choisi] : nullptr;
-            if (!m || (x.classe && (!m->classe || x.moyenne >= m->moyenne)) ||
-                (!x.classe && !m->classe))
-                choisi = e;
-        }
-        Eleve& x = eleves[choisi];
-        x.enAttente = false;
+    int r = 0;
+    for (const int choisi : OrdreClassement(eleves)) {
+        ++r;
+        const AClasser& x = eleves[choisi];
         LigneClassement l;
         l[1] = " " + c.NomEleve(choisi, Options.prenom);
         if (x.moyenne != NonCalculable) {
@@ -55,8 +65,8 @@ std::vector<LigneClassement> Classer(const TClasse& c, int s, int p, bool sansAb
         } else {
             l[2] = " ??";
         }
-        if (x.absences > 0) l[3] = " " + std::to_string(x.absences);
-        if (sansAbsents && x.absences > 0) {
+        if (absences[choisi] > 0) l[3] = " " + std::to_string(absences[choisi]);
+        if (sansAbsents && absences[choisi] > 0) {
             l[0] = " n.c.";
             l[2].clear();
         }

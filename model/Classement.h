@@ -16,6 +16,17 @@ using LigneClassement = std::array<std::string, 4>;
 // "Rang", "Elève", "Moyenne", "Absence".
 const LigneClassement& EnTeteClassement();
 
+// One student as the ranking sees it: its average, and whether that average ranks it.
+struct AClasser {
+    double moyenne = NonCalculable;
+    bool classe = false;
+};
+
+// The students of `eleves` (indexed from 1, as the class's; index 0 unused) in ranking
+// order, best first: on equal averages the later student goes first, and the unranked come
+// last, the later first. Position r (from 1) of a ranked student is its rank.
+std::vector<int> OrdreClassement(const std::vector<AClasser>& eleves);
+
 // The rows for subject `s` and period `p` (4: synthesis, year), best average first. With
 // `sansAbsents`, students who missed an assignment are not ranked (" n.c.").
 std::vector<LigneClassement> Classer(const TClasse& c, int s, int p, bool sansAbsents);

@@ -134,7 +134,9 @@ void TChild::MenuParametresClasse() {
     if (!VerifierSaisieFinie()) return;
     const int periodes = Classe.NbPeriode;
     const auto etape = Etape(QStringLiteral("la modification des paramètres de la classe"), 5);
-    if (!executer<TDial05>(Classe, this)) return;
+    TDial05 d(Classe, this);
+    d.MontrerConsequences(Classe.MatiereCourante, Classe.PeriodeCourante);
+    if (dialogues().executer(d) != QDialog::Accepted) return;
     // The view first, so that redoing the step shows the one it left.
     if (Classe.NbPeriode != periodes) {
         TexteMenus();

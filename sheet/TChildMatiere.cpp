@@ -27,6 +27,7 @@ void TChild::MenuCoefficients() {
     const int p = Classe.PeriodeCourante, s = Classe.MatiereCourante;
     const auto etape = Etape(QStringLiteral("la modification des coefficients"), 7, p, s);
     TDial14 d(Classe, this);
+    d.MontrerConsequences(s, p);
     if (dialogues().executer(d) != QDialog::Accepted) return;
     Rafraichir();
     MarquerModifie();

@@ -99,6 +99,7 @@ void TChild::AjouterDevoir() {
     // it was, byte for byte.
     const auto avant = std::make_unique<ImageClasse>(Classe.Image());
     TDial02 d(Classe, QStringLiteral("Ajouter"), n + 1, this);
+    d.MontrerConsequences(*avant, Classe.MatiereCourante, Classe.PeriodeCourante);
     if (dialogues().executer(d) != QDialog::Accepted) {
         Classe.Image() = *avant;
         return;
@@ -116,6 +117,7 @@ void TChild::InsererDevoir() {
     const auto avant = std::make_unique<ImageClasse>(Classe.Image());
     if (!quillora::InsererDevoirVide(Classe, s, p, a)) return;
     TDial02 d(Classe, QStringLiteral("Insérer"), a, this);
+    d.MontrerConsequences(*avant, s, p);
     if (dialogues().executer(d) != QDialog::Accepted) {
         Classe.Image() = *avant;
         return;
@@ -129,6 +131,7 @@ void TChild::ModifierDevoir() {
     const auto etape =
         Etape(QStringLiteral("la modification d'un devoir"), 2, Classe.PeriodeCourante);
     TDial06 d(Classe, this);
+    d.MontrerConsequences(Classe.MatiereCourante, Classe.PeriodeCourante);
     if (dialogues().executer(d) != QDialog::Accepted) return;
     devoirsChanges();
 }

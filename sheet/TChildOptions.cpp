@@ -12,6 +12,7 @@ bool TChild::OuvrirOptions(const QString& fichierOptions, char separateur) {
     if (!VerifierSaisieFinie()) return false;
     const bool majuscule = Options.majuscule;
     TDialOption dialogue(window(), fichierOptions, separateur);
+    dialogue.MontrerConsequences(Classe, Classe.MatiereCourante, Classe.PeriodeCourante);
     if (dialogues().executer(dialogue) != QDialog::Accepted) return false;
     if (Options.majuscule != majuscule) {
         // The names are stored as they are shown: the file changes with them.

@@ -19,8 +19,12 @@ TexteColore TexteNote(std::string_view texte, const CouleursFeuille& couleurs) {
 
 TexteColore TexteMoyenne(double valeur, int modeArrondi, const CouleursFeuille& couleurs) {
     if (valeur == NonCalculable) return {QStringLiteral(" ?"), couleurs[8], false};
-    const Couleur c = valeur < Options.notemoy ? couleurs[9] : couleurs[8];
-    return {texteQt(FormatArrondi(modeArrondi, valeur)), c, valeur < 10};
+    // Judged as it is shown, as the workbook does: a 9.95 rounded to "10" is neither below a
+    // pass mark of 10 nor aligned as a one-digit value.
+    const Couleur c =
+        SousLaMoyenne(modeArrondi, valeur, Options.notemoy) ? couleurs[9] : couleurs[8];
+    return {texteQt(FormatArrondi(modeArrondi, valeur)), c,
+            ValeurAffichee(modeArrondi, valeur) < 10};
 }
 
 int DecalageChiffre(const PeintreFeuille& f) {

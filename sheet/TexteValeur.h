@@ -19,8 +19,8 @@ struct TexteColore {
 // A grade text: in `couleur6` at or above the pass mark, `couleur7` below it, `couleur12`
 // when it is not a grade; grades rounded to whole numbers with `arrondiN`.
 TexteColore TexteNote(std::string_view texte, const CouleursFeuille& couleurs);
-// An average by the class's rounding mode: `couleur9` below the pass mark, else
-// `couleur8`; " ?" when it cannot be computed.
+// An average by the class's rounding mode: `couleur9` when the value shown is below the pass
+// mark, else `couleur8`; " ?" when it cannot be computed.
 TexteColore TexteMoyenne(double valeur, int modeArrondi, const CouleursFeuille& couleurs);
 
 // How far right one-digit values go so that they line up with two-digit ones: the width of

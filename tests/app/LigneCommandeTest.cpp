@@ -49,7 +49,8 @@ TEST(LigneCommande, AnalyseDesModes) {
           "--exporter a.cl3 --vue", "--pdf a.cl3", "--exporter a.cl3 --pdf b.pdf", "--inconnue",
           "a.cl3 --vue 1,1", "--classement", "--classement a.cl3 --exporter",
           "--exporter a.cl3 --sans-absents", "--tableur a.cl3", "--tableur a.cl3 b.xlsx --vue 1,1",
-          "--tableur a.cl3 b.xlsx --exporter"}) {
+          "--tableur a.cl3 b.xlsx --exporter", "--comparer a.cl3",
+          "--comparer a.cl3 b.cl3 --vue 1,1"}) {
         std::vector<std::string> args;
         std::istringstream mots(ligne);
         for (std::string m; mots >> m;) args.push_back(m);
@@ -229,5 +230,61 @@ TEST(LigneCommande, LesSortiesDesPortesEtLeClasseur) {
     EXPECT_EQ(plein.erreurs, "Impossible de créer le fichier \"" + petit +
                                  "\". Le fichier dépasse la taille permise.\n");
     EXPECT_FALSE(fs::exists(petit));
+    fs::remove_all(dossier);
+}
+
+TEST(LigneCommande, LaComparaisonDonneLesNotesChangeesPuisLesMoyennesQuiEnDecoulent) {
+    fs::create_directories(dossier);
+    const std::string avant = dossier / "avant.cl3", apres = dossier / "apres.cl3";
+    const std::string ini = dossier / "absent.ini";
+    TClasse c;
+    c.Initialiser();
+    c.NomFichier = exemple;
+    ASSERT_TRUE(c.Charger());
+    ASSERT_TRUE(c.SauverSous(avant));
+    // BERNARD's 19, ANDRÉ's 8 (Mathématiques, first trimester) and BERTRAND's 13
+    // (Physique-Chimie, second trimester, assignment 2), as the sample holds them.
+    c.Eleve[2].Note[1][1][1] = "4";
+    c.Eleve[1].Note[1][1][2] = "18";
+    c.Eleve[3].Note[2][2][2] = "abs";
+    ASSERT_TRUE(c.SauverSous(apres));
+
+    const Execution r = executer({"--comparer", avant, apres, "--config", ini});
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    std::vector<std::string> notes;
+    std::istringstream lignes(r.sortie);
+    int moyennes = 0, rangsSeuls = 0;
+    for (std::string l; std::getline(lignes, l);) {
+        std::vector<std::string> cellules;
+        std::istringstream t(l);
+        for (std::string x; std::getline(t, x, '\t');) cellules.push_back(x);
+        if (cellules[0] == "note") {
+            notes.push_back(l);
+            continue;
+        }
+        ASSERT_EQ(cellules.size(), 9u) << l;
+        ++moyennes;
+        // Another student only moves in the ranking, the average as it was.
+        if (cellules[1] != "BERNARD Hugo" && cellules[1] != "ANDRÉ Rose" &&
+            cellules[1] != "BERTRAND Louise") {
+            EXPECT_TRUE(cellules[4] == cellules[5] && cellules[7] != cellules[8]) << l;
+            ++rangsSeuls;
+        }
+    }
+    EXPECT_EQ(notes, (std::vector<std::string>{
+                         "note\tBERNARD Hugo\tMathématiques\tTrim. 1\tDevoir 1\t19\t4",
+                         "note\tANDRÉ Rose\tMathématiques\tTrim. 1\tDevoir 2\t8\t18",
+                         "note\tBERTRAND Louise\tPhysique-Chimie\tTrim. 2\tDevoir 2\t13\tabs"}));
+    EXPECT_GT(moyennes - rangsSeuls, 3);
+    EXPECT_GT(rangsSeuls, 0);
+
+    const Execution memes = executer({"--comparer", avant, avant, "--config", ini});
+    EXPECT_EQ(memes.code + memes.sortie.size(), 0u);
+    c.SupprimerEleve(1);
+    ASSERT_TRUE(c.SauverSous(apres));
+    const Execution decalee = executer({"--comparer", avant, apres, "--config", ini});
+    EXPECT_EQ(decalee.sortie.substr(0, decalee.sortie.find('\n')),
+              "Listes d'élèves différentes : élèves comparés par position");
+    EXPECT_EQ(executer({"--comparer", avant, "/nulle/part.cl3"}).code, 1);
     fs::remove_all(dossier);
 }

@@ -29,6 +29,15 @@ TEST_F(VueMatiere, NotesEtMoyennesPrennentLaCouleurDeLeurValeur) {
     EXPECT_GT(compter(im, cellule(3, 4), teinte::moyHaute), 0);
     // The assignments' averages below, (8 + 8) / 2.
     EXPECT_GT(compter(im, zone(20 * (2 + L), 55, 20, 10), teinte::moyBasse), 0);
+    // An average is judged as it is shown: 9.6 to the nearest point is a 10, at the pass
+    // mark and aligned as a two-digit value, exactly as a 10 is.
+    TClasse arrondie = classe({{"9.6"}, {"10"}});
+    arrondie.ModeArrondi = 2;
+    const QImage a = peindre(arrondie);
+    EXPECT_GT(compter(a, cellule(1, 2), teinte::moyHaute), 0);
+    // Below the line that closes the titles.
+    const auto texte = [&](int e) { return a.copy(cellule(e, 2).adjusted(0, 2, 0, 0)); };
+    EXPECT_EQ(texte(1), texte(2));
 }
 
 TEST_F(VueMatiere, SansDevoirSeulsLesElevesParaissent) {
