@@ -9,7 +9,7 @@
 
 namespace quillora {
 
-enum class ModeLancement { Fenetre, Version, Exporter, Pdf, Classement, Tableur, Erreur };
+enum class ModeLancement { Fenetre, Version, Exporter, Pdf, Classement, Tableur, Releves, Erreur };
 
 struct Vue {
     int matiere; // 1..4, 4 = synthesis
@@ -20,10 +20,13 @@ struct Vue {
 struct Lancement {
     ModeLancement mode = ModeLancement::Fenetre;
     std::string fichier;               // the class file of every mode but --version
-    std::string sortie;                // the PDF of --pdf, the workbook of --tableur
+    std::string sortie;                // the PDF of --pdf and --releves, the workbook of --tableur
     std::optional<Vue> vue;            // --vue S,P
     std::optional<std::string> config; // --config FICHIER.ini
     bool sansAbsents = false;          // --sans-absents
+    std::optional<int> periode;        // --periode P of --releves, 4 for the year
+    std::vector<int> eleves;           // --eleves 1,3,7 of --releves; empty: every student
+    bool rangs = false;                // --rangs of --releves
     std::vector<std::string> autres;   // arguments left to the window program
     std::string erreur;                // with ModeLancement::Erreur
 };

@@ -10,15 +10,20 @@ const LigneClassement& EnTeteClassement() {
     return t;
 }
 
-std::vector<LigneClassement> Classer(const TClasse& c, int s, int p, bool sansAbsents) {
-    const bool periodeDeMatiere = s >= 1 && s <= 3 && p >= 1 && p <= 3;
-    if (periodeDeMatiere && c.NbDevoir[s][p] == 0)
-        return {
-            {"", "Pas", "de note ce " + std::string(MotPeriode[IndexPeriodes(c.NbPeriode)]), ""}};
+namespace {
 
+struct EleveClasse {
+    int eleve;
+    double moyenne;
+    bool classe; // ranked by its average; the others come last
+    int absences;
+};
+
+// The students in the ranking's order, best average first.
+std::vector<EleveClasse> ordre(const TClasse& c, int s, int p, bool sansAbsents) {
     struct Eleve {
         double moyenne;
-        bool classe; // ranked by its average; the others come last
+        bool classe;
         int absences;
         bool enAttente = true;
     };
@@ -30,9 +35,8 @@ std::vector<LigneClassement> Classer(const TClasse& c, int s, int p, bool sansAb
         x.absences = c.NbAbsences(s, p, e);
         x.classe = x.moyenne != NonCalculable && !(sansAbsents && x.absences > 0);
     }
-
-    std::vector<LigneClassement> lignes;
-    lignes.reserve(static_cast<std::size_t>(n));
+    std::vector<EleveClasse> resultat;
+    resultat.reserve(static_cast<std::size_t>(n));
     for (int r = 1; r <= n; ++r) {
         // On equal averages the later student wins, and among the unranked too. Unranked
         // students never go before a ranked one, whatever value a negative grade gives.
@@ -47,8 +51,28 @@ std::vector<LigneClassement> Classer(const TClasse& c, int s, int p, bool sansAb
         }
         Eleve& x = eleves[choisi];
         x.enAttente = false;
+        resultat.push_back({choisi, x.moyenne, x.classe, x.absences});
+    }
+    return resultat;
+}
+
+bool sansDevoir(const TClasse& c, int s, int p) {
+    return s >= 1 && s <= 3 && p >= 1 && p <= 3 && c.NbDevoir[s][p] == 0;
+}
+
+} // namespace
+
+std::vector<LigneClassement> Classer(const TClasse& c, int s, int p, bool sansAbsents) {
+    if (sansDevoir(c, s, p))
+        return {
+            {"", "Pas", "de note ce " + std::string(MotPeriode[IndexPeriodes(c.NbPeriode)]), ""}};
+
+    std::vector<LigneClassement> lignes;
+    int r = 0;
+    for (const EleveClasse& x : ordre(c, s, p, sansAbsents)) {
+        ++r;
         LigneClassement l;
-        l[1] = " " + c.NomEleve(choisi, Options.prenom);
+        l[1] = " " + c.NomEleve(x.eleve, Options.prenom);
         if (x.moyenne != NonCalculable) {
             l[0] = " " + std::to_string(r);
             l[2] = " " + FormatNote(x.moyenne);
@@ -63,6 +87,20 @@ std::vector<LigneClassement> Classer(const TClasse& c, int s, int p, bool sansAb
         lignes.push_back(std::move(l));
     }
     return lignes;
+}
+
+RangsClasse Rangs(const TClasse& c, int s, int p) {
+    RangsClasse r;
+    r.rang.assign(static_cast<std::size_t>(c.NbEleve) + 1, 0);
+    if (sansDevoir(c, s, p)) return r;
+    int position = 0;
+    for (const EleveClasse& x : ordre(c, s, p, false)) {
+        ++position;
+        if (x.moyenne == NonCalculable) continue;
+        r.rang[x.eleve] = position;
+        ++r.classes;
+    }
+    return r;
 }
 
 std::string TexteClassement(const TClasse& c, int s, int p, bool sansAbsents) {
