@@ -47,9 +47,8 @@ std::string sensCode(std::string_view code) {
     for (const auto& [c, sens] : codes)
         if (memeCode(code, c)) return cp1252(sens);
     double v;
-    if (LireDecimal(code, ',', v))
-        return cp1252("nombre écrit avec une virgule, ne compte pas comme une note");
-    return cp1252("ne compte pas comme une note");
+    if (LireDecimal(code, ',', v)) return cp1252("avec une virgule : ne compte pas");
+    return cp1252("pas une note, ne compte pas");
 }
 
 // What every report of one run shares: the class's averages and ranks.
@@ -188,8 +187,8 @@ void legende(Releve& r) {
         }
     if (sousMoyenne)
         r.legende.push_back({"", cp1252("moyenne inférieure à ") + std::to_string(Options.notemoy) +
-                                     " sur " + std::to_string(Options.notemax)});
-    if (nonCalculable) ajouter("?", cp1252("moyenne qui ne peut pas être calculée (aucune note)"));
+                                     " / " + std::to_string(Options.notemax)});
+    if (nonCalculable) ajouter("?", cp1252("moyenne sans aucune note"));
 }
 
 } // namespace
@@ -226,7 +225,7 @@ std::vector<Releve> CalculerReleves(const TClasse& c, const ChoixReleves& choix)
         const std::string naissance = c.DateNaissanceTexte(e);
         r.naissance = naissance == "??" ? std::string("Date de naissance non connue")
                                         : cp1252("Né(e) le ") + naissance;
-        r.periode = nomPeriode(c, choix.periode);
+        r.periode = annee ? cp1252("Toute l'année") : nomPeriode(c, choix.periode);
         r.imprimeLe = imprimeLe;
         r.rangs = choix.rangs;
         r.annee = annee;

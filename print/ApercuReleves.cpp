@@ -30,7 +30,7 @@ namespace {
 
 // The page is drawn at a whole number of dots per inch: the report's painting converts
 // millimetres by the device's own resolution, which an image keeps as a whole number.
-constexpr int ResolutionInitiale = 76; // 3 pixels a millimetre: an A4 page fits a screen
+constexpr int ResolutionInitiale = 96; // the screen's own scale: an A4 page fits its width
 constexpr int ResolutionMin = 38;
 constexpr int ResolutionMax = 300;
 constexpr int Bord = 10;
@@ -118,7 +118,7 @@ ApercuReleves::ApercuReleves(std::vector<Releve> releves, const QString& fichier
             [] { AfficherAide(QStringLiteral("RelevesDeNotes")); });
 
     mettreEnPage();
-    resize(860, 760);
+    resize(880, 760);
 }
 
 ApercuReleves::~ApercuReleves() = default;

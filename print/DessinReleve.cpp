@@ -98,18 +98,12 @@ QString valeur(const TexteAffiche& t, bool moyenne = true) {
     return v;
 }
 
-// The grade table's columns: left edge and width, in mm.
+// The grade table's columns, their left edges in mm; the comment takes what the others leave.
 struct Colonnes {
-    double numero, date, coef, note, devoir, commentaire, fin;
-    explicit Colonnes(double l) {
-        numero = 0;
-        date = 9;
-        coef = 32;
-        note = 45;
-        devoir = 62;
-        commentaire = 86;
-        fin = l;
-    }
+    static constexpr double numero = 0, date = 9, coef = 32, note = 45, devoir = 62,
+                            commentaire = 86;
+    double fin;
+    explicit Colonnes(double largeur) : fin(largeur) {}
 };
 
 void enTete(Peintre& f, const Releve& r) {
@@ -206,20 +200,24 @@ void ligneNote(Peintre& f, const LigneReleve& n, const E& e) {
 void moyennes(Peintre& f, const BlocReleve& b, const E& e) {
     double x = 1;
     const double y = e.y + 1, h = 5, l = f.largeurZone();
-    auto morceau = [&](const QString& libelle, const TexteAffiche* v, bool gras) {
+    // A label, then a value in its colour; `ecart` mm before what follows.
+    auto morceau = [&](const QString& libelle, const TexteAffiche* v, bool gras, double ecart) {
         f.police(8.5);
         x += f.texte(x, y, l - x, h, libelle, Qt::black);
         if (v) {
             f.police(8.5, gras);
             x += f.texte(x, y, l - x, h, valeur(*v), f.couleur(*v));
         }
-        x += 6;
+        x += ecart;
     };
-    morceau(QStringLiteral("Moyenne : "), &b.moyenne, true);
-    if (b.joker) morceau(QStringLiteral("Moyenne Joker : "), &b.moyenneJoker, true);
-    morceau(QStringLiteral("Moyenne de la classe : "), &b.moyenneClasse, false);
-    if (b.joker) morceau(QStringLiteral("Classe, Joker : "), &b.moyenneClasseJoker, false);
-    if (!b.rang.empty()) morceau(QStringLiteral("Rang : ") + texteQt(b.rang), nullptr, false);
+    morceau(QStringLiteral("Moyenne : "), &b.moyenne, true, 6);
+    if (b.joker) morceau(QStringLiteral("Moyenne Joker : "), &b.moyenneJoker, true, 6);
+    morceau(QStringLiteral("Moyenne de la classe : "), &b.moyenneClasse, false, b.joker ? 0 : 6);
+    if (b.joker) {
+        morceau(QStringLiteral(" (Joker : "), &b.moyenneClasseJoker, false, 0);
+        morceau(QStringLiteral(")"), nullptr, false, 6);
+    }
+    if (!b.rang.empty()) morceau(QStringLiteral("Rang : ") + texteQt(b.rang), nullptr, false, 0);
     f.trait(0, e.y + 0.3, l, e.y + 0.3, f.gris(), 0.2);
 }
 
@@ -310,21 +308,21 @@ void graphes(Peintre& f, const Releve& r, const E& e, TNewGraphe& G) {
 }
 
 void legende(Peintre& f, const Releve& r, const E& e) {
-    const double l = f.largeurZone();
-    if (e.genre == E::TitreLegende) {
-        f.police(10.5, true);
-        f.texte(0, e.y + 1, l, 6, QStringLiteral("Légende"), Qt::black);
-        return;
+    const double titre = 18;
+    const double colonne = (f.largeurZone() - titre) / H::EntreesParLigne;
+    if (e.premier == 0) {
+        f.police(8.5, true);
+        f.texte(0, e.y, titre, e.hauteur, QStringLiteral("Légende :"), Qt::black);
     }
     for (int i = 0; i < e.nombre; ++i) {
         const EntreeLegende& entree = r.legende[e.premier + i];
-        const double x = i * l / 2;
-        f.police(8.5, true);
+        const double x = titre + i * colonne;
+        f.police(8, true);
         const QString code = entree.code.empty() ? Signe.trimmed() : texteQt(entree.code);
-        const double c = f.texte(x + 1, e.y, l / 2 - 1, e.hauteur, code, Qt::black);
-        f.police(8.5);
-        f.texte(x + 1 + std::max(c + 2, 12.0), e.y, l / 2 - 14, e.hauteur,
-                QStringLiteral(": ") + texteQt(entree.sens), Qt::black);
+        const double c = std::max(f.texte(x, e.y, colonne, e.hauteur, code, Qt::black) + 1.5, 9.0);
+        f.police(8);
+        f.texte(x + c, e.y, colonne - c - 1, e.hauteur, QStringLiteral(": ") + texteQt(entree.sens),
+                Qt::black);
     }
 }
 
@@ -383,7 +381,6 @@ void DessinerPageReleve(QPainter& p, const QRectF& zone, const std::vector<Relev
         case E::Graphes:
             graphes(f, r, e, graphe);
             break;
-        case E::TitreLegende:
         case E::LigneLegende:
             legende(f, r, e);
             break;

@@ -127,15 +127,11 @@ std::vector<PageReleve> MettreEnPage(const std::vector<Releve>& releves, double 
         pl.espace(H::EspaceBloc);
 
         const int entrees = static_cast<int>(rel.legende.size());
-        for (int k = 0; k < entrees; k += 2) {
-            if (k == 0) {
-                pl.reserver(H::TitreSection + H::LigneLegende);
-                pl.ajouter({E::TitreLegende, 0, H::TitreSection});
-            }
+        for (int k = 0; k < entrees; k += H::EntreesParLigne) {
             pl.reserver(H::LigneLegende);
             E ligne{E::LigneLegende, 0, H::LigneLegende};
             ligne.premier = k;
-            ligne.nombre = std::min(2, entrees - k);
+            ligne.nombre = std::min(H::EntreesParLigne, entrees - k);
             pl.ajouter(ligne);
         }
         pl.terminer();

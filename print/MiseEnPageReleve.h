@@ -16,13 +16,12 @@ struct ElementReleve {
         AucuneNote,  // the student has nothing to show
         TitreBloc,   // a subject and period (`suite`: repeated on a new page)
         EnTeteTableau,
-        LigneNote,   // `ligne` of block `bloc`
-        AucunDevoir, // a period without assignments
-        Moyennes,    // the block's averages and rank
-        Synthese,    // the summary table
-        Graphes,     // `nombre` evolution charts from `premier`, side by side
-        TitreLegende,
-        LigneLegende, // legend entries `premier` and the next one
+        LigneNote,    // `ligne` of block `bloc`
+        AucunDevoir,  // a period without assignments
+        Moyennes,     // the block's averages and rank
+        Synthese,     // the summary table
+        Graphes,      // `nombre` evolution charts from `premier`, side by side
+        LigneLegende, // up to three legend entries from `premier`
     };
     Genre genre;
     double y = 0;       // from the top of the text area, in mm
@@ -45,19 +44,20 @@ struct PageReleve {
 // The heights of the pieces, in mm.
 namespace HauteurReleve {
 inline constexpr double EnTete = 30;
-inline constexpr double EnTeteSuite = 11;
+inline constexpr double EnTeteSuite = 10;
 inline constexpr double AucuneNote = 16;
 inline constexpr double TitreBloc = 7;
 inline constexpr double EnTeteTableau = 5;
-inline constexpr double LigneNote = 4.1;
+inline constexpr double LigneNote = 4;
 inline constexpr double AucunDevoir = 5.5;
 inline constexpr double Moyennes = 6.5;
 inline constexpr double EspaceBloc = 2.5;
 inline constexpr double TitreSection = 6.5;
 inline constexpr double LigneSynthese = 5;
 inline constexpr double NoteJoker = 5;
-inline constexpr double Graphe = 47;
-inline constexpr double LigneLegende = 4.6;
+inline constexpr double Graphe = 44;
+inline constexpr double LigneLegende = 4.4;
+inline constexpr int EntreesParLigne = 3;
 // The footer's band, below the text area.
 inline constexpr double PiedDePage = 9;
 } // namespace HauteurReleve

@@ -131,7 +131,7 @@ TEST_F(Releves, UnTrimestreReprendLesNotesMoyennesEtRangsDeLaFeuille) {
     std::string legende;
     for (const EntreeLegende& l : e2.legende) legende += l.code + "=" + l.sens + ";";
     EXPECT_EQ(Utf8DepuisCp1252(legende),
-              "B+=vaut 17.5;disp=dispensé;=moyenne inférieure à 10 sur 20;");
+              "B+=vaut 17.5;disp=dispensé;=moyenne inférieure à 10 / 20;");
     EXPECT_EQ(e2.graphes.size(), 2u);
     EXPECT_EQ(e2.graphes[1].Barres.size(), 2u);
 }
