@@ -1,10 +1,10 @@
 #include <QAbstractButton>
+#include <QFile>
 #include <QListWidget>
-#include <QProcess>
 #include <QTest>
 
+#include "ApercuReleves.h"
 #include "Cadre.h"
-#include "ConversionsQt.h"
 
 using namespace quillora;
 using namespace quillora::test;
@@ -25,28 +25,34 @@ TEST_F(RelevesFeuille, LaCommandeAttendLaSaisiePuisChoisitMontreEtEnregistre) {
     EXPECT_EQ(dialogues.textes(), QStringList{"Terminer d'abord la saisie de la note !"});
     QTest::keyClick(f->EditNote, Qt::Key_Escape);
 
-    // The third student's report of the year, saved from the preview.
+    // The third student's report of the year, saved from the preview (its content is the
+    // print tests' business). Ticking a student chooses the ticked ones; none ticked is
+    // refused, the dialog open.
     const QString pdf = dossier.filePath(QStringLiteral("releve.pdf"));
     dialogues.fichiers = {pdf};
+    int pages = 0;
     dialogues.gestes = {
-        [](QDialog& d) {
-            d.findChild<QListWidget*>(QStringLiteral("Liste"))->item(2)->setCheckState(Qt::Checked);
-            d.findChild<QAbstractButton*>(QStringLiteral("RB4"))->click();
-            d.findChild<QAbstractButton*>(QStringLiteral("BitBtn1"))->click();
+        [this](QDialog& d) {
+            auto* eleve = d.findChild<QListWidget*>(QStringLiteral("Liste"))->item(2);
+            auto bouton = [&d](const char* nom) {
+                return d.findChild<QAbstractButton*>(QLatin1String(nom));
+            };
+            eleve->setCheckState(Qt::Checked);
+            eleve->setCheckState(Qt::Unchecked);
+            bouton("BitBtn1")->click();
+            EXPECT_TRUE(d.isVisible() && dialogues.nombre("avertissement") == 1);
+            eleve->setCheckState(Qt::Checked);
+            bouton("RB4")->click();
+            bouton("BitBtn1")->click();
         },
-        [](QDialog& d) {
+        [&pages](QDialog& d) {
+            pages = static_cast<ApercuReleves&>(d).NbPages();
             d.findChild<QAbstractButton*>(QStringLiteral("EnregistrerPdf"))->click();
         }};
     releves->trigger();
-    ASSERT_EQ(dialogues.nombre(QStringLiteral("dialogue")), 2);
+    EXPECT_EQ(pages, 2);
     EXPECT_EQ(dialogues.nombre(QStringLiteral("erreur")), 1) << "the entry guard's alone";
-    QProcess texte;
-    texte.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    ASSERT_TRUE(texte.waitForFinished(60000));
-    const QString t = QString::fromUtf8(texte.readAllStandardOutput());
-    for (int e = 1; e <= f->Classe.NbEleve; ++e)
-        EXPECT_EQ(t.contains(texteQt(f->Classe.NomEleve(e, true))), e == 3) << e;
-    EXPECT_TRUE(t.contains(QStringLiteral("Moyennes de l'année")));
+    EXPECT_TRUE(QFile::exists(pdf));
 
     // A class without students has nothing to report.
     f->Classe.NbEleve = 0;

@@ -11,41 +11,33 @@ using namespace quillora::test;
 
 namespace {
 
-// Three students, French (coef. 2 in the first trimester) and English (coef. 1).
+// French (coef. 2 in the first trimester) and English (coef. 1); the fourth student has
+// no grade at all.
 TClasse classeRemplie() {
-    TClasse c = classeVide();
-    c.NbEleve = 4;
+    TClasse c = classeAvecNotes({{"12", "15", "abs"}, {"8", "9.5", "B+"}, {"", "12,5", "6"}, {}},
+                                {1, 2, 1});
     c.NbMatiere = 2;
     c.AbrevClasse = "4B";
     c.AnneeScolaire = "( 2026 / 2027 )";
     c.NomProfesseur = cp1252("M. Dupré");
     c.Matiere[1].Nom = cp1252("Français");
     c.Matiere[2].Nom = "Anglais";
+    for (int p = 1; p <= 3; ++p) c.Matiere[1].Coef[p] = c.Matiere[2].Coef[p] = 1;
     c.Matiere[1].Coef[1] = 2;
-    for (int s = 1; s <= 2; ++s) c.Matiere[s].Coef[2] = c.Matiere[s].Coef[3] = 1;
-    c.Matiere[2].Coef[1] = 1;
-    const char* noms[][3] = {{"MARTIN", "Léa", "05032012"},
-                             {"DE LA FONTAINE", "Éloïse-Marie", ""},
-                             {"BRUN", "Paul", "17112011"},
-                             {"NOUVEAU", "Noé", ""}};
-    for (int e = 1; e <= 4; ++e)
-        c.RenseignerEleve(e, cp1252(noms[e - 1][0]), cp1252(noms[e - 1][1]), noms[e - 1][2]);
-    const char* dates[] = {"12/09/2026", "03/10/2026", "17/10/2026"};
-    const char* commentaires[] = {"Dictée", "Rédaction", "Lecture"};
-    const double coefs[] = {1, 2, 1};
-    c.NbDevoir[1][1] = 3;
+    const char* noms[][2] = {{"MARTIN", "Léa"}, {"DE LA FONTAINE", "Éloïse-Marie"}};
+    for (int e = 1; e <= 2; ++e)
+        c.RenseignerEleve(e, cp1252(noms[e - 1][0]), cp1252(noms[e - 1][1]),
+                          e == 1 ? "05032012" : "");
+    const char* devoirs[][2] = {
+        {"12/09/2026", "Dictée"}, {"03/10/2026", "Rédaction"}, {"17/10/2026", "Lecture"}};
     for (int a = 1; a <= 3; ++a) {
-        c.Devoir[1][1][a].Date = dates[a - 1];
-        c.Devoir[1][1][a].Coef = coefs[a - 1];
-        c.Devoir[1][1][a].Commentaire = cp1252(commentaires[a - 1]);
+        c.Devoir[1][1][a].Date = devoirs[a - 1][0];
+        c.Devoir[1][1][a].Commentaire = cp1252(devoirs[a - 1][1]);
     }
-    const char* francais[][3] = {{"12", "15", "abs"}, {"8", "9.5", "B+"}, {"", "12,5", "6"}};
     c.NbDevoir[2][1] = 2;
-    const char* anglais[][2] = {{"16", "14"}, {"7", "disp"}, {"", ""}};
-    for (int e = 1; e <= 3; ++e) {
-        for (int a = 1; a <= 3; ++a) c.Eleve[e].Note[1][1][a] = francais[e - 1][a - 1];
+    const char* anglais[][2] = {{"16", "14"}, {"7", "disp"}};
+    for (int e = 1; e <= 2; ++e)
         for (int a = 1; a <= 2; ++a) c.Eleve[e].Note[2][1][a] = anglais[e - 1][a - 1];
-    }
     c.NbDevoir[1][2] = 1;
     c.Eleve[1].Note[1][2][1] = "10";
     return c;
@@ -134,6 +126,18 @@ TEST_F(Releves, UnTrimestreReprendLesNotesMoyennesEtRangsDeLaFeuille) {
               "B+=vaut 17.5;disp=dispensé;=moyenne inférieure à 10 / 20;");
     EXPECT_EQ(e2.graphes.size(), 2u);
     EXPECT_EQ(e2.graphes[1].Barres.size(), 2u);
+
+    // Joker averages: the subject view keeps the plain one beside, (9.5 x 2 + 17.5) / 3 =
+    // 12.17 without the 8; the summary takes the joker ones, as the synthesis view does.
+    TClasse joker = c;
+    joker.Joker = 1;
+    const Releve j = CalculerReleves(joker, {{2}, 1, false})[0];
+    const auto matiere = ligneExport(TexteExport(joker, 1, 1), nom);
+    EXPECT_EQ(matiere[matiere.size() - 2] + " " + matiere.back(), "11.1 12.2");
+    EXPECT_EQ(texte(j.blocs[0].moyenne) + " " + texte(j.blocs[0].moyenneJoker), "11.1 12.2");
+    EXPECT_EQ(ligneExport(TexteExport(joker, 4, 1), nom)[1], j.synthese[0].cases[0].eleve.texte);
+    const std::string t = TexteExport(joker, 4, 1);
+    EXPECT_EQ(cellules(t.substr(t.rfind('\r') + 1))[1], j.synthese[0].cases[0].classe.texte);
 }
 
 TEST_F(Releves, LAnneeLesElevesCochesEtLElevesSansNote) {
@@ -143,6 +147,8 @@ TEST_F(Releves, LAnneeLesElevesCochesEtLElevesSansNote) {
     const auto annee = CalculerReleves(c, {{1}, 4, false});
     ASSERT_EQ(annee.size(), 1u);
     const Releve& r = annee[0];
+    EXPECT_EQ(Utf8DepuisCp1252(r.naissance + "|" + r.periode),
+              "Né(e) le 05 mars 2012|Toute l'année");
     EXPECT_EQ(r.colonnesSynthese,
               (std::vector<std::string>{"Trim.1", "Trim.2", "Trim.3", cp1252("Année")}));
     EXPECT_EQ(r.blocs.size(), 6u);

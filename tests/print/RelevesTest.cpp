@@ -90,8 +90,13 @@ protected:
 
 TEST_F(Releves, RienNEstCoupeEtChaqueEleveCommenceUnePage) {
     const TClasse c = classePleine();
-    const double hauteur = ZoneTexte(A4).height();
-    for (int periode : {1, 4}) {
+    // A4, and short pages that cut blocks anywhere.
+    const double a4 = ZoneTexte(A4).height();
+    std::vector<std::pair<int, double>> cas;
+    for (int periode : {1, 4})
+        for (double hauteur = 70; hauteur <= a4 + 9; hauteur += 9.7)
+            cas.emplace_back(periode, std::min(hauteur, a4));
+    for (const auto& [periode, hauteur] : cas) {
         const auto releves = CalculerReleves(c, {{}, periode, true});
         const auto pages = MettreEnPage(releves, hauteur);
         std::map<int, std::multiset<std::pair<int, int>>> lignes; // report -> (block, row)
@@ -103,7 +108,15 @@ TEST_F(Releves, RienNEstCoupeEtChaqueEleveCommenceUnePage) {
             }
             EXPECT_EQ(p.releve, releve);
             int bloc = -1;
-            for (const ElementReleve& e : p.elements) {
+            // A heading never ends a page; averages never open one.
+            const auto dernier = p.elements.back().genre;
+            EXPECT_TRUE(dernier != ElementReleve::TitreBloc &&
+                        dernier != ElementReleve::EnTeteTableau);
+            for (std::size_t i = 0; i < p.elements.size(); ++i) {
+                const ElementReleve& e = p.elements[i];
+                if (e.genre == ElementReleve::Moyennes) {
+                    EXPECT_EQ(p.elements[i - 1].genre, ElementReleve::LigneNote);
+                }
                 EXPECT_LE(e.y + e.hauteur, hauteur + 1e-9) << "page " << p.page;
                 if (e.genre == ElementReleve::TitreBloc) bloc = e.bloc;
                 if (e.genre != ElementReleve::LigneNote) continue;
@@ -119,8 +132,8 @@ TEST_F(Releves, RienNEstCoupeEtChaqueEleveCommenceUnePage) {
                 for (int l = 0; l < 24; ++l) attendues.insert({b, l});
             EXPECT_EQ(lignes[r], attendues) << "report " << r;
         }
-        // 72 assignments of a trimester take a second page, never a third.
-        if (periode == 1) {
+        // 72 assignments of a trimester take a second page of A4, never a third.
+        if (periode == 1 && hauteur == a4) {
             EXPECT_EQ(pages[0].pages, 2);
         }
         EXPECT_EQ(pages.back().pages, 1); // the student without grades
@@ -142,41 +155,32 @@ TEST_F(Releves, LePdfPorteLeNomSurChaquePageEtLesMoyennesDeLExport) {
     const auto miseEnPage = MettreEnPage(releves, ZoneTexte(A4).height());
     ASSERT_EQ(pages.size(), static_cast<qsizetype>(miseEnPage.size()));
 
-    for (int i = 0; i < pages.size(); ++i) {
-        const int r = miseEnPage[i].releve;
-        const int e = releves[r].eleve;
-        for (int autre = 1; autre <= c.NbEleve; ++autre)
-            EXPECT_EQ(pages[i].count(texteQt(c.NomEleve(autre, true))), autre == e ? 1 : 0)
-                << "page " << i + 1 << pages[i];
-        EXPECT_TRUE(pages[i].contains(
-            QStringLiteral("Page %1 sur %2").arg(miseEnPage[i].page).arg(miseEnPage[i].pages)));
-    }
-    // Each subject's row of the summary, and the general one, holds the student's average
-    // and the class's as the synthesis's export text gives them.
+    // On every page its student's name once, and no other; its number; in each row of the
+    // summary, the student's average and the class's as the synthesis's export text has them.
     const QStringList export_ = texteQt(TexteExport(c, 4, 1)).split(QLatin1Char('\r'));
     const QStringList classe = export_.back().split(QLatin1Char('\t'));
-    QStringList intitules;
-    for (int s = 1; s <= 3; ++s) intitules << texteQt(c.Matiere[s].Nom);
-    intitules << QStringLiteral("Moyenne générale");
+    const QStringList intitules = {texteQt(c.Matiere[1].Nom), texteQt(c.Matiere[2].Nom),
+                                   texteQt(c.Matiere[3].Nom), QStringLiteral("Moyenne générale")};
     int verifiees = 0;
     for (int i = 0; i < pages.size(); ++i) {
+        const int e = releves[miseEnPage[i].releve].eleve;
+        for (int autre = 1; autre <= c.NbEleve; ++autre)
+            EXPECT_EQ(pages[i].count(texteQt(c.NomEleve(autre, true))), autre == e ? 1 : 0) << i;
+        EXPECT_TRUE(pages[i].contains(
+            QStringLiteral("Page %1 sur %2").arg(miseEnPage[i].page).arg(miseEnPage[i].pages)));
         const QStringList eleve =
-            export_.filter(texteQt(c.NomEleve(releves[miseEnPage[i].releve].eleve, true)))
-                .value(0)
-                .split(QLatin1Char('\t'));
-        for (const QString& ligne : pages[i].split(QLatin1Char('\n'))) {
-            const QStringList mots = ligne.simplified().split(QLatin1Char(' '));
+            export_.filter(texteQt(c.NomEleve(e, true))).value(0).split(QLatin1Char('\t'));
+        for (const QString& ligne : pages[i].split(QLatin1Char('\n')))
             for (int k = 0; k < 4; ++k) {
-                // Not the charts' titles, side by side: a summary row goes on with its coefficient.
-                const QRegularExpression rangee(QStringLiteral("^\\s*") +
-                                                QRegularExpression::escape(intitules[k]) +
-                                                QStringLiteral("\\s{2,}[0-9]"));
-                if (!ligne.contains(rangee)) continue;
+                // A summary row goes on with its coefficient, unlike the charts' titles.
+                if (!ligne.contains(QRegularExpression(QStringLiteral("^\\s*") + intitules[k] +
+                                                       QStringLiteral("\\s{2,}[0-9]"))))
+                    continue;
+                const QStringList mots = ligne.simplified().split(QLatin1Char(' '));
                 EXPECT_TRUE(mots.contains(eleve.value(k + 1)) && mots.contains(classe[k + 1]))
                     << ligne << " / " << eleve.join('|');
                 ++verifiees;
             }
-        }
     }
     EXPECT_EQ(verifiees, 3 * 4);
     EXPECT_TRUE(
@@ -217,16 +221,11 @@ TEST_F(Releves, LApercuTourneLesPagesImprimeEtEnregistreUnSeulPdf) {
     bouton("NoirBlanc")->click();
     EXPECT_EQ(couleurs().second, 0);
 
-    const int largeur = a.ImagePage().width();
-    bouton("ZoomPlus")->click();
-    EXPECT_GT(a.ImagePage().width(), largeur);
-    for (int i = 0; i < 8; ++i) bouton("ZoomMoins")->click();
-    EXPECT_GT(plateforme.bips, 0);
+    for (int i = 0; i < 7; ++i) bouton("ZoomMoins")->click();
+    EXPECT_EQ(plateforme.bips, 2) << "the smallest page is a limit";
     bouton("Derniere")->click();
     EXPECT_EQ(position->text(), QStringLiteral("Page 3 sur 3 : NOUVEAU Noé (1 sur 1)"));
     EXPECT_FALSE(bouton("Suivante")->isEnabled());
-    bouton("Precedente")->click();
-    EXPECT_EQ(a.PageCourante(), 1);
 
     // One PDF for every report; never over the class's file; a failure said.
     const QString absent = dossier.filePath(QStringLiteral("absent/r.pdf"));
@@ -248,6 +247,4 @@ TEST_F(Releves, LApercuTourneLesPagesImprimeEtEnregistreUnSeulPdf) {
     EXPECT_TRUE(a.Imprimer());
     EXPECT_EQ(dialogues.nombre(QStringLiteral("imprimer")), 1);
     EXPECT_EQ(textePdf(dossier.filePath(QStringLiteral("2nde4 - Relevés de notes.pdf"))).size(), 3);
-    dialogues.impressionAcceptee = false;
-    EXPECT_FALSE(a.Imprimer());
 }
