@@ -20,6 +20,10 @@ int ExecuterFenetre(int argc, char** argv, const Lancement& l);
 // Same exit statuses as the export.
 int ExecuterPdf(int argc, char** argv, const Lancement& l);
 
+// Writes the grade reports of a class into one PDF file, one student after the other, without
+// a display. Same exit statuses as --pdf; 2 also for a period or a student the class lacks.
+int ExecuterReleves(int argc, char** argv, const Lancement& l);
+
 // The decimal separator of the user's locale, as Qt reads it.
 char SeparateurDecimal();
 

@@ -1,5 +1,6 @@
 #include "LigneCommande.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <iostream>
@@ -24,6 +25,8 @@ const char* const TexteUsage =
     "  quillora --tableur FICHIER.cl3 SORTIE.xlsx [--config FICHIER.ini]\n"
     "  quillora --journal FICHIER.cl3\n"
     "  quillora --comparer AVANT.cl3 APRES.cl3 [--config FICHIER.ini]\n"
+    "  quillora --releves FICHIER.cl3 SORTIE.pdf [--periode P] [--eleves 1,3,7] [--rangs]\n"
+    "           [--config FICHIER.ini]\n"
     "  quillora --version\n"
     "S : matière 1 à 3, ou 4 pour la synthèse ; P : période 1 à 3, ou 4 pour l'année.\n"
     "Après --, chaque argument est un nom de fichier, même s'il commence par un tiret.\n";
@@ -53,7 +56,27 @@ constexpr ModeFichier ModesFichier[] = {
      "--tableur attend un fichier de classe et un fichier de classeur"},
     {"--journal", ModeLancement::Journal, 1, "--journal attend un seul fichier de classe"},
     {"--comparer", ModeLancement::Comparer, 2, "--comparer attend deux fichiers de classe"},
+    {"--releves", ModeLancement::Releves, 2,
+     "--releves attend un fichier de classe et un fichier PDF"},
 };
+
+// "1,3,7": student numbers 1 to 45, each once; empty when the list is not one.
+std::vector<int> lireEleves(const std::string& t) {
+    std::vector<int> eleves;
+    std::size_t i = 0;
+    while (i <= t.size()) {
+        const std::size_t fin = std::min(t.find(',', i), t.size());
+        const std::string n = t.substr(i, fin - i);
+        if (n.empty() || n.size() > 2 || n.find_first_not_of("0123456789") != std::string::npos)
+            return {};
+        const int e = std::stoi(n);
+        if (e < 1 || e > MaxEleves || std::find(eleves.begin(), eleves.end(), e) != eleves.end())
+            return {};
+        eleves.push_back(e);
+        i = fin + 1;
+    }
+    return eleves;
+}
 
 const ModeFichier* modeFichier(std::string_view option) {
     for (const ModeFichier& m : ModesFichier)
@@ -104,6 +127,23 @@ Lancement AnalyserLigneCommande(const std::vector<std::string>& args) {
             l.mode = m->mode;
         } else if (a == "--sans-absents") {
             l.sansAbsents = true;
+        } else if (a == "--rangs") {
+            l.rangs = true;
+        } else if (a == "--periode") {
+            const auto v = valeur("--periode");
+            if (!v) return erreur("--periode attend P");
+            if (v->size() != 1 || (*v)[0] < '1' || (*v)[0] > '4')
+                return erreur("période « " + *v + " » invalide : 1 à 3, ou 4 pour l'année");
+            l.periode = (*v)[0] - '0';
+        } else if (a == "--eleves") {
+            const auto v = valeur("--eleves");
+            if (!v) return erreur("--eleves attend des numéros d'élèves");
+            l.eleves = lireEleves(*v);
+            if (l.eleves.empty())
+                return erreur(
+                    "élèves « " + *v +
+                    " » invalides : des numéros de 1 à 45, chacun une fois, séparés par des "
+                    "virgules");
         } else if (a == "--vue") {
             const auto v = valeur("--vue");
             if (!v) return erreur("--vue attend S,P");
@@ -121,13 +161,15 @@ Lancement AnalyserLigneCommande(const std::vector<std::string>& args) {
     }
     if (l.sansAbsents && l.mode != ModeLancement::Classement)
         return erreur("--sans-absents ne s'emploie qu'avec --classement");
+    if ((l.periode || !l.eleves.empty() || l.rangs) && l.mode != ModeLancement::Releves)
+        return erreur("--periode, --eleves et --rangs ne s'emploient qu'avec --releves");
     if (const ModeFichier* m = modeFichier(l.mode)) {
         if (positionnels.size() != m->fichiers) return erreur(m->attendu);
         l.fichier = positionnels[0];
         if (m->fichiers > 1) l.sortie = positionnels[1];
         // The workbook holds every view: a view to choose would mean nothing.
         if ((l.mode == ModeLancement::Tableur || l.mode == ModeLancement::Journal ||
-             l.mode == ModeLancement::Comparer) &&
+             l.mode == ModeLancement::Comparer || l.mode == ModeLancement::Releves) &&
             l.vue)
             return erreur("--vue ne s'emploie qu'avec --exporter, --pdf ou --classement");
     } else if (l.mode != ModeLancement::Version) {

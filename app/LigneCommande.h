@@ -18,6 +18,7 @@ enum class ModeLancement {
     Tableur,
     Journal,
     Comparer,
+    Releves,
     Erreur
 };
 
@@ -30,11 +31,14 @@ struct Vue {
 struct Lancement {
     ModeLancement mode = ModeLancement::Fenetre;
     std::string fichier;               // the class file of every mode but --version
-    std::string sortie;                // the PDF of --pdf, the workbook of --tableur,
-                                       // the class after of --comparer
+    std::string sortie;                // the PDF of --pdf and --releves, the workbook of
+                                       // --tableur, the class after of --comparer
     std::optional<Vue> vue;            // --vue S,P
     std::optional<std::string> config; // --config FICHIER.ini
     bool sansAbsents = false;          // --sans-absents
+    std::optional<int> periode;        // --periode P of --releves, 4 for the year
+    std::vector<int> eleves;           // --eleves 1,3,7 of --releves; empty: every student
+    bool rangs = false;                // --rangs of --releves
     std::vector<std::string> autres;   // arguments left to the window program
     std::string erreur;                // with ModeLancement::Erreur
 };

@@ -14,5 +14,6 @@ int main(int argc, char** argv) {
     // The export starts no part of the window system: it is the program's fastest door.
     if (const auto code = ExecuterSansFenetre(l, SeparateurDecimal())) return *code;
     if (l.mode == ModeLancement::Pdf) return ExecuterPdf(argc, argv, l);
+    if (l.mode == ModeLancement::Releves) return ExecuterReleves(argc, argv, l);
     return ExecuterFenetre(argc, argv, l);
 }

@@ -35,12 +35,17 @@ std::vector<int> OrdreClassement(const std::vector<AClasser>& eleves) {
     return ordre;
 }
 
-std::vector<LigneClassement> Classer(const TClasse& c, int s, int p, bool sansAbsents) {
-    const bool periodeDeMatiere = s >= 1 && s <= 3 && p >= 1 && p <= 3;
-    if (periodeDeMatiere && c.NbDevoir[s][p] == 0)
-        return {
-            {"", "Pas", "de note ce " + std::string(MotPeriode[IndexPeriodes(c.NbPeriode)]), ""}};
+namespace {
 
+struct EleveClasse {
+    int eleve;
+    double moyenne;
+    bool classe; // ranked by its average; the others come last
+    int absences;
+};
+
+// The students in the ranking's order, best average first.
+std::vector<EleveClasse> ordre(const TClasse& c, int s, int p, bool sansAbsents) {
     const int n = c.NbEleve;
     std::vector<AClasser> eleves(static_cast<std::size_t>(n) + 1);
     std::vector<int> absences(eleves.size());
@@ -50,29 +55,58 @@ std::vector<LigneClassement> Classer(const TClasse& c, int s, int p, bool sansAb
         absences[e] = c.NbAbsences(s, p, e);
         x.classe = x.moyenne != NonCalculable && !(sansAbsents && absences[e] > 0);
     }
+    std::vector<EleveClasse> resultat;
+    resultat.reserve(static_cast<std::size_t>(n));
+    for (const int e : OrdreClassement(eleves))
+        resultat.push_back({e, eleves[e].moyenne, eleves[e].classe, absences[e]});
+    return resultat;
+}
+
+bool sansDevoir(const TClasse& c, int s, int p) {
+    return s >= 1 && s <= 3 && p >= 1 && p <= 3 && c.NbDevoir[s][p] == 0;
+}
+
+} // namespace
+
+std::vector<LigneClassement> Classer(const TClasse& c, int s, int p, bool sansAbsents) {
+    if (sansDevoir(c, s, p))
+        return {
+            {"", "Pas", "de note ce " + std::string(MotPeriode[IndexPeriodes(c.NbPeriode)]), ""}};
 
     std::vector<LigneClassement> lignes;
-    lignes.reserve(static_cast<std::size_t>(n));
     int r = 0;
-    for (const int choisi : OrdreClassement(eleves)) {
+    for (const EleveClasse& x : ordre(c, s, p, sansAbsents)) {
         ++r;
-        const AClasser& x = eleves[choisi];
         LigneClassement l;
-        l[1] = " " + c.NomEleve(choisi, Options.prenom);
+        l[1] = " " + c.NomEleve(x.eleve, Options.prenom);
         if (x.moyenne != NonCalculable) {
             l[0] = " " + std::to_string(r);
             l[2] = " " + FormatNote(x.moyenne);
         } else {
             l[2] = " ??";
         }
-        if (absences[choisi] > 0) l[3] = " " + std::to_string(absences[choisi]);
-        if (sansAbsents && absences[choisi] > 0) {
+        if (x.absences > 0) l[3] = " " + std::to_string(x.absences);
+        if (sansAbsents && x.absences > 0) {
             l[0] = " n.c.";
             l[2].clear();
         }
         lignes.push_back(std::move(l));
     }
     return lignes;
+}
+
+RangsClasse Rangs(const TClasse& c, int s, int p) {
+    RangsClasse r;
+    r.rang.assign(static_cast<std::size_t>(c.NbEleve) + 1, 0);
+    if (sansDevoir(c, s, p)) return r;
+    int position = 0;
+    for (const EleveClasse& x : ordre(c, s, p, false)) {
+        ++position;
+        if (x.moyenne == NonCalculable) continue;
+        r.rang[x.eleve] = position;
+        ++r.classes;
+    }
+    return r;
 }
 
 std::string TexteClassement(const TClasse& c, int s, int p, bool sansAbsents) {

@@ -31,6 +31,15 @@ std::vector<int> OrdreClassement(const std::vector<AClasser>& eleves);
 // `sansAbsents`, students who missed an assignment are not ranked (" n.c.").
 std::vector<LigneClassement> Classer(const TClasse& c, int s, int p, bool sansAbsents);
 
+// Each student's rank in the ranking of `s` and `p` with every student ranked (the
+// window's check box off): `rang`[e] is the line the student stands on, 0 for a student
+// without an average, who has no rank. A period without assignments ranks nobody.
+struct RangsClasse {
+    std::vector<int> rang; // [1..NbEleve]
+    int classes = 0;       // how many students have a rank
+};
+RangsClasse Rangs(const TClasse& c, int s, int p);
+
 // The clipboard's text: the title line, the header row and the rows, cells joined by tabs,
 // every line ended by a carriage return alone.
 std::string TexteClassement(const TClasse& c, int s, int p, bool sansAbsents);

@@ -127,6 +127,8 @@ public:
     // window opened, or null when an entry is open.
     QWidget* OuvrirStatistique(int n);
     void OuvrirTroisStatistiques();
+    // "Relevés de notes...": the students' grade reports, previewed, printed or saved as PDF.
+    void MenuReleves();
 
     // Printing and export.
     void Imprimer(bool SansDialogue);
@@ -288,6 +290,7 @@ private:
     QAction* M42 = nullptr;
     QAction* M46 = nullptr;
     QAction* M47 = nullptr;
+    QAction* MReleves = nullptr;
     QAction* MTableur = nullptr;
     std::array<QAction*, 5> ntrim_{};  // [1..4]: Ntrim1..Ntrim3, NBilan
     std::array<QAction*, 5> menuM_{};  // [1..4]: MenuM1..MenuM4

@@ -50,6 +50,9 @@ void TChild::creerMenuStatistique() {
     menuStatistique_->addSeparator();
     M43 =
         action("M43", QStringLiteral("&Classement des élèves"), [this] { ouvrir<TDial10>(this); });
+    MReleves =
+        action("MReleves", QStringLiteral("&Relevés de notes..."), [this] { MenuReleves(); });
+    MReleves->setStatusTip(QStringLiteral("Imprimer pour chaque élève ses notes et ses moyennes"));
     action("M44", QStringLiteral("&Age des élèves"), [this] { ouvrir<TDial11>(this); });
     action("M45", QStringLiteral("&Les anniversaires du mois"), [this] { ouvrir<TDial12>(this); });
 }
@@ -61,6 +64,8 @@ void TChild::MettreAJourStatistiques() {
     M40->setEnabled(nd != 0);
     M41->setEnabled(M40->isEnabled() && s != 4);
     for (QAction* a : {M42, M46, M47, M43}) a->setEnabled(tous != 0);
+    // A student without any grade still gets a report that says so.
+    MReleves->setEnabled(Classe.NbEleve > 0);
 }
 
 QWidget* TChild::OuvrirStatistique(int n) {

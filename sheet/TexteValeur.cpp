@@ -1,30 +1,19 @@
 #include "TexteValeur.h"
 
-#include <cmath>
-
-#include "Classe.h"
 #include "ConversionsQt.h"
 #include "PeintreFeuille.h"
+#include "TexteAffiche.h"
 
 namespace quillora {
 
 TexteColore TexteNote(std::string_view texte, const CouleursFeuille& couleurs) {
-    const ValeurLue v = ValeurNote(texte);
-    if (v.genre == PasUneNote) return {texteQt(texte), couleurs[12], false};
-    const Couleur c = v.valeur >= Options.notemoy ? couleurs[6] : couleurs[7];
-    const QString t =
-        Options.arrondiN ? texteQt(FormatNote(std::nearbyint(v.valeur))) : texteQt(texte);
-    return {t, c, v.valeur < 10};
+    const TexteAffiche a = AfficherNote(texte);
+    return {texteQt(a.texte), couleurs[a.couleur], a.sousDix};
 }
 
 TexteColore TexteMoyenne(double valeur, int modeArrondi, const CouleursFeuille& couleurs) {
-    if (valeur == NonCalculable) return {QStringLiteral(" ?"), couleurs[8], false};
-    // Judged as it is shown, as the workbook does: a 9.95 rounded to "10" is neither below a
-    // pass mark of 10 nor aligned as a one-digit value.
-    const Couleur c =
-        SousLaMoyenne(modeArrondi, valeur, Options.notemoy) ? couleurs[9] : couleurs[8];
-    return {texteQt(FormatArrondi(modeArrondi, valeur)), c,
-            ValeurAffichee(modeArrondi, valeur) < 10};
+    const TexteAffiche a = AfficherMoyenne(valeur, modeArrondi);
+    return {texteQt(a.texte), couleurs[a.couleur], a.sousDix};
 }
 
 int DecalageChiffre(const PeintreFeuille& f) {

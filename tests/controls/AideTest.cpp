@@ -25,7 +25,7 @@ const QStringList sujets =
                    "Dlg_InsererEleve Dlg_ModifEleve ClassementDesEleves AgeDesEleves "
                    "LesAnniversairesDuMois Dlg_NewEleve Dlg_ModifMatiere Dlg_SupDevoir "
                    "PressePapInterne Dlg_InsererDevoir stat_01 stat_02 stat_03 stat_04 LesOptions "
-                   "Dlg_Print ImporterListe Journal")
+                   "Dlg_Print ImporterListe Journal RelevesDeNotes")
         .split(u' ');
 
 FenetreAide* fenetreOuverte() {
