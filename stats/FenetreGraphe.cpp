@@ -19,6 +19,7 @@ FenetreGraphe::FenetreGraphe(const TClasse& classe, const QString& sujetAide, QW
     : FenetreStatistique(classe, sujetAide, parent) {
     G = new TNewGraphe(this);
     G->setObjectName(QStringLiteral("G"));
+    G->NommerCouleur(Rouge, QStringLiteral("en dessous de la moyenne"));
     layout()->addWidget(G);
     static_cast<QBoxLayout*>(layout())->setStretchFactor(G, 1);
     periodes_ = groupe();

@@ -6,6 +6,7 @@
 
 #include "Aide.h"
 #include "ConversionsQt.h"
+#include "NomAccessible.h"
 #include "Options.h"
 #include "Pictogrammes.h"
 
@@ -46,6 +47,7 @@ QToolButton* FenetreStatistique::bouton(const char* nom, const QString& texte, c
     b->setText(texte);
     b->setToolTip(aide);
     b->setStatusTip(aide);
+    NommerParBulle(b);
     if (groupe) {
         b->setCheckable(true);
         groupe->addButton(b, id);
@@ -71,6 +73,7 @@ QButtonGroup* FenetreStatistique::groupe() {
 
 void FenetreStatistique::remplirEleves(QComboBox* liste) {
     const QSignalBlocker bloque(liste);
+    liste->setAccessibleName(QStringLiteral("Elève"));
     liste->clear();
     liste->addItem(QStringLiteral(" < Moyenne Classe >"));
     for (int e = 1; e <= Classe.NbEleve; ++e)
