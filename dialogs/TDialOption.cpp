@@ -295,7 +295,7 @@ QWidget* TDialOption::pagePolice() {
     droite->addWidget(gras_);
     droite->addWidget(italique_);
     droite->addStretch();
-    droite->addWidget(titre(QStringLiteral("Style de ligne:"), page));
+    droite->addWidget(titre(QStringLiteral("Style de ligne:"), page, styleLigne_));
     droite->addWidget(styleLigne_);
     grille->addLayout(droite, 0, 3, 3, 1);
     grille->addWidget(egales, 3, 1, 1, 3);
@@ -383,8 +383,8 @@ QWidget* TDialOption::pageTitre() {
     grille->addWidget(
         caseA(page, &TOptions::centrert, "centrert", QStringLiteral("Centrer le titre"), false), 2,
         0);
-    grille->addWidget(titre(QStringLiteral("Séparateur de titre:"), page), 0, 1);
     separateurs_ = new QComboBox(page);
+    grille->addWidget(titre(QStringLiteral("Séparateur de titre:"), page, separateurs_), 0, 1);
     separateurs_->setObjectName(QStringLiteral("indsep"));
     for (const char* nom : NomsSeparateurs) separateurs_->addItem(QString::fromUtf8(nom));
     grille->addWidget(separateurs_, 1, 1);

@@ -38,6 +38,20 @@ FenetreStatistique::FenetreStatistique(const TClasse& classe, const QString& suj
     connect(imprimer, &QToolButton::clicked, this, [this] { Imprimer(); });
 }
 
+void FenetreStatistique::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (ordonne_) return;
+    ordonne_ = true;
+    QWidget* precedent = nullptr;
+    const auto suivre = [&precedent](QWidget* w) {
+        if (!w || !(w->focusPolicy() & Qt::TabFocus)) return;
+        if (precedent) setTabOrder(precedent, w);
+        precedent = w;
+    };
+    if (layout()->count() > 1) suivre(layout()->itemAt(1)->widget());
+    for (int i = 0; i < barre_->count(); ++i) suivre(barre_->itemAt(i)->widget());
+}
+
 QToolButton* FenetreStatistique::bouton(const char* nom, const QString& texte, const QString& aide,
                                         QButtonGroup* groupe, int id) {
     auto* b = new QToolButton(this);
@@ -73,7 +87,6 @@ QButtonGroup* FenetreStatistique::groupe() {
 
 void FenetreStatistique::remplirEleves(QComboBox* liste) {
     const QSignalBlocker bloque(liste);
-    liste->setAccessibleName(QStringLiteral("Elève"));
     liste->clear();
     liste->addItem(QStringLiteral(" < Moyenne Classe >"));
     for (int e = 1; e <= Classe.NbEleve; ++e)

@@ -26,7 +26,8 @@ TStat02::TStat02(const TClasse& classe, QWidget* parent)
     });
 
     G->SetAfficher0(false);
-    G->SetLectureBarres({QStringLiteral("note %1"), 0, QStringLiteral("nombre d'élèves")});
+    G->SetLectureBarres(
+        {QStringLiteral("note %1"), 0, QStringLiteral("nombre d'élèves"), QStringLiteral("élève")});
     texteBoutons();
     prendrePeriode(Classe.PeriodeCourante);
     prendreMatiereCourante(false);

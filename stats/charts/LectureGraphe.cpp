@@ -64,7 +64,13 @@ QString TNewGraphe::NomCase(CaseLisible c) const {
     if (c.colonne < 0) return NomBarre(c.ligne);
     const TBarre& b = c.ligne < NbBarre() ? barres_[c.ligne] : barreMoy_;
     const QString debut = NomBarre(c.ligne) + QStringLiteral(" : ");
-    if (b.Valeur >= 0) return debut + Nombre(b.Valeur) + SensCouleur(b.CouleurBarre);
+    if (b.Valeur >= 0) {
+        QString valeur = Nombre(b.Valeur);
+        if (!lecture_.unite.isEmpty() && c.ligne < NbBarre())
+            valeur += QLatin1Char(' ') + lecture_.unite +
+                      (b.Valeur > 1 ? QStringLiteral("s") : QString());
+        return debut + valeur + SensCouleur(b.CouleurBarre);
+    }
     // No bar: only the text at its foot, in no colour of its own.
     const QString texte = b.Texte().trimmed();
     if (texte == QLatin1String("?")) return debut + QStringLiteral("non calculable");

@@ -91,12 +91,14 @@ public:
     static constexpr int MaxPointsCourbe = 255;
 
     // How a screen reader names the bars: `nom` with each bar's number counted from
-    // `premier` ("devoir %1", 1), and what their values are ("note"). Without `nom`, a bar
-    // is read by its legend, or else "barre" and its number.
+    // `premier` ("devoir %1", 1), what their values are ("note"), and the unit a bar's value
+    // counts, in the singular ("élève": "3 élèves"). Without `nom`, a bar is read by its
+    // legend, or else "barre" and its number.
     struct LectureBarres {
         QString nom;
         int premier = 1;
         QString valeur = QStringLiteral("valeur");
+        QString unite;
     };
     void SetLectureBarres(const LectureBarres& l) { lecture_ = l; }
     // What bars and lines drawn in `couleur` mean, told after their values.

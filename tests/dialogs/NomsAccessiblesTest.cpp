@@ -68,13 +68,17 @@ QString Designation(const QWidget* w) {
                                        w->objectName());
 }
 
-// The fields a screen reader would read as nothing.
+// The fields a screen reader would read as nothing. A list to pick from is named by its
+// choice on this platform: its label comes from the label tied to it.
 QStringList SansNom(const QDialog& d) {
     QStringList r;
     for (const QWidget* w : d.findChildren<QWidget*>()) {
         if (!EstUnChamp(w)) continue;
         QAccessibleInterface* i = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(w));
-        if (!i || i->text(QAccessible::Name).trimmed().isEmpty()) r << Designation(w);
+        const bool nom = i && (qobject_cast<const QComboBox*>(w)
+                                   ? !i->relations(QAccessible::Label).isEmpty()
+                                   : !i->text(QAccessible::Name).trimmed().isEmpty());
+        if (!nom) r << Designation(w);
     }
     return r;
 }

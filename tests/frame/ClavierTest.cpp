@@ -44,7 +44,8 @@ TEST_F(Clavier, CtrlTabPasseDeFenetreEnFenetreEtLeClavierSuit) {
     EXPECT_TRUE(feuille->hasFocus());
     touche(Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(active(), evolution);
-    EXPECT_TRUE(dans(evolution));
+    // A statistics window's chart has the keyboard first.
+    EXPECT_EQ(QApplication::focusWidget(), evolution->findChild<QWidget*>(QStringLiteral("G")));
     // Back, as X reports Ctrl+Shift+Tab.
     touche(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(active(), feuille);

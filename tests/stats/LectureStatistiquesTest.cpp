@@ -9,6 +9,7 @@
 #include "EcouteAccessible.h"
 #include "Options.h"
 #include "TStat01.h"
+#include "TStat02.h"
 #include "TStat04.h"
 
 using namespace quillora;
@@ -93,6 +94,14 @@ TEST_F(LectureStatistiques, LeGrapheALeTableauDeSesValeurs) {
     // Without its average line, the chart has no row for it.
     evolution.G->SetMoy(false);
     EXPECT_EQ(t->tableInterface()->rowCount(), 2);
+
+    // How many students got each mark in assignment 2 of mathematics: ARNAUD's 16 alone.
+    TStat02 repartition(c, nullptr);
+    QAccessibleInterface* r = Table(repartition.G);
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(r->tableInterface()->rowCount(), 21); // the marks 0 to 20, no average line
+    EXPECT_EQ(Nom(r, 16, 0), "note 16 : 1 élève");
+    EXPECT_EQ(Nom(r, 9, 0), "note 9 : 0 élève, en dessous de la moyenne");
 }
 
 TEST_F(LectureStatistiques, LesFlechesParcourentLesValeurs) {
