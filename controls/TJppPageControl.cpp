@@ -8,6 +8,8 @@
 #include <QStackedWidget>
 #include <algorithm>
 
+#include "OngletsLisibles.h"
+
 namespace quillora {
 
 namespace {
@@ -32,6 +34,8 @@ QFont policeOnglet(QFont f, bool choisi) {
 
 TJppPageControl::TJppPageControl(QWidget* parent)
     : QWidget(parent), pages_(new QStackedWidget(this)) {
+    setFocusPolicy(Qt::TabFocus);
+    RendreOngletsLisibles();
     connect(pages_, &QStackedWidget::currentChanged, this, [this](int i) {
         update();
         emit currentChanged(i);
@@ -50,6 +54,10 @@ int TJppPageControl::addTab(QWidget* page, const QString& caption) {
     updateGeometry();
     update();
     return index;
+}
+
+QString TJppPageControl::tabText(int index) const {
+    return index >= 0 && index < count() ? sansEsperluettes(captions_[index]) : QString();
 }
 
 QWidget* TJppPageControl::widget(int index) const {
@@ -204,6 +212,10 @@ void TJppPageControl::paintEvent(QPaintEvent*) {
         p.setFont(policeOnglet(font(), choisi));
         p.setPen(choisi ? QColor(Qt::red) : QColor(Qt::black));
         p.drawText(r, Qt::AlignCenter | Qt::TextShowMnemonic, captions_[i]);
+        if (choisi && hasFocus()) {
+            p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+            p.drawRect(r.adjusted(3, 3, -4, -4));
+        }
     }
 }
 

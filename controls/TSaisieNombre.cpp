@@ -64,6 +64,9 @@ TSaisieNombre::TSaisieNombre(QWidget* parent)
     legende_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     unite_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     edit_->setText(QStringLiteral("5"));
+    legende_->setBuddy(edit_);
+    moins_->setAccessibleName(QStringLiteral("Diminuer"));
+    plus_->setAccessibleName(QStringLiteral("Augmenter"));
     for (QPushButton* b : {moins_, plus_}) {
         b->setFocusPolicy(Qt::NoFocus);
         QFont f = b->font();

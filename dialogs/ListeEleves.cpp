@@ -19,6 +19,8 @@ QTableWidget* CreerGrille(QWidget* parent, const std::vector<int>& largeurs,
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->setWordWrap(false);
+    // The arrows go from cell to cell; Tab goes on to the dialog's next field.
+    g->setTabKeyNavigation(false);
     // The widths are those of a 13-pixel dialog font; a larger font widens them alike, so
     // that the texts the columns were made for still fit.
     const double k = std::max(1.0, g->fontMetrics().height() / 13.0);

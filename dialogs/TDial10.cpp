@@ -26,6 +26,7 @@ TDial10::TDial10(const TClasse& classe, QWidget* parent) : QDialog(parent), Clas
                      {QStringLiteral("Rang"), QStringLiteral("Elève"), QStringLiteral("Moyenne"),
                       QStringLiteral("Absence")},
                      20);
+    ST->setAccessibleName(windowTitle());
 
     auto groupe = [this](const char* nom, const QString& titre, QButtonGroup*& boutons,
                          std::array<QRadioButton*, 5>& radios, const char* prefixe) {

@@ -16,6 +16,7 @@ TDial11::TDial11(const TClasse& classe, QWidget* parent) : QDialog(parent) {
         this, {171, 142, 124},
         {QStringLiteral("  Elève"), QStringLiteral("  Né(e) le"), QStringLiteral("  Age")}, 16);
     RemplirGrille(ST, ListeAges(classe));
+    ST->setAccessibleName(windowTitle());
 
     auto* ordre =
         new QLabel(QStringLiteral("( Les élèves sont classés par âge décroissant )"), this);

@@ -41,6 +41,7 @@ TDial14::TDial14(TClasse& classe, QWidget* parent) : QDialog(parent), classe_(cl
             montres_[s - 1][p - 1] = QString::fromStdString(FormatNote(classe.Matiere[s].Coef[p]));
             e->setText(montres_[s - 1][p - 1]);
             grille->addWidget(e, s, p);
+            e->setAccessibleName(nom->text() + QStringLiteral(", ") + entetes[p - 1]->text());
             e->setVisible(s <= classe.NbMatiere && (p < 3 || classe.NbPeriode == 3));
         }
         nom->setVisible(s <= classe.NbMatiere);

@@ -105,6 +105,7 @@ TDialImportListe::TDialImportListe(const TClasse& classe, bool majuscule, bool n
     plan->addLayout(ligneLecture);
 
     colonnes_ = new QTableWidget(2, 0, this);
+    colonnes_->setAccessibleName(QStringLiteral("Colonnes de la liste"));
     colonnes_->setVerticalHeaderLabels({QStringLiteral("Contenu"), QStringLiteral("Exemple")});
     colonnes_->horizontalHeader()->setDefaultSectionSize(170);
     colonnes_->verticalHeader()->setDefaultSectionSize(30);
@@ -117,6 +118,7 @@ TDialImportListe::TDialImportListe(const TClasse& classe, bool majuscule, bool n
     plan->addWidget(colonnes_);
 
     tableau_ = new QTableWidget(0, 7, this);
+    tableau_->setAccessibleName(QStringLiteral("Elèves lus"));
     tableau_->setHorizontalHeaderLabels({QStringLiteral("Importer"), QStringLiteral("Ligne"),
                                          QStringLiteral("N°"), QStringLiteral("Nom"),
                                          QStringLiteral("Prénom"), QStringLiteral("Né(e) le"),

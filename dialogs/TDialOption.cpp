@@ -106,8 +106,12 @@ public:
     }
 };
 
-QLabel* titre(const QString& texte, QWidget* parent) {
-    return new QLabel(texte, parent);
+// A caption; the one of a field is its label for screen readers, and Alt with its
+// underlined letter.
+QLabel* titre(const QString& texte, QWidget* parent, QWidget* champ = nullptr) {
+    auto* l = new QLabel(texte, parent);
+    if (champ) l->setBuddy(champ);
+    return l;
 }
 
 QLineEdit* champ(QWidget* parent, const char* nom, int largeur, bool lectureSeule) {
@@ -238,9 +242,6 @@ QWidget* TDialOption::pagePolice() {
     auto* page = new QWidget;
     auto* grille = new QGridLayout(page);
     grille->setVerticalSpacing(2);
-    grille->addWidget(titre(QStringLiteral("Police :"), page), 0, 0);
-    grille->addWidget(titre(QStringLiteral("Taille de la Police:"), page), 0, 1);
-    grille->addWidget(titre(QStringLiteral("Taille du Quadrillage:"), page), 0, 2);
     police_ = champ(page, "EditPolice", 0, true);
     tailleP_ = champ(page, "EditTailleP", 0, true);
     tailleD_ = champ(page, "EditTailleD", 0, true);
@@ -259,6 +260,16 @@ QWidget* TDialOption::pagePolice() {
     }
     for (QListWidget* l : {polices_, taillesP_, taillesD_})
         l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grille->addWidget(titre(QStringLiteral("Police :"), page, polices_), 0, 0);
+    grille->addWidget(titre(QStringLiteral("Taille de la Police:"), page, taillesP_), 0, 1);
+    grille->addWidget(titre(QStringLiteral("Taille du Quadrillage:"), page, taillesD_), 0, 2);
+    // A list is not read by its label, unlike a field.
+    polices_->setAccessibleName(QStringLiteral("Police"));
+    taillesP_->setAccessibleName(QStringLiteral("Taille de la police"));
+    taillesD_->setAccessibleName(QStringLiteral("Taille du quadrillage"));
+    police_->setAccessibleName(QStringLiteral("Police choisie"));
+    tailleP_->setAccessibleName(QStringLiteral("Taille de la police choisie"));
+    tailleD_->setAccessibleName(QStringLiteral("Taille du quadrillage choisie"));
     grille->addWidget(police_, 1, 0);
     grille->addWidget(tailleP_, 1, 1);
     grille->addWidget(tailleD_, 1, 2);
@@ -285,7 +296,7 @@ QWidget* TDialOption::pagePolice() {
     droite->addWidget(gras_);
     droite->addWidget(italique_);
     droite->addStretch();
-    droite->addWidget(titre(QStringLiteral("Style de ligne:"), page));
+    droite->addWidget(titre(QStringLiteral("Style de ligne:"), page, styleLigne_));
     droite->addWidget(styleLigne_);
     grille->addLayout(droite, 0, 3, 3, 1);
     grille->addWidget(egales, 3, 1, 1, 3);
@@ -330,9 +341,11 @@ QWidget* TDialOption::pageImpression() {
     kp_ = champ(page, "kp", 60, false);
     VirguleEnPoint(kd_);
     VirguleEnPoint(kp_);
-    grille->addWidget(titre(QStringLiteral("Facteur d'échelle pour le quadrillage :"), page), 4, 0);
+    grille->addWidget(titre(QStringLiteral("Facteur d'échelle pour le quadrillage :"), page, kd_),
+                      4, 0);
     grille->addWidget(kd_, 4, 1);
-    grille->addWidget(titre(QStringLiteral("Facteur d'échelle pour l'écriture : "), page), 5, 0);
+    grille->addWidget(titre(QStringLiteral("Facteur d'échelle pour l'écriture : "), page, kp_), 5,
+                      0);
     grille->addWidget(kp_, 5, 1);
     grille->setColumnStretch(2, 1);
     grille->setRowStretch(6, 1);
@@ -352,8 +365,9 @@ QWidget* TDialOption::pageSauvegarde() {
     colonne->addWidget(caseA(page, &TOptions::sauvegarde, "sauvegarde",
                              QStringLiteral("Activer la sauvegarde automatique"), false));
     colonne->addSpacing(4);
-    colonne->addWidget(titre(QStringLiteral("Disque + répertoire de la sauvegarde:"), page));
     repsauve_ = champ(page, "repsauve", 0, false);
+    colonne->addWidget(
+        titre(QStringLiteral("Disque + répertoire de la sauvegarde:"), page, repsauve_));
     repsauve_->setMaxLength(255);
     colonne->addWidget(repsauve_);
     colonne->addStretch();
@@ -372,8 +386,8 @@ QWidget* TDialOption::pageTitre() {
     grille->addWidget(
         caseA(page, &TOptions::centrert, "centrert", QStringLiteral("Centrer le titre"), false), 2,
         0);
-    grille->addWidget(titre(QStringLiteral("Séparateur de titre:"), page), 0, 1);
     separateurs_ = new QComboBox(page);
+    grille->addWidget(titre(QStringLiteral("Séparateur de titre:"), page, separateurs_), 0, 1);
     separateurs_->setObjectName(QStringLiteral("indsep"));
     for (const char* nom : NomsSeparateurs) separateurs_->addItem(QString::fromUtf8(nom));
     grille->addWidget(separateurs_, 1, 1);
@@ -401,6 +415,7 @@ QWidget* TDialOption::pageLettres() {
     colonne->addWidget(titre(QStringLiteral("Correspondances lettres / valeur:"), page));
     lettres_ = new QTableWidget(2, 16, page);
     lettres_->setObjectName(QStringLiteral("Grille"));
+    lettres_->setAccessibleName(QStringLiteral("Correspondances lettres / valeur"));
     lettres_->horizontalHeader()->hide();
     lettres_->verticalHeader()->hide();
     lettres_->horizontalHeader()->setDefaultSectionSize(45);

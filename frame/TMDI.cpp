@@ -19,6 +19,7 @@
 #include "IconesBoutons.h"
 #include "Internet.h"
 #include "Mosaique.h"
+#include "NavigationClavier.h"
 #include "Options.h"
 #include "Pictogrammes.h"
 #include "Plateforme.h"
@@ -107,6 +108,7 @@ TMDI::TMDI(const QString& fichierOptions, char separateur, QWidget* parent)
     timer1_->start();
     DesactiverBoutons();
     MettreAJourMenuFichier();
+    InstallerNavigationClavier(*this);
 }
 
 TMDI::~TMDI() {
@@ -504,6 +506,7 @@ void TMDI::AfficherPeriode(const TClasse* classe, int periode) {
                     QString::number(periode);
     }
     if (v2_->text() != texte) v2_->setText(texte);
+    v2_->setAccessibleName(NomPanneauPeriode(classe, periode));
     v3_->setText(texteQt(DateHeureTexte()));
 }
 

@@ -12,6 +12,8 @@ const QColor Rouge(255, 0, 0);
 } // namespace
 
 void RemplirGraphe(TNewGraphe& G, const GrapheStat& g) {
+    // A screen reader says what the colour tells the eye.
+    G.NommerCouleur(Rouge, QStringLiteral("en dessous de la moyenne"));
     G.SetNbBarre(static_cast<int>(g.Barres.size()));
     for (int i = 1; i <= G.NbBarre(); ++i) {
         const BarreStat& s = g.Barres[i - 1];

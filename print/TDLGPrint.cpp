@@ -72,6 +72,9 @@ TDLGPrint::TDLGPrint(QWidget* owner, TTableau* tableau, TNewGraphe* graphe, QPri
     G->setObjectName(QStringLiteral("G"));
     T = new TTableau(panel1_);
     T->setObjectName(QStringLiteral("T"));
+    // A view of the page, not the data the keyboard goes through.
+    for (QWidget* apercu : {static_cast<QWidget*>(G), static_cast<QWidget*>(T)})
+        apercu->setFocusPolicy(Qt::NoFocus);
     Contenu = tableau ? 1 : 0;
     if (graphe) {
         G->SetNbBarre(graphe->NbBarre());

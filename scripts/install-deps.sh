@@ -6,13 +6,14 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config git
     clang libclang-rt-14-dev clang-format
-    qt6-base-dev qt6-translations-l10n qt6-qpa-plugins
+    qt6-base-dev qt6-base-private-dev qt6-translations-l10n qt6-qpa-plugins
     libzip-dev libxlsxwriter-dev libuchardet-dev libcsv-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth x11-apps xdotool imagemagick libmagickcore-6.q16-6-extra
     xdg-utils shared-mime-info desktop-file-utils
     hyperfine poppler-utils
+    at-spi2-core python3-pyatspi dbus
 )
 
 if [ "$(id -u)" -eq 0 ]; then

@@ -100,6 +100,7 @@ void TChild::MarquerSauve() {
 void TChild::Rafraichir() {
     viewport()->update();
     MettreAJourMenus();
+    annoncerVue();
 }
 
 void TChild::paintEvent(QPaintEvent* event) {

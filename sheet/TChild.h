@@ -15,14 +15,16 @@
 #include "Journal.h"
 #include "JournalReprise.h"
 #include "TEdition.h"
+#include "TableLisible.h"
 
 class QPrinter;
 
 namespace quillora {
 
 // The window of one class: its grade sheet, painted by the program itself, the menus that
-// choose the view, the preview, printing, saving and closing. It owns its class.
-class TChild : public QAbstractScrollArea {
+// choose the view, the preview, printing, saving and closing. It owns its class. Screen
+// readers read the sheet as a table whose focus is the grade cursor.
+class TChild : public QAbstractScrollArea, public GrilleLisible {
     Q_OBJECT
 
 public:
@@ -184,6 +186,15 @@ public:
     QSize TailleFeuille() const;
     EtatFeuille Etat() const;
 
+    // The sheet as a screen reader reads it.
+    QString NomTable() const override;
+    int NbLignesLisibles() const override;
+    int NbColonnesLisibles() const override;
+    QString NomCase(CaseLisible c) const override;
+    QRect RectangleCase(CaseLisible c) const override;
+    std::optional<CaseLisible> CaseCourante() const override;
+    QWidget* ControleSurGrille() const override;
+
 signals:
     // The period shown changed (or the window opened): the frame shows it.
     void periodeChangee();
@@ -269,6 +280,12 @@ private:
     // Re-applies the journal's steps as undoable ones; how many could be.
     std::size_t recuperer(const LectureJournal& l, const std::vector<std::size_t>& etapes);
     void preparerJournal();
+    // What a screen reader, when one listens, hears of the cursor, the view, a stored value
+    // and the edit control.
+    void annoncerCurseur();
+    void annoncerVue();
+    void annoncerValeur(Cellule cellule);
+    void nommerSaisie();
 
     QMenu* menuEdition_ = nullptr;
     QMenu* menuAffichage_ = nullptr;

@@ -84,6 +84,7 @@ void TChild::montrerEtape(const Historique::Contexte& etape, int matiere, int pe
         // moves every average, and its old text may have run over its neighbour's cell.
         viewport()->update(ZonesModifiees(Classe, Etat(), Cellule{etape.argEleve, etape.argItem}));
         MettreAJourMenus();
+        annoncerValeur(Cellule{etape.argEleve, etape.argItem});
     } else {
         TexteMenus();
         TexteMatieres();

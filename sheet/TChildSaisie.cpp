@@ -118,6 +118,7 @@ void TChild::OuvrirSaisie(const QString& TexteInitial) {
         DebutEtape(QStringLiteral("la saisie de la note"), 3, p, Colonne, Ligne);
     else
         DebutEtape(QStringLiteral("la saisie du coefficient"), 4, p, Colonne, 0);
+    nommerSaisie();
     EditNote->setEnabled(true);
     EditNote->show();
     EditNote->setFocus();
@@ -139,6 +140,7 @@ void TChild::FinSaisie(int ligne, int colonne) {
     else
         emit notification(3, p, colonne, ligne);
     viewport()->update(ZonesModifiees(Classe, Etat(), Cellule{ligne, colonne}));
+    annoncerValeur(Cellule{ligne, colonne});
     // Up and Down go on down the column; Tab and Shift+Tab along the row, as in a table.
     int touche = EditNote->DerniereTouche;
     if (touche == Qt::Key_Tab) touche = Qt::Key_Right;
@@ -175,6 +177,7 @@ void TChild::curseurDeplace() {
     emit statut(TexteAide(), false);
     AncienneLigne = Ligne;
     AncienneColonne = Colonne;
+    annoncerCurseur();
 }
 
 // Whether the key was one of the cursor's: arrows, Enter and F1 to F4.
@@ -259,7 +262,6 @@ bool TChild::viewportEvent(QEvent* event) {
 
 // The sheet shows no focus of its own. Qt's default would paint the whole window again each
 // time an entry takes the focus or gives it back.
-void TChild::focusInEvent(QFocusEvent*) {}
 void TChild::focusOutEvent(QFocusEvent*) {}
 
 void TChild::mouseMoveEvent(QMouseEvent* event) {
@@ -292,6 +294,7 @@ void TChild::mouseMoveEvent(QMouseEvent* event) {
     emit statut(TexteAide(), false);
     AncienneLigne = Ligne;
     AncienneColonne = Colonne;
+    annoncerCurseur();
 }
 
 void TChild::mousePressEvent(QMouseEvent* event) {

@@ -6,6 +6,7 @@
 
 #include "Aide.h"
 #include "ConversionsQt.h"
+#include "NomAccessible.h"
 #include "Options.h"
 #include "Pictogrammes.h"
 
@@ -37,6 +38,20 @@ FenetreStatistique::FenetreStatistique(const TClasse& classe, const QString& suj
     connect(imprimer, &QToolButton::clicked, this, [this] { Imprimer(); });
 }
 
+void FenetreStatistique::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (ordonne_) return;
+    ordonne_ = true;
+    QWidget* precedent = nullptr;
+    const auto suivre = [&precedent](QWidget* w) {
+        if (!w || !(w->focusPolicy() & Qt::TabFocus)) return;
+        if (precedent) setTabOrder(precedent, w);
+        precedent = w;
+    };
+    if (layout()->count() > 1) suivre(layout()->itemAt(1)->widget());
+    for (int i = 0; i < barre_->count(); ++i) suivre(barre_->itemAt(i)->widget());
+}
+
 QToolButton* FenetreStatistique::bouton(const char* nom, const QString& texte, const QString& aide,
                                         QButtonGroup* groupe, int id) {
     auto* b = new QToolButton(this);
@@ -46,6 +61,7 @@ QToolButton* FenetreStatistique::bouton(const char* nom, const QString& texte, c
     b->setText(texte);
     b->setToolTip(aide);
     b->setStatusTip(aide);
+    NommerParBulle(b);
     if (groupe) {
         b->setCheckable(true);
         groupe->addButton(b, id);

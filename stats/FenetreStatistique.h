@@ -37,6 +37,9 @@ signals:
     void periodeAffichee();
 
 protected:
+    // Once all is made: the chart or the table comes first for the keyboard, the window's
+    // activation gives it the focus; then Tab goes along the bar from left to right.
+    void showEvent(QShowEvent* event) override;
     // A button of the top bar, named as the program's forms name it; checkable ones go into
     // `groupe` with `id` when one is given.
     QToolButton* bouton(const char* nom, const QString& texte, const QString& aide,
@@ -57,6 +60,7 @@ protected:
     void fixerTitre(const QString& suffixe, int longueur);
 
     QHBoxLayout* barre_ = nullptr;
+    bool ordonne_ = false;
 };
 
 } // namespace quillora

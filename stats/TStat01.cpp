@@ -37,6 +37,13 @@ TStat01::TStat01(const TClasse& classe, QWidget* parent)
 }
 
 void TStat01::Calculer() {
+    const bool annee = PeriodeChoisie == 4;
+    G->SetLectureBarres(
+        {annee ? QLatin1String(MotPeriode[IndexPeriodes(Classe.NbPeriode)]) + QStringLiteral(" %1")
+               : QStringLiteral("devoir %1"),
+         1,
+         EleveChoisi == 0 || annee ? QStringLiteral("moyenne") : QStringLiteral("note"),
+         {}});
     afficher(CalculerEvolution(Classe, MatiereChoisie, PeriodeChoisie, EleveChoisi, AvecAnnee()));
 }
 

@@ -9,8 +9,10 @@ namespace quillora {
 
 TStat02::TStat02(const TClasse& classe, QWidget* parent)
     : FenetreGraphe(classe, QStringLiteral("stat_02"), parent) {
-    ajouter(new QLabel(QStringLiteral("Devoir:"), this));
+    auto* libelle = new QLabel(QStringLiteral("Devoir:"), this);
+    ajouter(libelle);
     CB = new QComboBox(this);
+    libelle->setBuddy(CB);
     CB->setObjectName(QStringLiteral("CB"));
     CB->setMinimumContentsLength(22);
     ajouter(CB);
@@ -24,6 +26,8 @@ TStat02::TStat02(const TClasse& classe, QWidget* parent)
     });
 
     G->SetAfficher0(false);
+    G->SetLectureBarres(
+        {QStringLiteral("note %1"), 0, QStringLiteral("nombre d'élèves"), QStringLiteral("élève")});
     texteBoutons();
     prendrePeriode(Classe.PeriodeCourante);
     prendreMatiereCourante(false);

@@ -12,6 +12,8 @@ TStat03::TStat03(const TClasse& classe, QWidget* parent)
     creerAnnee();
 
     G->SetAfficher0(false);
+    G->SetLectureBarres({QStringLiteral("moyenne %1"), 0, QStringLiteral("nombre d'élèves"),
+                         QStringLiteral("élève")});
     texteBoutons();
     prendrePeriode(Classe.PeriodeCourante);
     prendreMatiereCourante(true);

@@ -16,8 +16,10 @@ TStat04::TStat04(const TClasse& classe, QWidget* parent)
         ->setToolTip(QStringLiteral("Imprimer ce tableau"));
     findChild<QToolButton*>(QStringLiteral("SB32"))
         ->setStatusTip(QStringLiteral("Imprimer ce tableau"));
-    ajouter(new QLabel(QStringLiteral("Elève:"), this));
+    auto* libelle = new QLabel(QStringLiteral("Elève:"), this);
+    ajouter(libelle);
     CB = new QComboBox(this);
+    libelle->setBuddy(CB);
     CB->setObjectName(QStringLiteral("CB"));
     CB->setMinimumContentsLength(22);
     ajouter(CB);

@@ -14,6 +14,7 @@ TNewGraphe::TNewGraphe(QWidget* parent) : QWidget(parent), police_(QStringLitera
     barreMoy_.Valeur = 9.0;
     barreMoy_.CouleurBarre = QColor(0, 255, 0);
     resize(200, 150);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void TNewGraphe::SetNbBarre(int n) {
@@ -48,7 +49,14 @@ QString TNewGraphe::LireLigne(int i) const {
 
 void TNewGraphe::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    ecran_ = {};
     Dessiner(p, 0, 0, width(), height());
+    // On the screen only: the bar the keyboard is on.
+    if (hasFocus() && NbLignesLisibles() > 0) {
+        p.setPen(QPen(CouleurTexte(), 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(RectangleCase({barreCourante_, 0}).adjusted(0, 0, -1, -1));
+    }
 }
 
 int TNewGraphe::Mesures::y(double v) const {
@@ -101,6 +109,7 @@ void TNewGraphe::Dessiner(QPainter& p, int L, int T, int W, int H) {
     m.demi = m.largeur / 2;
     m.marque = W / 120;
     m.echelle = static_cast<double>(m.bas - m.hTitre) / vmax_;
+    if (p.device() == this) ecran_ = m;
 
     if (legH_) {
         for (int i = 1; i <= NbBarre(); ++i)

@@ -5,10 +5,12 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "Barre.h"
 #include "PointObjet.h"
+#include "TableLisible.h"
 
 class QPainter;
 
@@ -25,7 +27,11 @@ enum TMode { mBarre, mLigne, mBezier };
 // 0x00BBGGRR values convert them with couleurQt.
 //
 // Setters do not repaint: the owner changes several things and then repaints once.
-class TNewGraphe : public QWidget {
+//
+// Its text alternative is a table a screen reader reads: one row per bar, then the average
+// line's, each value named in a sentence; the caption names it and the lines under the plot
+// describe it. The arrow keys go from bar to bar, each one told as the focus.
+class TNewGraphe : public QWidget, public GrilleLisible {
 public:
     explicit TNewGraphe(QWidget* parent = nullptr);
 
@@ -84,8 +90,33 @@ public:
     static constexpr int MaxLignes = 5;
     static constexpr int MaxPointsCourbe = 255;
 
+    // How a screen reader names the bars: `nom` with each bar's number counted from
+    // `premier` ("devoir %1", 1), what their values are ("note"), and the unit a bar's value
+    // counts, in the singular ("élève": "3 élèves"). Without `nom`, a bar is read by its
+    // legend, or else "barre" and its number.
+    struct LectureBarres {
+        QString nom;
+        int premier = 1;
+        QString valeur = QStringLiteral("valeur");
+        QString unite;
+    };
+    void SetLectureBarres(const LectureBarres& l) { lecture_ = l; }
+    // What bars and lines drawn in `couleur` mean, told after their values.
+    void NommerCouleur(const QColor& couleur, const QString& sens);
+
+    QString NomTable() const override;
+    QString DescriptionTable() const override;
+    int NbLignesLisibles() const override;
+    int NbColonnesLisibles() const override { return NbLignesLisibles() > 0 ? 1 : 0; }
+    QString NomCase(CaseLisible c) const override;
+    QRect RectangleCase(CaseLisible c) const override;
+    std::optional<CaseLisible> CaseCourante() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // The layout of one drawing, in pixels relative to the rectangle's corner.
@@ -136,6 +167,13 @@ private:
     TBarre barreMoy_;
     std::vector<TBarre> barres_;
     TListPoint points_;
+
+    QString NomBarre(int ligne) const;
+    QString SensCouleur(const QColor& c) const;
+    LectureBarres lecture_;
+    std::vector<std::pair<QColor, QString>> sensCouleurs_;
+    int barreCourante_ = 0; // the row of the readable table the keyboard is on
+    Mesures ecran_;         // the layout of the last paint on the widget itself
 };
 
 } // namespace quillora

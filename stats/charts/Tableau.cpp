@@ -19,6 +19,7 @@ TTableau::TTableau(QWidget* parent) : QWidget(parent), police_(QStringLiteral("A
             cellules_[c - 1][l - 1] = QStringLiteral("%1 %2").arg(c).arg(l);
     }
     resize(200, 150);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void TTableau::SetNbLigne(int n) {
@@ -42,6 +43,12 @@ QString TTableau::Cellule(int colonne, int ligne) const {
 void TTableau::paintEvent(QPaintEvent*) {
     QPainter p(this);
     Dessiner(p, 0, 0, width(), height());
+    // On the screen only: the cell the keyboard is on.
+    if (hasFocus()) {
+        p.setPen(QPen(couleurPolice_, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(RectangleCase(courante_).adjusted(1, 1, -2, -2));
+    }
 }
 
 void TTableau::Dessiner(QPainter& p, int L, int T, int W, int H) {

@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <array>
 
+#include "TableLisible.h"
+
 class QPainter;
 
 namespace quillora {
@@ -17,7 +19,10 @@ enum TRelief { rAucun, rCreux, rBosse };
 //
 // Like the chart, Dessiner draws into any rectangle of any painter (screen or printed page) and
 // sizes its fonts from that rectangle. Colours are QColor. Setters do not repaint.
-class TTableau : public QWidget {
+//
+// A screen reader reads it as a table: the first row and column are the headers, the caption
+// its name. The arrow keys move from cell to cell, each one told as the focus.
+class TTableau : public QWidget, public GrilleLisible {
 public:
     explicit TTableau(QWidget* parent = nullptr);
 
@@ -55,8 +60,18 @@ public:
     static constexpr int MaxCases = 5;
     static constexpr int LongueurCellule = 25;
 
+    QString NomTable() const override;
+    int NbLignesLisibles() const override { return nbLigne_ - 1; }
+    int NbColonnesLisibles() const override { return nbColonne_ - 1; }
+    QString NomCase(CaseLisible c) const override;
+    QRect RectangleCase(CaseLisible c) const override;
+    std::optional<CaseLisible> CaseCourante() const override { return courante_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void DessinerTrait(QPainter& p, int x1, int y1, int x2, int y2);
@@ -72,6 +87,7 @@ private:
     bool cadre_ = true;
     TRelief relief_ = rCreux;
     std::array<std::array<QString, MaxCases>, MaxCases> cellules_; // [colonne - 1][ligne - 1]
+    CaseLisible courante_;                                         // where the keyboard is
 };
 
 } // namespace quillora

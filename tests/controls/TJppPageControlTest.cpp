@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -61,6 +62,32 @@ TEST_F(PageControl, ATabIsChosenByClickOrAccelerator) {
     EXPECT_EQ(c.currentIndex(), 2);
     EXPECT_EQ(changes.count(), 2);
     EXPECT_TRUE(c.widget(2)->isVisible());
+}
+
+// Without a mouse: the arrows go round the tabs; a screen reader reads the tabs as such, the
+// selected one marked, and can choose one.
+TEST_F(PageControl, TheArrowsAndAScreenReaderGoFromTabToTab) {
+    c.show();
+    c.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&c));
+    c.setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&c, Qt::Key_Left);
+    EXPECT_EQ(c.currentIndex(), 7);
+    QTest::keyClick(&c, Qt::Key_Right);
+    QTest::keyClick(&c, Qt::Key_Right);
+    EXPECT_EQ(c.currentIndex(), 1);
+    QAccessibleInterface* liste = QAccessible::queryAccessibleInterface(&c);
+    ASSERT_EQ(liste->role(), QAccessible::PageTabList);
+    QAccessibleInterface* titre = liste->child(5);
+    EXPECT_EQ(titre->role(), QAccessible::PageTab);
+    EXPECT_EQ(titre->text(QAccessible::Name), "Titre imprimé");
+    EXPECT_TRUE(liste->child(1)->state().selected);
+    EXPECT_FALSE(titre->state().selected);
+    titre->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(c.currentIndex(), 5);
+    EXPECT_TRUE(titre->state().focused);
+    // After the tabs, the pages.
+    EXPECT_EQ(liste->indexOfChild(liste->child(c.count())), c.count());
 }
 
 } // namespace
