@@ -49,6 +49,28 @@ TEST_F(Devoirs, AucuneCommandeNeDepasseVingtQuatreDevoirs) {
     EXPECT_FALSE(SupprimerDevoir(vide, 1, 1, 1));
 }
 
+// The whole class after each move, written out by hand: grades go with their assignment,
+// nothing stays in a freed column, and another period is left alone.
+TEST_F(Devoirs, LaClasseEntiereApresChaqueDeplacement) {
+    TClasse c = Classe(2, 3);
+    c.NbDevoir[1][2] = 1;
+    c.Eleve[2].Note[1][2][1] = "9";
+    ASSERT_TRUE(SupprimerDevoir(c, 1, 1, 2));
+    EXPECT_EQ(portrait(c), "2 eleves\n"
+                           "1 ELEVE1// 1.1.1=1.1 1.1.2=1.3\n"
+                           "2 ELEVE2// 1.1.1=2.1 1.1.2=2.3 1.2.1=9\n"
+                           "D1.1.1 1//D1\nD1.1.2 3//D3\nD1.2.1 1//");
+    // The second one copied, pasted before the first, then after the last.
+    TPressePapier pp;
+    CopierDevoir(c, 1, 1, 2, pp);
+    ASSERT_TRUE(InsererDevoirVide(c, 1, 1, 1) && CollerDevoir(c, 1, 1, 1, pp));
+    ASSERT_TRUE(CollerDevoir(c, 1, 1, 4, pp));
+    EXPECT_EQ(portrait(c), "2 eleves\n"
+                           "1 ELEVE1// 1.1.1=1.3 1.1.2=1.1 1.1.3=1.3 1.1.4=1.3\n"
+                           "2 ELEVE2// 1.1.1=2.3 1.1.2=2.1 1.1.3=2.3 1.1.4=2.3 1.2.1=9\n"
+                           "D1.1.1 3//D3\nD1.1.2 1//D1\nD1.1.3 3//D3\nD1.1.4 3//D3\nD1.2.1 1//");
+}
+
 TEST_F(Devoirs, LesNotesSeCollentParPositionEntreClassesDeTaillesDifferentes) {
     TPressePapier pp;
     CopierDevoir(Classe(32, 1), 1, 1, 1, pp); // copied over by the next copy

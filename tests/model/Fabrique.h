@@ -55,6 +55,34 @@ inline TClasse classeNee(const std::vector<const char*>& naissances) {
     return c;
 }
 
+// Everything of the class a teacher could lose, as text: the counts, then one line for
+// every position that holds a name, a birth date or a grade (counted or not, so that a
+// grade left behind shows), then the counted assignments (coefficient, date, comment).
+inline std::string portrait(const TClasse& c) {
+    const auto place = [](int s, int p, int a) {
+        return std::to_string(s) + "." + std::to_string(p) + "." + std::to_string(a);
+    };
+    std::string t = std::to_string(c.NbEleve) + " eleves";
+    for (int e = 1; e <= MaxEleves; ++e) {
+        const TEleve& x = c.Eleve[e];
+        std::string l = x.Nom.str() + "/" + x.Prenom.str() + "/" + x.DateNaissance.str();
+        for (int s = 1; s <= MaxMatieres; ++s)
+            for (int p = 1; p <= MaxPeriodes; ++p)
+                for (int a = 1; a <= MaxDevoirs; ++a)
+                    if (!x.Note[s][p][a].empty())
+                        l += " " + place(s, p, a) + "=" + x.Note[s][p][a].str();
+        if (l != "//") t += "\n" + std::to_string(e) + " " + l;
+    }
+    for (int s = 1; s <= MaxMatieres; ++s)
+        for (int p = 1; p <= MaxPeriodes; ++p)
+            for (int a = 1; a <= c.NbDevoir[s][p]; ++a) {
+                const TDevoir& d = c.Devoir[s][p][a];
+                t += "\nD" + place(s, p, a) + " " + FormatNote(d.Coef) + "/" + d.Date.str() + "/" +
+                     d.Commentaire.str();
+            }
+    return t;
+}
+
 inline std::string cheminSource(const std::string& relatif) {
     return std::string(QUILLORA_SOURCE_DIR) + "/" + relatif;
 }

@@ -165,6 +165,24 @@ TEST_F(ListeImportTest, PlacesDoublonsEtClasseExistante) {
     EXPECT_EQ(std::memcmp(&c.Eleve[1], &attendu.Eleve[1], sizeof(TEleve) * 10), 0);
 }
 
+// The whole class after an import: names normalised, an asked-for date completed, a date
+// already there kept, the grades left alone.
+TEST_F(ListeImportTest, CeQuiArriveDansLaClasse) {
+    TClasse c = test::classeAvecNotes({{"12"}, {"abs"}});
+    c.Eleve[1].Nom = "DURAND";
+    c.Eleve[1].Prenom = "Zoe";
+    c.Eleve[2].DateNaissance = "01012012";
+    auto l = lire("Nom;Prénom;Né le\ndurand;zoe;05/03/2012\nde la tour;jean-pierre;2012-01-02\n"
+                  "ELEVE2;;03/04/2013\nPETIT;léa;\n");
+    l[0].completerDate = l[2].completerDate = true;
+    Repartir(l, c, true);
+    EXPECT_EQ(AppliquerImport(c, l, true).ajoutes, 2);
+    EXPECT_EQ(test::portrait(c),
+              "4 eleves\n1 DURAND/Zoe/05032012 1.1.1=12\n"
+              "2 ELEVE2//01012012 1.1.1=abs\n3 DE LA TOUR/Jean-pierre/02012012\n" +
+                  cp1252("4 PETIT/Léa/\nD1.1.1 1//"));
+}
+
 TEST_F(ListeImportTest, FichiersRefusesAvantLecture) {
     const std::string dossier = ::testing::TempDir();
     const std::string fifo = dossier + "/liste.fifo", gros = dossier + "/liste-grosse.csv";
