@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <unistd.h>
 
 #include "ClasseComplete.h"
@@ -18,59 +17,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using Table = std::vector<std::vector<std::string>>;
+// Sheets by name, rows as Gnumeric writes them: cells between '|', never quoted.
+using Feuilles = std::vector<std::pair<std::string, std::vector<std::string>>>;
 
-// Rows of cells: Gnumeric's CSV (commas, quotes around the cells that need them) or the
-// export (tabs, a CR at each line's end).
-Table couper(std::istream&& in, char separateur, char fin) {
-    Table t;
-    for (std::string ligne; std::getline(in, ligne, fin);) {
-        std::vector<std::string> cellules(1);
-        bool cite = false;
-        for (std::size_t i = 0; i < ligne.size(); ++i) {
-            const char ch = ligne[i];
-            if (cite && ch == '"' && i + 1 < ligne.size() && ligne[i + 1] == '"')
-                cellules.back() += ligne[++i];
-            else if (ch == '"')
-                cite = !cite;
-            else if (ch == separateur && !cite)
-                cellules.emplace_back();
-            else
-                cellules.back() += ch;
-        }
-        t.push_back(cellules);
-    }
-    return t;
+std::vector<std::string> cellules(const std::string& ligne) {
+    std::vector<std::string> r(1);
+    for (char ch : ligne) ch == '|' ? r.emplace_back() : r.back() += ch;
+    return r;
 }
-
-using Feuilles = std::vector<std::pair<std::string, Table>>;
 
 bool nombre(const std::string& t, double& v) {
     char* fin = nullptr;
     v = std::strtod(t.c_str(), &fin);
     return !t.empty() && *fin == '\0';
-}
-
-// Numbers to within rounding (Gnumeric writes 16 digits), texts exactly.
-bool memeCellule(const std::string& a, const std::string& b) {
-    double x, y;
-    return nombre(a, x) && nombre(b, y) ? std::abs(x - y) <= 1e-9 : a == b;
-}
-
-// A row against its expected cells, written with '|' between them; the row's empty cells
-// after the last expected one must be empty.
-::testing::AssertionResult memeLigne(const std::vector<std::string>& ligne,
-                                     const std::string& attendue) {
-    std::vector<std::string> cellules(1);
-    for (char ch : attendue) ch == '|' ? cellules.emplace_back() : cellules.back() += ch;
-    for (std::size_t k = 0; k < std::max(ligne.size(), cellules.size()); ++k) {
-        const std::string a = k < ligne.size() ? ligne[k] : "",
-                          b = k < cellules.size() ? cellules[k] : "";
-        if (!memeCellule(a, b))
-            return ::testing::AssertionFailure()
-                   << "colonne " << k << " : " << a << " au lieu de " << b;
-    }
-    return ::testing::AssertionSuccess();
 }
 
 class ClasseurTest : public test::ModeleTest {
@@ -87,28 +46,33 @@ protected:
         ModeleTest::TearDown();
     }
 
-    // Every sheet, by name, as Gnumeric reads it: the cached results, or all formulas
-    // recomputed.
-    Feuilles lire(const fs::path& classeur, bool recalcul) {
-        const fs::path d = dossier_ / (classeur.stem().string() + (recalcul ? "r" : "c"));
+    // Every sheet as Gnumeric reads it: the cached results or all formulas recomputed, the
+    // values themselves or as their formats show them.
+    Feuilles lire(const fs::path& classeur, bool recalcul, bool vu = false) {
+        const fs::path d =
+            dossier_ / (classeur.stem().string() + (recalcul ? "r" : "c") + (vu ? "v" : ""));
         fs::create_directories(d);
-        const std::string commande = std::string("ssconvert -S ") + (recalcul ? "--recalc " : "") +
-                                     "'" + classeur.string() + "' '" + (d / "%n_%s.csv").string() +
-                                     "' 2>/dev/null";
+        const std::string commande =
+            "ssconvert --export-type=Gnumeric_stf:stf_assistant -S " +
+            std::string(recalcul ? "--recalc " : "") + "-O 'separator=| quoting-mode=never " +
+            (vu ? "format=preserve' '" : "format=raw' '") + classeur.string() + "' '" +
+            (d / "%n_%s.csv").string() + "' 2>/dev/null";
         EXPECT_EQ(std::system(commande.c_str()), 0) << commande;
         Feuilles r(std::distance(fs::directory_iterator(d), {}));
         for (const auto& f : fs::directory_iterator(d)) {
             const std::string nom = f.path().filename().string();
             const std::size_t i = std::stoul(nom), t = nom.find('_') + 1;
-            r.at(i) = {nom.substr(t, nom.size() - t - 4),
-                       couper(std::ifstream(f.path()), ',', '\n')};
+            r.at(i).first = nom.substr(t, nom.size() - t - 4);
+            std::ifstream in(f.path());
+            for (std::string ligne; std::getline(in, ligne);)
+                r.at(i).second.push_back(ligne.erase(ligne.find_last_not_of('|') + 1));
         }
         return r;
     }
 
-    // Writes the workbook and checks that every recomputed cell equals its cached value;
-    // returns the recomputed sheets.
-    Feuilles verifier(const TClasse& c, const std::string& nom) {
+    // Writes the workbook and checks that every recomputed cell equals its cached value, to
+    // within the rounding of the 16 digits Gnumeric writes.
+    fs::path verifier(const TClasse& c, const std::string& nom) {
         SCOPED_TRACE(nom);
         const fs::path f = dossier_ / (nom + ".xlsx");
         EXPECT_TRUE(EcrireClasseur(c, f.string()));
@@ -116,11 +80,17 @@ protected:
         EXPECT_EQ(cache.size(), c.NbMatiere + 2u);
         EXPECT_EQ(recalcul.size(), cache.size());
         for (std::size_t s = 0; s < std::min(cache.size(), recalcul.size()); ++s)
-            for (std::size_t l = 0; l < cache[s].second.size(); ++l)
-                for (std::size_t k = 0; k < cache[s].second[l].size(); ++k)
-                    EXPECT_TRUE(memeCellule(cache[s].second[l][k], recalcul[s].second[l].at(k)))
-                        << "feuille " << s << " ligne " << l << " col " << k;
-        return recalcul;
+            for (std::size_t l = 0; l < cache[s].second.size(); ++l) {
+                const auto a = cellules(cache[s].second[l]), b = cellules(recalcul[s].second[l]);
+                EXPECT_EQ(a.size(), b.size());
+                for (std::size_t k = 0; k < std::min(a.size(), b.size()); ++k) {
+                    double x, y;
+                    EXPECT_TRUE(nombre(a[k], x) && nombre(b[k], y) ? std::abs(x - y) <= 1e-9
+                                                                   : a[k] == b[k])
+                        << a[k] << " / " << b[k] << ", feuille " << s << " ligne " << l;
+                }
+            }
+        return f;
     }
 
     fs::path dossier_;
@@ -175,16 +145,16 @@ TEST_F(ClasseurTest, UnePetiteClasseCelluleParCellule) {
     c.Eleve[2].Note[1][2][1] = "9.5";
     c.Eleve[1].Note[2][1][1] = "14";
     c.Eleve[2].Note[2][1][1] = "10";
-    const Feuilles f = verifier(c, "petite");
+    const Feuilles f = lire(verifier(c, "petite"), true, true);
     ASSERT_EQ(f.size(), 4u);
     EXPECT_EQ(f[0].first + ", " + f[1].first + ", " + f[2].first + ", " + f[3].first,
               "Mathématiques, Anglais_LV1, Synthèse, Réglages");
-    // Mathematics, semester 1: (12 + 2 * 15) / 3 = 14 and 8 alone; semester 2: 17.5 and 9.5;
-    // the year weighs them 2 and 1: (2 * 14 + 17.5) / 3 = 15.1667 and (2 * 8 + 9.5) / 3 = 8.5.
-    // English has nothing in semester 2: its year is semester 1's. The synthesis weighs the
-    // subjects 2 and 1 in semester 1: (2 * 8 + 10) / 3 = 8.667, and 3 and 2 over the year:
-    // (3 * 15.1667 + 2 * 14) / 5 = 14.7 and (3 * 8.5 + 2 * 10) / 5 = 9.1. Sums and weights
-    // of the year are kept apart, then the class's means of each column.
+    // As the sheets show them. Mathematics, semester 1: (12 + 2 * 15) / 3 = 14 and 8 alone;
+    // semester 2: B+ (17.5) and 9.5; the year weighs them 2 and 1: (2 * 14 + 17.5) / 3 =
+    // 15.17 and (2 * 8 + 9.5) / 3 = 8.5. English has nothing in semester 2: its year is
+    // semester 1's. The synthesis weighs the subjects 2 and 1 in semester 1: (2 * 8 + 10) / 3
+    // = 8.67, and 3 and 2 over the year: (3 * 15.17 + 2 * 14) / 5 = 14.7 and (3 * 8.5 +
+    // 2 * 10) / 5 = 9.1. The year's sums and weights apart, then the class's means.
     const std::vector<std::tuple<int, int, std::string>> attendu = {
         {0, 0, "4B / Mathématiques ( 2026 / 2027 )"},
         {0, 1,
@@ -198,24 +168,23 @@ TEST_F(ClasseurTest, UnePetiteClasseCelluleParCellule) {
          "N°|Élève|D1|D2|Moyenne|Arrondie||D1|Moyenne|Arrondie||Année|Arrondie||Somme|"
          "Poids||Somme|Poids||Moy. S1|Moy. S2|Som. S1|Som. S2|Poids S1|Poids S2"},
         {0, 7,
-         "1|DURAND Zoé|12|15|14|14||17.5|17.5|17.5||15.16666666666667|15.2||42|3||17.5|1||"
-         "14|17.5|28|45.5|2|3"},
-        {0, 8, "2|MARTIN Léo|8|abs|8|8||9.5|9.5|9.5||8.5|8.5||8|1||9.5|1||8|9.5|16|25.5|2|3"},
-        {0, 9, "|Moyenne de la classe|10|15|11|11||13.5|13.5|13.5||11.83333333333333|11.8"},
-        {0, 10, "|Sommes (calcul)|20|15|22|||27|27|||23.66666666666667"},
+         "1|DURAND Zoé|12|15|14.00|14||B+|17.50|17.5||15.17|15.2||42|3||17.5|1||14|17.5|28|"
+         "45.5|2|3"},
+        {0, 8, "2|MARTIN Léo|8|abs|8.00|8||9.5|9.50|9.5||8.50|8.5||8|1||9.5|1||8|9.5|16|25.5|2|3"},
+        {0, 9, "|Moyenne de la classe|10.00|15.00|11.00|11||13.50|13.50|13.5||11.83|11.8"},
         {1, 0, "4B / Anglais/LV1 ( 2026 / 2027 )"},
-        {1, 7, "1|DURAND Zoé|14|14|14||?|?||14|14||14|1|||14|?|14|14|1|1"},
+        {1, 7, "1|DURAND Zoé|14|14.00|14||?|?||14.00|14||14|1|||14|?|14|14|1|1"},
         {2, 0, "4B / Synthèse ( 2026 / 2027 )"},
         {2, 1, "||Semestre 1|||||Semestre 2|||||Année"},
         {2, 2, "|Coef.|2|1||||1|1||||3|2"},
         {2, 3,
          "N°|Élève|Mathématiques|Anglais/LV1|Générale|Arrondie||Mathématiques|Anglais/LV1|"
          "Générale|Arrondie||Mathématiques|Anglais/LV1|Générale|Arrondie"},
-        {2, 4, "1|DURAND Zoé|14|14|14|14||17.5|?|17.5|17.5||15.16666666666667|14|14.7|14.7"},
-        {2, 5, "2|MARTIN Léo|8|10|8.666666666666667|8.7||9.5|?|9.5|9.5||8.5|10|9.1|9.1"},
+        {2, 4, "1|DURAND Zoé|14.00|14.00|14.00|14||17.50|?|17.50|17.5||15.17|14.00|14.70|14.7"},
+        {2, 5, "2|MARTIN Léo|8.00|10.00|8.67|8.7||9.50|?|9.50|9.5||8.50|10.00|9.10|9.1"},
         {2, 6,
-         "|Moyenne de la classe|11|12|11.33333333333333|11.3||13.5|?|13.5|13.5||"
-         "11.83333333333333|12|11.9|11.9"},
+         "|Moyenne de la classe|11.00|12.00|11.33|11.3||13.50|?|13.50|13.5||11.83|12.00|"
+         "11.90|11.9"},
         {3, 0, "Réglages du calcul"},
         {3, 1,
          "Changer la note de passage, « Lettres comptées » ou la valeur d'une lettre "
@@ -223,7 +192,7 @@ TEST_F(ClasseurTest, UnePetiteClasseCelluleParCellule) {
         {3, 2, "Date de l'export|05/12/2026"},
         {3, 3, "Mode d'arrondi|Aucun arrondi"},
         {3, 4, "Note de passage|10"},
-        {3, 5, "Lettres comptées comme notes|1"},
+        {3, 5, "Lettres comptées comme notes|Oui"},
         {3, 6, "Moyenne Joker|Non"},
         {3, 7, "Chaque lettre des feuilles lit sa valeur ici, à la ligne de sa lettre."},
         {3, 8, "Lettre|Valeur"},
@@ -231,7 +200,7 @@ TEST_F(ClasseurTest, UnePetiteClasseCelluleParCellule) {
         {3, 23, "E-|0"},
     };
     for (const auto& [feuille, ligne, texte] : attendu)
-        EXPECT_TRUE(memeLigne(f[feuille].second.at(ligne), texte)) << feuille << ", " << ligne;
+        EXPECT_EQ(f[feuille].second.at(ligne), texte) << feuille << ", " << ligne;
 }
 
 TEST_F(ClasseurTest, UnEchecLeDitEtNeLaisseAucunDemiFichier) {
