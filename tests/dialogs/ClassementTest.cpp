@@ -11,6 +11,7 @@
 #include "ConversionsQt.h"
 #include "Cp1252.h"
 #include "DialoguesScriptes.h"
+#include "Fabrique.h"
 #include "Horloge.h"
 #include "LigneCommande.h"
 #include "TDial10.h"
@@ -56,37 +57,26 @@ protected:
 };
 
 // The buttons choose the view and the box the rule: three students tied at 12 in the first
-// semester (the later one first; Ana missed an assignment), then subject 2's second
-// semester, where Bob has no grade.
+// semester (the later one first; ELEVE1 missed an assignment), then subject 2's second
+// semester, where ELEVE2 has no grade.
 TEST_F(Classement, LesBoutonsClassentLaVueChoisie) {
-    TClasse k;
-    k.Initialiser();
+    TClasse k = classeAvecNotes({{"12", "abs"}, {"14", "10"}, {"9", "15"}});
     k.AbrevClasse = "4B";
     k.AnneeScolaire = "( 2026 / 2027 )";
-    k.NbEleve = 3;
     k.NbMatiere = k.NbPeriode = 2;
-    const char* eleves[][4] = {
-        {"ARNAUD", "Ana", "12", "abs"}, {"BLANC", "Bob", "14", "10"}, {"COLIN", "Eve", "9", "15"}};
-    for (int e = 1; e <= 3; ++e) {
-        k.Eleve[e].Nom = eleves[e - 1][0];
-        k.Eleve[e].Prenom = eleves[e - 1][1];
-        k.Eleve[e].Note[1][1][1] = eleves[e - 1][2];
-        k.Eleve[e].Note[1][1][2] = eleves[e - 1][3];
-    }
-    k.NbDevoir[1][1] = 2;
     k.NbDevoir[2][2] = 1;
     k.Eleve[1].Note[2][2][1] = "8";
     k.Eleve[3].Note[2][2][1] = "16";
+    Options.prenom = false;
     TDial10 d(k);
     enfant(&d, "CB")->click();
-    EXPECT_EQ(texte(&d),
-              "4B / Matière 1 / Sem.1 ( 2026 / 2027 )\rRang\tElève\tMoyenne\tAbsence\r"
-              " 1\t COLIN Eve\t 12\t\r 2\t BLANC Bob\t 12\t\r n.c.\t ARNAUD Ana\t\t 1\r");
+    EXPECT_EQ(texte(&d), "4B / Matière 1 / Sem.1 ( 2026 / 2027 )\rRang\tElève\tMoyenne\tAbsence\r"
+                         " 1\t ELEVE3\t 12\t\r 2\t ELEVE2\t 12\t\r n.c.\t ELEVE1\t\t 1\r");
     enfant(&d, "CB")->click();
     enfant(&d, "RB12")->click();
     enfant(&d, "RB2")->click();
     EXPECT_EQ(texte(&d), "4B / Matière 2 / Sem.2 ( 2026 / 2027 )\rRang\tElève\tMoyenne\tAbsence\r"
-                         " 1\t COLIN Eve\t 16\t\r 2\t ARNAUD Ana\t 8\t\r\t BLANC Bob\t ??\t 1\r");
+                         " 1\t ELEVE3\t 16\t\r 2\t ELEVE1\t 8\t\r\t ELEVE2\t ??\t 1\r");
     EXPECT_TRUE(enfant(&d, "RB3")->isHidden() && enfant(&d, "RB13")->isHidden());
 }
 

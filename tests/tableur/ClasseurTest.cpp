@@ -97,13 +97,6 @@ protected:
 };
 
 TEST_F(ClasseurTest, LesFormulesRecalculeesRetrouventLesMoyennesDuProgramme) {
-    for (const char* exemple : {"3A", "TS2"}) {
-        TClasse c;
-        c.Initialiser();
-        c.NomFichier = test::cheminSource(std::string("exemples/") + exemple + ".cl3");
-        ASSERT_TRUE(c.Charger());
-        verifier(c, exemple);
-    }
     // The fullest class, with what the averages treat apart: an assignment of coefficient 0,
     // equal lowest grades of different weights (the joker drops the first), a student with
     // no grade, a comma decimal, empty cells, and then an empty letter key, which gives them
