@@ -20,6 +20,14 @@ namespace {
 // Sheets by name, rows as Gnumeric writes them: cells between '|', never quoted.
 using Feuilles = std::vector<std::pair<std::string, std::vector<std::string>>>;
 
+// Rows [debut, fin) of a sheet, each ended by a line feed.
+std::string lignes(const std::pair<std::string, std::vector<std::string>>& feuille, int debut,
+                   int fin) {
+    std::string t;
+    for (int l = debut; l < fin; ++l) t += feuille.second.at(l) + "\n";
+    return t;
+}
+
 std::vector<std::string> cellules(const std::string& ligne) {
     std::vector<std::string> r(1);
     for (char ch : ligne) ch == '|' ? r.emplace_back() : r.back() += ch;
@@ -48,7 +56,7 @@ protected:
 
     // Every sheet as Gnumeric reads it: the cached results or all formulas recomputed, the
     // values themselves or as their formats show them.
-    Feuilles lire(const fs::path& classeur, bool recalcul, bool vu = false) {
+    Feuilles lire(const fs::path& classeur, bool recalcul, bool vu) {
         const fs::path d =
             dossier_ / (classeur.stem().string() + (recalcul ? "r" : "c") + (vu ? "v" : ""));
         fs::create_directories(d);
@@ -71,23 +79,22 @@ protected:
     }
 
     // Writes the workbook and checks that every recomputed cell equals its cached value, to
-    // within the rounding of the 16 digits Gnumeric writes.
+    // within the rounding of the 16 digits Gnumeric writes (the two may differ in the last
+    // bit, which a value shown to two decimals can round either way).
     fs::path verifier(const TClasse& c, const std::string& nom) {
         SCOPED_TRACE(nom);
         const fs::path f = dossier_ / (nom + ".xlsx");
         EXPECT_TRUE(EcrireClasseur(c, f.string()));
-        const Feuilles cache = lire(f, false), recalcul = lire(f, true);
+        const Feuilles cache = lire(f, false, false), recalcul = lire(f, true, false);
         EXPECT_EQ(cache.size(), c.NbMatiere + 2u);
-        EXPECT_EQ(recalcul.size(), cache.size());
         for (std::size_t s = 0; s < std::min(cache.size(), recalcul.size()); ++s)
             for (std::size_t l = 0; l < cache[s].second.size(); ++l) {
                 const auto a = cellules(cache[s].second[l]), b = cellules(recalcul[s].second[l]);
-                EXPECT_EQ(a.size(), b.size());
-                for (std::size_t k = 0; k < std::min(a.size(), b.size()); ++k) {
-                    double x, y;
-                    EXPECT_TRUE(nombre(a[k], x) && nombre(b[k], y) ? std::abs(x - y) <= 1e-9
-                                                                   : a[k] == b[k])
-                        << a[k] << " / " << b[k] << ", feuille " << s << " ligne " << l;
+                for (std::size_t k = 0; k < std::max(a.size(), b.size()); ++k) {
+                    const std::string x = k < a.size() ? a[k] : "", y = k < b.size() ? b[k] : "";
+                    double u, v;
+                    EXPECT_TRUE(nombre(x, u) && nombre(y, v) ? std::abs(u - v) <= 1e-9 : x == y)
+                        << x << " / " << y << ", feuille " << s << " ligne " << l;
                 }
             }
         return f;
@@ -148,52 +155,36 @@ TEST_F(ClasseurTest, UnePetiteClasseCelluleParCellule) {
     // semester 1's. The synthesis weighs the subjects 2 and 1 in semester 1: (2 * 8 + 10) / 3
     // = 8.67, and 3 and 2 over the year: (3 * 15.17 + 2 * 14) / 5 = 14.7 and (3 * 8.5 +
     // 2 * 10) / 5 = 9.1. The year's sums and weights apart, then the class's means.
-    const std::vector<std::tuple<int, int, std::string>> attendu = {
-        {0, 0, "4B / Mathématiques ( 2026 / 2027 )"},
-        {0, 1,
-         "||Semestre 1|||||Semestre 2||||Année|||Calcul, Sem. 1|||Calcul, Sem. 2|||"
-         "Année, réels de 6 octets"},
-        {0, 2, "|Coef.|1|2|2|||1|1"},
-        {0, 3, "|Date|12/10/2026"},
-        {0, 4, "|Durée|1h"},
-        {0, 5, "|Commentaire|Fractions"},
-        {0, 6,
-         "N°|Élève|D1|D2|Moyenne|Arrondie||D1|Moyenne|Arrondie||Année|Arrondie||Somme|"
-         "Poids||Somme|Poids||Moy. S1|Moy. S2|Som. S1|Som. S2|Poids S1|Poids S2"},
-        {0, 7,
-         "1|DURAND Zoé|12|15|14.00|14||B+|17.50|17.5||15.17|15.2||42|3||17.5|1||14|17.5|28|"
-         "45.5|2|3"},
-        {0, 8, "2|MARTIN Léo|8|abs|8.00|8||9.5|9.50|9.5||8.50|8.5||8|1||9.5|1||8|9.5|16|25.5|2|3"},
-        {0, 9, "|Moyenne de la classe|10.00|15.00|11.00|11||13.50|13.50|13.5||11.83|11.8"},
-        {1, 0, "4B / Anglais/LV1 ( 2026 / 2027 )"},
-        {1, 7, "1|DURAND Zoé|14|14.00|14||?|?||14.00|14||14|1|||14|?|14|14|1|1"},
-        {2, 0, "4B / Synthèse ( 2026 / 2027 )"},
-        {2, 1, "||Semestre 1|||||Semestre 2|||||Année"},
-        {2, 2, "|Coef.|2|1||||1|1||||3|2"},
-        {2, 3,
-         "N°|Élève|Mathématiques|Anglais/LV1|Générale|Arrondie||Mathématiques|Anglais/LV1|"
-         "Générale|Arrondie||Mathématiques|Anglais/LV1|Générale|Arrondie"},
-        {2, 4, "1|DURAND Zoé|14.00|14.00|14.00|14||17.50|?|17.50|17.5||15.17|14.00|14.70|14.7"},
-        {2, 5, "2|MARTIN Léo|8.00|10.00|8.67|8.7||9.50|?|9.50|9.5||8.50|10.00|9.10|9.1"},
-        {2, 6,
-         "|Moyenne de la classe|11.00|12.00|11.33|11.3||13.50|?|13.50|13.5||11.83|12.00|"
-         "11.90|11.9"},
-        {3, 0, "Réglages du calcul"},
-        {3, 1,
-         "Changer la note de passage, « Lettres comptées » ou la valeur d'une lettre "
-         "recalcule tout le classeur."},
-        {3, 2, "Date de l'export|05/12/2026"},
-        {3, 3, "Mode d'arrondi|Aucun arrondi"},
-        {3, 4, "Note de passage|10"},
-        {3, 5, "Lettres comptées comme notes|Oui"},
-        {3, 6, "Moyenne Joker|Non"},
-        {3, 7, "Chaque lettre des feuilles lit sa valeur ici, à la ligne de sa lettre."},
-        {3, 8, "Lettre|Valeur"},
-        {3, 12, "B+|17.5"},
-        {3, 23, "E-|0"},
-    };
-    for (const auto& [feuille, ligne, texte] : attendu)
-        EXPECT_EQ(f[feuille].second.at(ligne), texte) << feuille << ", " << ligne;
+    EXPECT_EQ(lignes(f[0], 0, 10),
+              "4B / Mathématiques ( 2026 / 2027 )\n"
+              "||Semestre 1|||||Semestre 2||||Année|||Calcul, Sem. 1|||Calcul, Sem. 2|||"
+              "Année, réels de 6 octets\n"
+              "|Coef.|1|2|2|||1|1\n|Date|12/10/2026\n|Durée|1h\n|Commentaire|Fractions\n"
+              "N°|Élève|D1|D2|Moyenne|Arrondie||D1|Moyenne|Arrondie||Année|Arrondie||Somme|Poids||"
+              "Somme|Poids||Moy. S1|Moy. S2|Som. S1|Som. S2|Poids S1|Poids S2\n"
+              "1|DURAND Zoé|12|15|14.00|14||B+|17.50|17.5||15.17|15.2||42|3||17.5|1||14|17.5|28|"
+              "45.5|2|3\n"
+              "2|MARTIN Léo|8|abs|8.00|8||9.5|9.50|9.5||8.50|8.5||8|1||9.5|1||8|9.5|16|25.5|2|3\n"
+              "|Moyenne de la classe|10.00|15.00|11.00|11||13.50|13.50|13.5||11.83|11.8\n");
+    EXPECT_EQ(lignes(f[1], 0, 1) + lignes(f[1], 7, 8),
+              "4B / Anglais/LV1 ( 2026 / 2027 )\n"
+              "1|DURAND Zoé|14|14.00|14||?|?||14.00|14||14|1|||14|?|14|14|1|1\n");
+    EXPECT_EQ(lignes(f[2], 0, 7),
+              "4B / Synthèse ( 2026 / 2027 )\n||Semestre 1|||||Semestre 2|||||Année\n"
+              "|Coef.|2|1||||1|1||||3|2\n"
+              "N°|Élève|Mathématiques|Anglais/LV1|Générale|Arrondie||Mathématiques|Anglais/LV1|"
+              "Générale|Arrondie||Mathématiques|Anglais/LV1|Générale|Arrondie\n"
+              "1|DURAND Zoé|14.00|14.00|14.00|14||17.50|?|17.50|17.5||15.17|14.00|14.70|14.7\n"
+              "2|MARTIN Léo|8.00|10.00|8.67|8.7||9.50|?|9.50|9.5||8.50|10.00|9.10|9.1\n"
+              "|Moyenne de la classe|11.00|12.00|11.33|11.3||13.50|?|13.50|13.5||11.83|12.00|"
+              "11.90|11.9\n");
+    EXPECT_EQ(lignes(f[3], 0, 10) + lignes(f[3], 12, 13) + lignes(f[3], 23, 24),
+              "Réglages du calcul\nChanger la note de passage, « Lettres comptées » ou la "
+              "valeur d'une lettre recalcule tout le classeur.\nDate de l'export|05/12/2026\n"
+              "Mode d'arrondi|Aucun arrondi\nNote de passage|10\n"
+              "Lettres comptées comme notes|Oui\nMoyenne Joker|Non\nChaque lettre des "
+              "feuilles lit sa valeur ici, à la ligne de sa lettre.\nLettre|Valeur\nA+|20\n"
+              "B+|17.5\nE-|0\n");
 }
 
 TEST_F(ClasseurTest, UnEchecLeDitEtNeLaisseAucunDemiFichier) {
