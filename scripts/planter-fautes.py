@@ -15,13 +15,13 @@ and puts the file back: a build that fails counts as "ne compile pas" and is lef
 JUSQUA: each line is found again by its text, nearest to where it was. Faults that change
 nothing a program could observe are listed by hand in EQUIVALENTES, with the reason.
 """
-import argparse, os, random, re, subprocess, sys
+import argparse, os, random, re, signal, subprocess, sys
 
 DEPUIS, JUSQUA = "15605fa", "66e0105"
 DOSSIERS = ["model", "tableur", "controls", "sheet", "frame", "dialogs", "stats", "print",
             "mail", "app"]
 GRAINE, TIRAGE = 25, 30
-DELAI_TEST = 120  # seconds for one test; a fault that loops forever is caught by it
+DELAI_TEST = 600  # seconds for one test; a fault that loops forever is caught by it
 
 # "fichier:ligne" (line numbers at JUSQUA) -> why the fault cannot be seen.
 EQUIVALENTES = {
@@ -147,13 +147,19 @@ def essayer(build, fichier, index, lignes, mutant):
         if subprocess.run(["ninja", "-C", build], capture_output=True).returncode != 0:
             return "ne compile pas"
         env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-        r = subprocess.run(["ctest", "--test-dir", build, "-j2", "--stop-on-failure",
-                            "--timeout", str(DELAI_TEST)], capture_output=True, text=True,
+        ctest = ["ctest", "--test-dir", build, "--timeout", str(DELAI_TEST)]
+        r = subprocess.run(ctest + ["-j2", "--stop-on-failure"], capture_output=True, text=True,
                            env=env)
         if r.returncode == 0:
             return "survit"
-        echecs = re.findall(r"\d+ - (\S+) \(", r.stdout)
-        return "prise (" + ", ".join(echecs[:2]) + ")"
+        # A test that fails only once, on a busy machine, does not count: the failed ones run
+        # again, and if they pass, the whole suite runs to its end.
+        if subprocess.run(ctest + ["--rerun-failed"], capture_output=True, env=env).returncode == 0:
+            r = subprocess.run(ctest + ["-j2"], capture_output=True, text=True, env=env)
+            if r.returncode == 0:
+                return "survit"
+        echecs = re.findall(r"\d+ - (\S+) \((\w+)\)", r.stdout)
+        return "prise (" + ", ".join(f"{n}, {k}" for n, k in echecs[:2]) + ")"
     finally:
         with open(chemin, "w", encoding="utf-8") as f:
             f.write(original)
@@ -165,6 +171,7 @@ def main():
     p.add_argument("--sortie", help="markdown table written here too")
     p.add_argument("--liste", action="store_true", help="list the faults, build nothing")
     a = p.parse_args()
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))  # the planted file is put back
     lignes = population()
     random.Random(GRAINE).shuffle(lignes)
     tirage = [l for l in lignes if faute(l[2])[0]][:TIRAGE]
