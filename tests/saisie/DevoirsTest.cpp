@@ -84,6 +84,11 @@ TEST_F(Devoirs, UneInsertionAnnuleeLaisseLaClasseOctetPourOctet) {
     EXPECT_TRUE(memesOctets(avant));
     EXPECT_FALSE(f->Modifie);
     EXPECT_TRUE(notifications.isEmpty());
+    // Accepted, at the place chosen: the others move one column right with their grades.
+    dialogues.gestes = {choisir(2), [](QDialog& d) { clic(d, "PlusTard"); }};
+    f->InsererDevoir();
+    EXPECT_EQ(f->Classe.Devoir[1][1][3].Commentaire.str() + "|" + texte(6, 2) + "|" + texte(6, 3),
+              "Devoir 2||16");
 }
 
 TEST_F(Devoirs, CouperPuisInsererLaCopieRemetLesDevoirsEnPlace) {
