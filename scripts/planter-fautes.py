@@ -25,6 +25,10 @@ DELAI_TEST = 600  # seconds for one test; a fault that loops forever is caught b
 
 # "fichier:ligne" (line numbers at JUSQUA) -> why the fault cannot be seen.
 EQUIVALENTES = {
+    "model/ListeImport.cpp:329": "the key is put in capitals whole just after: either "
+                                 "normalisation of the first name gives the same key",
+    "mail/TProgressForm.cpp:46": "the fallback frame serves only when there is no screen at "
+                                 "all, where no window can show",
 }
 
 RACINE = subprocess.run(["git", "rev-parse", "--show-toplevel"], capture_output=True,
