@@ -10,10 +10,12 @@ each fault the script writes it into the working tree, rebuilds with ninja, runs
 and puts the file back: a build that fails counts as "ne compile pas" and is left out.
 
     nice -n 15 scripts/planter-fautes.py --build build [--sortie table.md] [--liste]
+                                         [--seulement file:line,...]
 
---liste only prints the faults, without building. The working tree may have moved on since
-JUSQUA: each line is found again by its text, nearest to where it was. Faults that change
-nothing a program could observe are listed by hand in EQUIVALENTES, with the reason.
+--liste only prints the faults, without building; --seulement plants only those named. The
+working tree may have moved on since JUSQUA: each line is found again by its text, nearest
+to where it was. Faults that change nothing a program could observe are listed by hand in
+EQUIVALENTES, with the reason.
 """
 import argparse, os, random, re, signal, subprocess, sys
 
@@ -174,6 +176,7 @@ def main():
     p.add_argument("--build", default="build")
     p.add_argument("--sortie", help="markdown table written here too")
     p.add_argument("--liste", action="store_true", help="list the faults, build nothing")
+    p.add_argument("--seulement", help="only these places of the draw, file:line,file:line")
     a = p.parse_args()
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))  # the planted file is put back
     lignes = population()
@@ -186,6 +189,8 @@ def main():
     compte = {"prise": 0, "survit": 0}
     for fichier, numero, texte in tirage:
         lieu = f"{fichier}:{numero}"
+        if a.seulement and lieu not in a.seulement.split(","):
+            continue
         regle, mutant = faute(texte)
         index, lignes = retrouver(fichier, numero, texte)
         if index is None:
