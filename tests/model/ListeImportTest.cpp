@@ -165,8 +165,7 @@ TEST_F(ListeImportTest, PlacesDoublonsEtClasseExistante) {
 // already there kept, the grades left alone.
 TEST_F(ListeImportTest, CeQuiArriveDansLaClasse) {
     TClasse c = test::classeAvecNotes({{"12"}, {"abs"}});
-    c.Eleve[1].Nom = "DURAND";
-    c.Eleve[1].Prenom = "Zoe";
+    c.RenseignerEleve(1, "DURAND", "Zoe", "");
     c.Eleve[2].DateNaissance = "01012012";
     auto l = lire("Nom;Prénom;Né le\ndurand;zoe;05/03/2012\nde la tour;jean-pierre;2012-01-02\n"
                   "ELEVE2;;03/04/2013\nPETIT;léa;\n");

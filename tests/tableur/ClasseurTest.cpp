@@ -127,17 +127,15 @@ TEST_F(ClasseurTest, UnePetiteClasseCelluleParCellule) {
     TClasse c = test::classeAvecNotes({{"12", "15"}, {"8", "abs"}}, {1, 2});
     c.AbrevClasse = "4B";
     c.AnneeScolaire = "( 2026 / 2027 )";
-    c.NbPeriode = 2;
-    c.NbMatiere = 2;
+    c.NbPeriode = c.NbMatiere = 2;
     for (auto [e, nom, prenom] : {std::tuple(1, "DURAND", "Zoé"), std::tuple(2, "MARTIN", "Léo")})
         c.Eleve[e].Nom = nom, c.Eleve[e].Prenom = cp1252(prenom);
     c.Matiere[1].Nom = cp1252("Mathématiques");
     c.Matiere[1].Coef[1] = 2;
     c.Matiere[2].Nom = "Anglais/LV1";
-    TDevoir& d = c.Devoir[1][1][1];
-    d.Date = "12/10/2026";
-    d.Duree = "1h";
-    d.Commentaire = "Fractions";
+    c.Devoir[1][1][1].Date = "12/10/2026";
+    c.Devoir[1][1][1].Duree = "1h";
+    c.Devoir[1][1][1].Commentaire = "Fractions";
     c.NbDevoir[1][2] = c.NbDevoir[2][1] = 1;
     c.Eleve[1].Note[1][2][1] = "B+"; // 17.5
     c.Eleve[2].Note[1][2][1] = "9.5";
