@@ -55,6 +55,29 @@ inline TClasse classeNee(const std::vector<const char*>& naissances) {
     return c;
 }
 
+// Everything of the class a teacher could lose, as text: the count of students, then one
+// line for every position that holds a name, a birth date or a grade (counted or not, so
+// that a grade left behind shows), then the counted assignments (coefficient/date/comment).
+inline std::string portrait(const TClasse& c) {
+    std::string t = std::to_string(c.NbEleve) + " eleves", devoirs;
+    for (int e = 1; e <= MaxEleves; ++e) {
+        const TEleve& x = c.Eleve[e];
+        std::string l = x.Nom.str() + "/" + x.Prenom.str() + "/" + x.DateNaissance.str();
+        for (int i = 0; i < MaxMatieres * MaxPeriodes * MaxDevoirs; ++i) {
+            const int s = i / 72 + 1, p = i / 24 % 3 + 1, a = i % 24 + 1;
+            const std::string place =
+                std::to_string(s) + "." + std::to_string(p) + "." + std::to_string(a);
+            if (!x.Note[s][p][a].empty()) l += " " + place + "=" + x.Note[s][p][a].str();
+            const TDevoir& d = c.Devoir[s][p][a];
+            if (e == 1 && a <= c.NbDevoir[s][p])
+                devoirs += "\nD" + place + " " + FormatNote(d.Coef) + "/" + d.Date.str() + "/" +
+                           d.Commentaire.str();
+        }
+        if (l != "//") t += "\n" + std::to_string(e) + " " + l;
+    }
+    return t + devoirs;
+}
+
 inline std::string cheminSource(const std::string& relatif) {
     return std::string(QUILLORA_SOURCE_DIR) + "/" + relatif;
 }

@@ -132,4 +132,8 @@ TEST_F(Impression, LaPageImprimeeEnNoirEtBlancSansCadreGardeSonTexte) {
         EXPECT_LT(plusLongTraitVertical(page), hauteurZone * 9 / 10) << "no frame, " << contenu;
         EXPECT_EQ(dialogues.nombre(QStringLiteral("imprimer")), 2 * (contenu + 1));
     }
+    // Black and white chosen in the settings: the box starts ticked.
+    Options.noirblanc = true;
+    TDLGPrint noirBlanc(nullptr, &tableau, nullptr, &imprimante);
+    EXPECT_TRUE(noirBlanc.findChild<QCheckBox*>(QStringLiteral("CB"))->isChecked());
 }

@@ -17,6 +17,7 @@ TClasse classe() {
     TClasse c;
     c.Initialiser();
     c.AbrevClasse = "4B";
+    c.AnneeScolaire = "( 2026 / 2027 )";
     c.NbEleve = 4;
     c.NbDevoir[1][1] = 2;
     c.NbDevoir[1][2] = 1;
@@ -29,19 +30,32 @@ TClasse classe() {
     return c;
 }
 
-// What a window shows, to tell whether it computed again.
-QString contenu(FenetreStatistique& f) {
-    QString t;
+// What a window shows: the chart's title, lines, bars, average and scale, or the table by
+// rows.
+std::string contenu(FenetreStatistique& f) {
+    QStringList t;
     if (auto* g = dynamic_cast<FenetreGraphe*>(&f)) {
-        t = g->G->Caption();
-        for (int i = 1; i <= 5; ++i) t += g->G->LireLigne(i);
-        for (int i = 1; i <= g->G->NbBarre(); ++i) t += QString::number(g->G->Barre(i)->Valeur);
-        t += QString::number(g->G->BarreMoy().Valeur);
+        t << g->G->Caption();
+        for (int i = 1; i <= 5; ++i) t << g->G->LireLigne(i);
+        QStringList barres;
+        for (int i = 1; i <= g->G->NbBarre(); ++i)
+            barres << QString::number(g->G->Barre(i)->Valeur);
+        t << barres.join(' ')
+          << QStringLiteral("moy. %1, 0 à %2 par %3 (%4 traits %5 sur %6)")
+                 .arg(g->G->BarreMoy().Valeur)
+                 .arg(g->G->Vmax())
+                 .arg(g->G->PasVert())
+                 .arg(g->G->NbGradV())
+                 .arg(g->G->CouleurL().name(), g->G->CouleurFond().name());
     } else if (auto* r = dynamic_cast<TStat04*>(&f)) {
-        for (int c = 1; c <= 5; ++c)
-            for (int l = 1; l <= 5; ++l) t += r->T->Cellule(c, l) + QLatin1Char('|');
+        for (int l = 1; l <= 5; ++l) {
+            QStringList ligne;
+            for (int c = 1; c <= 5; ++c) ligne << r->T->Cellule(c, l);
+            t << ligne.join(';');
+        }
     }
-    return t;
+    t.removeAll(QString());
+    return t.join(QStringLiteral(" | ")).toStdString();
 }
 
 } // namespace
@@ -73,7 +87,7 @@ TEST(FenetresStatistiques, ChaqueCodeNeRecalculeQueCeQuIlPeutChanger) {
         ASSERT_EQ(std::make_tuple(s1.EleveChoisi, s2.DevoirChoisi, s4.EleveChoisi),
                   std::make_tuple(2, 2, 2));
         FenetreStatistique* fenetres[] = {&s1, &s2, &s3, &s4};
-        QString avant[4];
+        std::string avant[4];
         for (int i = 0; i < 4; ++i) avant[i] = contenu(*fenetres[i]);
         // Changed behind their backs: only a window that computes again shows it.
         c.Eleve[2].Note[1][1][2] = "20";
@@ -97,15 +111,13 @@ TEST(FenetresStatistiques, LesBoutonsSuiventLaDivisionEtLesMatieresEtLesBarresLa
         return w.findChild<QAbstractButton*>(QLatin1String(nom));
     };
     EXPECT_TRUE(bouton(s1, "SB2")->isChecked());
-    EXPECT_TRUE(bouton(s1, "SB3")->isHidden());
-    EXPECT_FALSE(bouton(s1, "SB12")->isHidden());
-    EXPECT_TRUE(bouton(s1, "SB13")->isHidden());
+    EXPECT_TRUE(bouton(s1, "SB3")->isHidden() && !bouton(s1, "SB12")->isHidden() &&
+                bouton(s1, "SB13")->isHidden());
     EXPECT_EQ(s1.MatiereChoisie, 1) << "the synthesis has no evolution";
 
     // The averages keep the synthesis.
     TStat03 s3(c);
-    EXPECT_EQ(s3.MatiereChoisie, 4);
-    EXPECT_TRUE(bouton(s3, "SB14")->isChecked());
+    EXPECT_TRUE(s3.MatiereChoisie == 4 && bouton(s3, "SB14")->isChecked());
 
     // Another period and its last assignment; bars red below the pass mark, green from it.
     c.Eleve[1].Note[1][1][2] = "9.99";
@@ -115,8 +127,40 @@ TEST(FenetresStatistiques, LesBoutonsSuiventLaDivisionEtLesMatieresEtLesBarresLa
     EXPECT_EQ(s2.DevoirChoisi, 2);
     EXPECT_EQ(s2.G->Barre(10)->CouleurBarre, QColor(Qt::red)) << "mark 9";
     EXPECT_EQ(s2.G->Barre(11)->CouleurBarre, QColor(0, 128, 0)) << "mark 10";
-    c.PeriodeCourante = 4;
-    TStat02 annee(c);
-    EXPECT_EQ(annee.G->Caption(), QStringLiteral("Pas de devoir lors du bilan annuel."));
-    EXPECT_EQ(annee.G->NbBarre(), 0);
+}
+
+// What each window shows of the class above, worked out by hand.
+TEST(FenetresStatistiques, LesChiffresEtLEchelleDeChaqueFenetre) {
+    InitOptions(Options);
+    const TClasse c = classe();
+    TStat01 s1(c);
+    TStat02 s2(c);
+    TStat03 s3(c);
+    TStat04 s4(c);
+    // The class's evolution: assignment averages (7 + 8 + 9 + 10) / 4 = 8.5 and 12.5; its
+    // year line: the students' periods (9, 6), (10, 8), (11, 10), (12, 12) give 7.5, 9, 10.5
+    // and 12, whose mean is 9.75. Marks from 0 to 20, a line every 5, black on the silver
+    // of the settings.
+    EXPECT_EQ(contenu(s1), "4B / Matière 1 / Trim.1 ( 2026 / 2027 ) | 8.5 12.5 | moy. 9.75, 0 à 20 "
+                           "par 5 (4 traits #000000 sur #c0c0c0)");
+    // The last assignment: 11 to 14, one each, mean 12.5, deviations 1.5 and 0.5 twice:
+    // sqrt(5 / 4) = 1.1. A single student per mark: the scale goes to 1, by 1.
+    EXPECT_EQ(contenu(s2),
+              "4B / Matière 1 / Trim.1 / Devoir 2 ( 2026 / 2027 ) | Dev. 2 -  - Coef. 1 -  -  | "
+              "Note max : 14 ( ELEVE4  ) | Note min : 11 ( ELEVE1  ) | "
+              "0 note en dessous de la moyenne | "
+              "Moyenne du devoir 12.5 - 0 absent - Ecart type : 1.1 | "
+              "0 0 0 0 0 0 0 0 0 0 0 1 1 1 1 0 0 0 0 0 0 | moy. -1789, 0 à 1 par 1 (4 traits "
+              "#000000 sur #c0c0c0)");
+    // The averages of the first trimester: 9 to 12, mean 10.5, the same deviation.
+    EXPECT_EQ(contenu(s3),
+              "4B / Matière 1 / Trim.1 ( 2026 / 2027 ) | Moyenne max : 12 ( ELEVE4  ) | "
+              "Moyenne min : 9 ( ELEVE1  ) | 1 élève en dessous de la moyenne | "
+              "Moyenne du Trimestre: 10.5 - 0 absent - Ecart type : 1.1 | "
+              "0 0 0 0 0 0 0 0 0 1 1 1 1 0 0 0 0 0 0 0 0 | moy. -1789, 0 à 1 par 1 (4 traits "
+              "#000000 sur #c0c0c0)");
+    // The class's report: the trimesters' means (9 + 10 + 11 + 12) / 4 and (6 + 8 + 10 + 12) / 4,
+    // the year's 9.75 shown to one decimal.
+    EXPECT_EQ(contenu(s4), ";Trim.1;Trim.2;Trim.3;Année | Matière 1;10.5;9;;9.8 | Matière 2;;;; | "
+                           "Matière 3;;;; | Synthèse;10.5;9;;9.8");
 }
