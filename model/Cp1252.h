@@ -14,6 +14,10 @@ std::string Cp1252DepuisUtf8(std::string_view utf8);
 void AjouterUtf8(std::string& out, char32_t u);
 // Unicode code point of one Windows-1252 byte.
 char32_t UnicodeDeCp1252(unsigned char c);
+// The byte of one code point; '?' when Windows-1252 lacks it.
+char OctetCp1252(char32_t u);
+// Whether a code point is text Windows-1252 holds.
+bool DansCp1252(char32_t u);
 
 // The other case of a Windows-1252 letter when the code page holds it ("é" <-> "É",
 // "œ" <-> "Œ", "ÿ" <-> "Ÿ"); any other byte is returned as it is ("ß", "µ", digits).
