@@ -11,7 +11,7 @@ inline constexpr std::pair<const char*, const char*> NomsDuMonde[] = {
     {"Nguyễn Văn", "Nguyen Van"},
     {"Nguye\u0302\u0303n", "Nguyen"}, // the same letter decomposed, as some systems write it
     {"Tra\u0302\u0300n", "Tran"},
-    {"Małgorzata Żółkiewska", "Malgorzata Zólkiewska"},
+    {"Łucja Żółkiewska", "Lucja Zólkiewska"},
     {"Ștefan Țurcanu", "Stefan Turcanu"},
     {"Şerban", "Serban"}, // the cedilla look-alike older keyboards type
     {"Işık Doğan", "Isik Dogan"},
