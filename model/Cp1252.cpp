@@ -50,23 +50,23 @@ char MinusculeCp1252(char c) {
     return c;
 }
 
-void AjouterUtf8(std::string& out, char32_t u) {
+namespace {
+
+// The code points of Windows-1252 all lie below U+10000.
+void ajouterUtf8(std::string& out, char32_t u) {
     if (u < 0x80) {
         out += static_cast<char>(u);
     } else if (u < 0x800) {
         out += static_cast<char>(0xC0 | (u >> 6));
         out += static_cast<char>(0x80 | (u & 0x3F));
-    } else if (u < 0x10000) {
-        out += static_cast<char>(0xE0 | (u >> 12));
-        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (u & 0x3F));
     } else {
-        out += static_cast<char>(0xF0 | (u >> 18));
-        out += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
+        out += static_cast<char>(0xE0 | (u >> 12));
         out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (u & 0x3F));
     }
 }
+
+} // namespace
 
 char32_t UnicodeDeCp1252(unsigned char c) {
     if (c >= 0x80 && c < 0xA0) return Plage80[c - 0x80];
@@ -76,7 +76,7 @@ char32_t UnicodeDeCp1252(unsigned char c) {
 std::string Utf8DepuisCp1252(std::string_view s) {
     std::string out;
     out.reserve(s.size() + s.size() / 4);
-    for (unsigned char c : s) AjouterUtf8(out, UnicodeDeCp1252(c));
+    for (unsigned char c : s) ajouterUtf8(out, UnicodeDeCp1252(c));
     return out;
 }
 

@@ -10,8 +10,6 @@ std::string Utf8DepuisCp1252(std::string_view cp1252);
 // Characters outside Windows-1252 become '?'. Malformed UTF-8 bytes are taken as
 // Windows-1252 bytes, so a name typed in any encoding survives.
 std::string Cp1252DepuisUtf8(std::string_view utf8);
-// Appends the UTF-8 bytes of one code point.
-void AjouterUtf8(std::string& out, char32_t u);
 // Unicode code point of one Windows-1252 byte.
 char32_t UnicodeDeCp1252(unsigned char c);
 // The byte of one code point; '?' when Windows-1252 lacks it.

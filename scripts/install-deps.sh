@@ -7,12 +7,13 @@ packages=(
     build-essential cmake ninja-build pkg-config git
     clang libclang-rt-14-dev clang-format
     qt6-base-dev qt6-translations-l10n qt6-qpa-plugins
-    libzip-dev libxlsxwriter-dev libuchardet-dev libcsv-dev libicu-dev
+    libzip-dev libxlsxwriter-dev libuchardet-dev libcsv-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth x11-apps imagemagick libmagickcore-6.q16-6-extra
     xdg-utils shared-mime-info desktop-file-utils
     hyperfine poppler-utils
+    libicu-dev
     dpkg-dev file gzip appstream lintian man-db
 )
 
