@@ -18,12 +18,14 @@ ou des semestres. Les notes se tapent sur une feuille ; Quillora calcule les
 moyennes pondérées, avec joker et de l'année, trace les statistiques, classe
 les élèves, imprime, exporte la classe en classeur et importe des listes
 d'élèves. Ses modes en ligne de commande exportent, impriment et comparent
-des classes sans écran.")
+des classes, en écrivent le journal ou les relevés de notes, sans écran.")
 # The libraries' packages are computed from the program itself; what it runs or loads by
-# name is told here: Qt's display plugins, and the desktop's tools for mail and file types.
+# name is told here: Qt's display plugins, the desktop's tools for mail and file types, and
+# the fonts that stand for "Arial" with its widths, which the sheet and the prints are laid
+# out with.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n, fonts-liberation2")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_STRIP ${CMAKE_STRIP})
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/Depouiller.cmake)

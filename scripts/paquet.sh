@@ -7,6 +7,8 @@ cd "$(dirname "$0")/.."
 
 dossier=build-paquet
 rm -rf "$dossier"
+# All of Debian's hardening, immediate binding of the libraries included.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 eval "$(dpkg-buildflags --export=sh)"
 # CMake reads no CPPFLAGS: the fortified functions come through the compiler's flags.
 export CXXFLAGS="$CXXFLAGS $CPPFLAGS"
