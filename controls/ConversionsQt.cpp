@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "Cp1252.h"
+#include "Transcription.h"
 
 namespace quillora {
 
@@ -14,7 +15,7 @@ QString texteQt(std::string_view cp1252) {
 }
 
 std::string texteModele(const QString& texte) {
-    return Cp1252DepuisUtf8(texte.toUtf8().toStdString());
+    return VersCp1252(texte.toStdString()).cp1252;
 }
 
 QString cheminClasse(const QString& chemin) {

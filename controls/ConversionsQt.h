@@ -9,7 +9,8 @@
 
 namespace quillora {
 
-// The model's Windows-1252 text to Qt and back; characters outside Windows-1252 become '?'.
+// The model's Windows-1252 text to Qt and back. Back, what Windows-1252 lacks is spelt in
+// plain Latin letters as everywhere text enters a class ("Trần" -> "Tran").
 QString texteQt(std::string_view cp1252);
 std::string texteModele(const QString& texte);
 

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QValidator>
+#include <algorithm>
 
 #include "BoutonAide.h"
 #include "ConversionsQt.h"
@@ -15,32 +16,17 @@ namespace quillora {
 
 namespace {
 
-bool dansCp1252(QChar c) {
-    return c == QLatin1Char('?') || texteModele(QString(c)) != "?";
-}
-
+// The field shows as it is typed what the class will store.
 class ValidateurCp1252 : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& texte, int& position) const override {
-        QString r;
-        int avant = 0;
-        for (int i = 0; i < texte.size(); ++i) {
-            const QChar c = texte.at(i);
-            QChar garde;
-            if (dansCp1252(c)) {
-                garde = c;
-            } else if (!c.isSurrogate()) {
-                const QString base = QString(c).normalized(QString::NormalizationForm_D);
-                if (!base.isEmpty() && base.at(0) != c && dansCp1252(base.at(0)))
-                    garde = base.at(0);
-            }
-            if (!garde.isNull()) r += garde;
-            if (i < position) avant += garde.isNull() ? 0 : 1;
-        }
+        const QString r = texteQt(texteModele(texte));
         if (r != texte) {
+            // Only what was just typed or pasted, before the cursor, can change.
+            position = std::clamp(position + static_cast<int>(r.size() - texte.size()), 0,
+                                  static_cast<int>(r.size()));
             texte = r;
-            position = avant;
         }
         return Acceptable;
     }

@@ -16,9 +16,9 @@ namespace quillora {
 // What the dialogs of the class and its students share: their fields, their buttons and
 // the list of students.
 
-// A text field of `longueur` characters that takes only what a class file can hold: a
-// character outside Windows-1252 becomes its plain letter when it has one ("Ș" -> "S"),
-// otherwise it is left out, so the teacher sees as they type what will be stored.
+// A text field of `longueur` characters that takes only what a class file can hold: what
+// Windows-1252 lacks is spelt in plain Latin letters as it is typed ("Ș" -> "S", "Дмитрий" ->
+// "Dmitrij"), as a class list's import does, so the teacher sees what will be stored.
 QLineEdit* Champ(QWidget* parent, const char* nom, int longueur);
 
 // The model's text and back, for the fields.

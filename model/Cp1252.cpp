@@ -14,18 +14,23 @@ constexpr std::array<char32_t, 32> Plage80 = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char versCp1252(char32_t u) {
+// Small letters of 0x80..0x9F and their capitals: š, œ, ž, ÿ.
+constexpr unsigned char Petites80[] = {0x9A, 0x9C, 0x9E, 0xFF};
+constexpr unsigned char Grandes80[] = {0x8A, 0x8C, 0x8E, 0x9F};
+
+} // namespace
+
+char OctetCp1252(char32_t u) {
     if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return static_cast<char>(u);
     for (std::size_t i = 0; i < Plage80.size(); ++i)
         if (Plage80[i] == u) return static_cast<char>(0x80 + i);
     return '?';
 }
 
-// Small letters of 0x80..0x9F and their capitals: š, œ, ž, ÿ.
-constexpr unsigned char Petites80[] = {0x9A, 0x9C, 0x9E, 0xFF};
-constexpr unsigned char Grandes80[] = {0x8A, 0x8C, 0x8E, 0x9F};
-
-} // namespace
+bool DansCp1252(char32_t u) {
+    // The control characters standing for the five unassigned bytes are no text to keep.
+    return u == '?' || ((u < 0x80 || u >= 0xA0) && OctetCp1252(u) != '?');
+}
 
 char MajusculeCp1252(char c) {
     const auto u = static_cast<unsigned char>(c);
@@ -45,23 +50,23 @@ char MinusculeCp1252(char c) {
     return c;
 }
 
-void AjouterUtf8(std::string& out, char32_t u) {
+namespace {
+
+// The code points of Windows-1252 all lie below U+10000.
+void ajouterUtf8(std::string& out, char32_t u) {
     if (u < 0x80) {
         out += static_cast<char>(u);
     } else if (u < 0x800) {
         out += static_cast<char>(0xC0 | (u >> 6));
         out += static_cast<char>(0x80 | (u & 0x3F));
-    } else if (u < 0x10000) {
-        out += static_cast<char>(0xE0 | (u >> 12));
-        out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (u & 0x3F));
     } else {
-        out += static_cast<char>(0xF0 | (u >> 18));
-        out += static_cast<char>(0x80 | ((u >> 12) & 0x3F));
+        out += static_cast<char>(0xE0 | (u >> 12));
         out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (u & 0x3F));
     }
 }
+
+} // namespace
 
 char32_t UnicodeDeCp1252(unsigned char c) {
     if (c >= 0x80 && c < 0xA0) return Plage80[c - 0x80];
@@ -71,7 +76,7 @@ char32_t UnicodeDeCp1252(unsigned char c) {
 std::string Utf8DepuisCp1252(std::string_view s) {
     std::string out;
     out.reserve(s.size() + s.size() / 4);
-    for (unsigned char c : s) AjouterUtf8(out, UnicodeDeCp1252(c));
+    for (unsigned char c : s) ajouterUtf8(out, UnicodeDeCp1252(c));
     return out;
 }
 
@@ -101,7 +106,7 @@ std::string Cp1252DepuisUtf8(std::string_view s) {
             ++i;
             continue;
         }
-        out += versCp1252(u);
+        out += OctetCp1252(u);
         i += suite + 1;
     }
     return out;

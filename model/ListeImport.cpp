@@ -1,114 +1,41 @@
 #include "ListeImport.h"
 
 #include <algorithm>
-#include <array>
+#include <cstdint>
 #include <csv.h>
 #include <map>
 #include <set>
 #include <uchardet/uchardet.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+#include <unicode/utf8.h>
 
 #include "Cp1252.h"
 #include "FichierAtomique.h"
 #include "Horloge.h"
+#include "Transcription.h"
 
 namespace quillora {
 
 namespace {
 
-constexpr char32_t Remplacement = 0xFFFD;
-
-// One code point from `s` at `i`, advancing `i`; malformed sequences (overlong forms,
-// surrogates, truncation) give U+FFFD and `valide` false.
-char32_t lireUtf8(std::string_view s, std::size_t& i, bool& valide) {
-    const auto c = static_cast<unsigned char>(s[i++]);
-    if (c < 0x80) return c;
-    int suite = 0;
-    char32_t u = 0, min = 0;
-    if (c >= 0xC2 && c < 0xE0)
-        suite = 1, u = c & 0x1F, min = 0x80;
-    else if (c >= 0xE0 && c < 0xF0)
-        suite = 2, u = c & 0x0F, min = 0x800;
-    else if (c >= 0xF0 && c < 0xF5)
-        suite = 3, u = c & 0x07, min = 0x10000;
-    else {
-        valide = false;
-        return Remplacement;
-    }
-    for (int k = 0; k < suite; ++k) {
-        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
-            valide = false;
-            return Remplacement;
-        }
-        u = (u << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
-    }
-    if (u < min || u > 0x10FFFF || (u >= 0xD800 && u < 0xE000)) {
-        valide = false;
-        return Remplacement;
-    }
-    return u;
-}
-
-std::u32string codePoints(std::string_view s) {
-    std::u32string r;
-    r.reserve(s.size());
-    bool valide = true;
-    for (std::size_t i = 0; i < s.size();) r += lireUtf8(s, i, valide);
-    return r;
-}
-
 bool utf8Valide(std::string_view s) {
-    bool valide = true;
-    for (std::size_t i = 0; i < s.size() && valide;) lireUtf8(s, i, valide);
-    return valide;
+    const auto* p = reinterpret_cast<const std::uint8_t*>(s.data());
+    const auto n = static_cast<std::int32_t>(s.size());
+    for (std::int32_t i = 0; i < n;) {
+        UChar32 c;
+        U8_NEXT(p, i, n, c);
+        if (c < 0) return false;
+    }
+    return true;
 }
 
-std::string depuisUtf16(std::string_view s, bool grosBoutiste) {
+// Malformed bytes become U+FFFD, which the conversion to the record then tells.
+std::string depuis(std::string_view octets, const char* jeu) {
+    const icu::UnicodeString u(octets.data(), static_cast<std::int32_t>(octets.size()), jeu);
     std::string r;
-    auto unite = [&](std::size_t i) -> char32_t {
-        const auto a = static_cast<unsigned char>(s[i]), b = static_cast<unsigned char>(s[i + 1]);
-        return grosBoutiste ? (a << 8 | b) : (b << 8 | a);
-    };
-    for (std::size_t i = 0; i + 1 < s.size(); i += 2) {
-        char32_t u = unite(i);
-        if (u >= 0xD800 && u < 0xDC00 && i + 3 < s.size()) {
-            const char32_t bas = unite(i + 2);
-            if (bas >= 0xDC00 && bas < 0xE000) {
-                u = 0x10000 + ((u - 0xD800) << 10) + (bas - 0xDC00);
-                i += 2;
-            } else {
-                u = Remplacement;
-            }
-        } else if (u >= 0xD800 && u < 0xE000) {
-            u = Remplacement;
-        }
-        AjouterUtf8(r, u);
-    }
+    u.toUTF8String(r);
     return r;
-}
-
-// Latin-9 is Latin-1 but for eight places, where the euro sign and the French and Finnish
-// letters that Latin-1 lacks stand.
-char32_t depuisIso885915(unsigned char c) {
-    switch (c) {
-    case 0xA4:
-        return 0x20AC;
-    case 0xA6:
-        return 0x0160;
-    case 0xA8:
-        return 0x0161;
-    case 0xB4:
-        return 0x017D;
-    case 0xB8:
-        return 0x017E;
-    case 0xBC:
-        return 0x0152;
-    case 0xBD:
-        return 0x0153;
-    case 0xBE:
-        return 0x0178;
-    default:
-        return c;
-    }
 }
 
 bool egalSansCasse(std::string_view a, std::string_view b) {
@@ -116,95 +43,6 @@ bool egalSansCasse(std::string_view a, std::string_view b) {
                return std::toupper(static_cast<unsigned char>(x)) ==
                       std::toupper(static_cast<unsigned char>(y));
            });
-}
-
-// The letters of Latin Extended-A (U+0100..U+017F) without their marks.
-constexpr std::string_view LatinEtenduA = "AaAaAaCcCcCcCcDd"
-                                          "DdEeEeEeEeEeGgGg"
-                                          "GgGgHhHhIiIiIiIi"
-                                          "IiIiJjKkkLlLlLlL"
-                                          "lLlNnNnNnnNnOoOo"
-                                          "OoOoRrRrRrSsSsSs"
-                                          "SsTtTtTtUuUuUuUu"
-                                          "UuUuWwYyYZzZzZzs";
-// Latin-1's letters U+00C0..U+00FF without their marks ('*' where the sign is no letter).
-constexpr std::string_view Latin1SansAccent = "AAAAAAACEEEEIIII"
-                                              "DNOOOOO*OUUUUYTs"
-                                              "aaaaaaaceeeeiiii"
-                                              "dnooooo*ouuuuyty";
-
-// The closest plain letters of a letter Windows-1252 lacks; empty when there is none.
-std::string lettreProche(char32_t u) {
-    if (u == 0x0132) return "IJ";
-    if (u == 0x0133) return "ij";
-    if (u >= 0x0100 && u <= 0x017F) return std::string(1, LatinEtenduA[u - 0x0100]);
-    switch (u) {
-    case 0x0218:
-        return "S"; // Romanian comma below
-    case 0x0219:
-        return "s";
-    case 0x021A:
-        return "T";
-    case 0x021B:
-        return "t";
-    case 0x01A0:
-    case 0x01CD:
-        return u == 0x01A0 ? "O" : "A";
-    case 0x01A1:
-        return "o";
-    case 0x01CE:
-        return "a";
-    case 0x01AF:
-    case 0x01D3:
-        return "U";
-    case 0x01B0:
-    case 0x01D4:
-        return "u";
-    case 0x01CF:
-        return "I";
-    case 0x01D0:
-        return "i";
-    case 0x01D1:
-        return "O";
-    case 0x01D2:
-        return "o";
-    default:
-        return {};
-    }
-}
-
-// A letter followed by a combining mark (as files written on some systems spell "é"),
-// joined into the one Windows-1252 letter when there is one.
-char32_t composer(char32_t base, char32_t marque) {
-    struct Compo {
-        char32_t marque;
-        std::string_view bases;
-        std::u32string_view resultats;
-    };
-    static const std::array<Compo, 8> compos = {{
-        {0x0300, "AEIOUaeiou", U"ÀÈÌÒÙàèìòù"},
-        {0x0301, "AEIOUYaeiouy", U"ÁÉÍÓÚÝáéíóúý"},
-        {0x0302, "AEIOUaeiou", U"ÂÊÎÔÛâêîôû"},
-        {0x0303, "ANOano", U"ÃÑÕãñõ"},
-        {0x0308, "AEIOUYaeiouy", U"ÄËÏÖÜŸäëïöüÿ"},
-        {0x030A, "Aa", U"Åå"},
-        {0x030C, "SsZz", U"ŠšŽž"},
-        {0x0327, "Cc", U"Çç"},
-    }};
-    if (base >= 0x80) return 0;
-    for (const Compo& c : compos) {
-        if (c.marque != marque) continue;
-        const auto k = c.bases.find(static_cast<char>(base));
-        return k == std::string_view::npos ? 0 : c.resultats[k];
-    }
-    return 0;
-}
-
-bool dansCp1252(char32_t u) {
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return true;
-    for (unsigned char c = 0x80; c < 0xA0; ++c)
-        if (UnicodeDeCp1252(c) == u && u >= 0xA0) return true;
-    return false;
 }
 
 // Control characters and line breaks inside quoted fields become spaces, runs of spaces
@@ -234,14 +72,7 @@ std::string nettoyer(std::string_view s) {
 // A header cell reduced to its lower-case plain letters: "Né(e) le" -> "neele".
 std::string cle(std::string_view utf8) {
     std::string r;
-    for (char32_t u : codePoints(utf8)) {
-        char c = 0;
-        if (u < 0x80)
-            c = static_cast<char>(u);
-        else if (u >= 0xC0 && u <= 0xFF)
-            c = Latin1SansAccent[u - 0xC0];
-        else if (const std::string l = lettreProche(u); !l.empty())
-            c = l[0];
+    for (char c : EnAscii(utf8)) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         if (c >= 'a' && c <= 'z') r += c;
     }
@@ -265,26 +96,16 @@ ChampListe champDEntete(std::string_view texte) {
     return ChampListe::Ignorer;
 }
 
-bool estMajuscule(char32_t u) {
-    return (u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7) ||
-           (u >= 0x0100 && u <= 0x017F && lettreProche(u) != "" &&
-            std::isupper(static_cast<unsigned char>(lettreProche(u)[0]))) ||
-           u == 0x0152 || u == 0x0160 || u == 0x0178 || u == 0x017D || u == 0x0218 || u == 0x021A;
-}
-
-bool estMinuscule(char32_t u) {
-    return (u >= 'a' && u <= 'z') || (u >= 0xDF && u <= 0xFF && u != 0xF7) ||
-           (u >= 0x0100 && u <= 0x017F && lettreProche(u) != "" &&
-            std::islower(static_cast<unsigned char>(lettreProche(u)[0]))) ||
-           u == 0x0153 || u == 0x0161 || u == 0x017E || u == 0x0219 || u == 0x021B;
-}
-
 // A word in capitals: at least one capital letter and no small one ("DE", "L'ÉTANG").
 bool motEnCapitales(std::string_view mot) {
+    const auto* p = reinterpret_cast<const std::uint8_t*>(mot.data());
+    const auto n = static_cast<std::int32_t>(mot.size());
     bool capitale = false;
-    for (char32_t u : codePoints(mot)) {
-        if (estMinuscule(u)) return false;
-        capitale = capitale || estMajuscule(u);
+    for (std::int32_t i = 0; i < n;) {
+        UChar32 c;
+        U8_NEXT(p, i, n, c);
+        if (u_islower(c)) return false;
+        capitale = capitale || u_isupper(c);
     }
     return capitale;
 }
@@ -366,7 +187,7 @@ TexteListe DecoderListe(std::string_view o) {
         o.remove_prefix(3);
     else if (o.starts_with("\xFF\xFE") || o.starts_with("\xFE\xFF")) {
         t.encodage = Encodage::Utf16;
-        t.utf8 = depuisUtf16(o.substr(2), o[0] == '\xFE');
+        t.utf8 = depuis(o.substr(2), o[0] == '\xFE' ? "UTF-16BE" : "UTF-16LE");
         return t;
     }
     if (utf8Valide(o)) {
@@ -388,11 +209,7 @@ TexteListe DecoderListe(std::string_view o) {
         }
         uchardet_delete(detecteur);
     }
-    if (t.encodage == Encodage::Cp1252) {
-        t.utf8 = Utf8DepuisCp1252(o);
-    } else {
-        for (unsigned char c : o) AjouterUtf8(t.utf8, depuisIso885915(c));
-    }
+    t.utf8 = t.encodage == Encodage::Cp1252 ? Utf8DepuisCp1252(o) : depuis(o, "ISO-8859-15");
     return t;
 }
 
@@ -561,35 +378,6 @@ void SeparerNomPrenom(std::string_view texte, std::string& nom, std::string& pre
     };
     nom = joindre(0, n);
     prenom = joindre(n, mots.size());
-}
-
-TexteConverti VersCp1252(std::string_view utf8) {
-    TexteConverti r;
-    const std::u32string u = codePoints(utf8);
-    for (std::size_t i = 0; i < u.size(); ++i) {
-        char32_t c = u[i];
-        if (i + 1 < u.size() && u[i + 1] >= 0x0300 && u[i + 1] < 0x0370) {
-            if (const char32_t compose = composer(c, u[i + 1])) {
-                c = compose;
-                ++i;
-            }
-        }
-        if (c >= 0x0300 && c < 0x0370) continue; // a mark left over: the letter stays plain
-        std::string original;
-        AjouterUtf8(original, c);
-        if (dansCp1252(c)) {
-            r.cp1252 += Cp1252DepuisUtf8(original);
-            continue;
-        }
-        std::string proche = lettreProche(c);
-        if (proche.empty()) proche = "?";
-        r.cp1252 += proche;
-        const std::string remarque = "« " + original + " » remplacé par « " + proche + " »";
-        if (std::find(r.remplacements.begin(), r.remplacements.end(), remarque) ==
-            r.remplacements.end())
-            r.remplacements.push_back(remarque);
-    }
-    return r;
 }
 
 void RelireLigne(LigneImport& l, std::string_view nom, std::string_view prenom,

@@ -54,14 +54,6 @@ std::string LireDateNaissance(std::string_view texte);
 // "DE LA TOUR Jean-Pierre": the name is the words in capitals at the start.
 void SeparerNomPrenom(std::string_view texte, std::string& nom, std::string& prenom);
 
-struct TexteConverti {
-    std::string cp1252;
-    std::vector<std::string> remplacements; // UTF-8: "« Ș » remplacé par « S »"
-};
-// To what a class file can hold: a letter outside Windows-1252 becomes its closest letter,
-// anything else a "?", and each replacement is told.
-TexteConverti VersCp1252(std::string_view utf8);
-
 enum class Sort {
     Importer,  // becomes a new student
     Completer, // a student of the class already: only his missing birth date is filled in

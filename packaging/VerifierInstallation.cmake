@@ -9,18 +9,8 @@ if(NOT code EQUAL 0)
     message(FATAL_ERROR "cmake --install a échoué (${code})")
 endif()
 
-set(attendus
-    bin/quillora
-    share/quillora/Aide/Sommaire.htm
-    share/quillora/Aide/aide.css
-    share/quillora/Aide/LesOptions.htm
-    share/icons/hicolor/scalable/apps/quillora.svg
-    share/applications/quillora.desktop
-    share/mime/packages/quillora-cl3.xml)
-foreach(taille 16 32 48 64 128 256)
-    list(APPEND attendus share/icons/hicolor/${taille}x${taille}/apps/quillora.png)
-endforeach()
-foreach(f ${attendus})
+include(${CMAKE_CURRENT_LIST_DIR}/FichiersInstalles.cmake)
+foreach(f ${QUILLORA_FICHIERS_INSTALLES})
     if(NOT EXISTS ${racine}/usr/${f})
         message(FATAL_ERROR "absent de l'installation : ${f}")
     endif()

@@ -14,6 +14,8 @@ packages=(
     xdg-utils shared-mime-info desktop-file-utils
     hyperfine poppler-utils
     at-spi2-core python3-pyatspi dbus
+    libicu-dev
+    dpkg-dev file gzip appstream lintian man-db
 )
 
 if [ "$(id -u)" -eq 0 ]; then

@@ -8,9 +8,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "../model/NomsDuMonde.h"
 #include "ConversionsQt.h"
 #include "Cp1252.h"
 #include "DialoguesScriptes.h"
+#include "ListeImport.h"
 #include "Options.h"
 #include "TDial01.h"
 #include "TDial04.h"
@@ -44,8 +46,8 @@ protected:
         QLineEdit* e = w(d, champ);
         e->clear();
         // One key per character, as typed: QTest's own keys are ASCII only.
-        for (QChar ch : texte) {
-            QKeyEvent touche(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+        for (char32_t u : texte.toUcs4()) {
+            QKeyEvent touche(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUcs4(&u, 1));
             QApplication::sendEvent(e, &touche);
         }
     }
@@ -91,12 +93,12 @@ TEST_F(Dialogues, NouvelleClasseGardeLesEntreesEtDonneLeConseilUneFois) {
 
 TEST_F(Dialogues, AjouterInsererEtSupprimerUnEleve) {
     TDial13 d(c);
-    // Œ is in the file's code page; Ș becomes its letter; what has no letter is left out.
+    // Œ is in the file's code page; Ș becomes its letter; what has none a "?".
     saisir(d, "Nom", QStringLiteral("ȘŒUR😀 abcdefghijklmnopqrstuvwxyz"));
-    EXPECT_EQ(w(d, "Nom")->text(), QStringLiteral("SŒUR abcdefghijklmno"));
+    EXPECT_EQ(w(d, "Nom")->text(), QStringLiteral("SŒUR? abcdefghijklmn"));
     saisir(d, "Date", "31021999x");
     clic(d, "OK");
-    EXPECT_EQ(c.Eleve[6].Nom, cp1252("SŒUR ABCDEFGHIJKLMNO"));
+    EXPECT_EQ(c.Eleve[6].Nom, cp1252("SŒUR? ABCDEFGHIJKLMN"));
     EXPECT_EQ(c.Eleve[6].DateNaissance, "31021999");
 
     TDial07 ins(c);
@@ -112,6 +114,26 @@ TEST_F(Dialogues, AjouterInsererEtSupprimerUnEleve) {
     clic(sup, "OK");
     EXPECT_EQ(dialogues.textes().last(), "Supprimer définitivement l'élève NOM1  ?");
     EXPECT_EQ(c.Eleve[2].Nom, "NOM2");
+}
+
+// Typed a key at a time or pasted, a name gets the Latin spelling a class list's import
+// gives it.
+TEST_F(Dialogues, UnNomEtrangerSEcritCommeALImport) {
+    TDial13 d(c);
+    QLineEdit* prenom = w(d, "Prenom");
+    for (const auto& [nom, attendu] : test::NomsDuMonde) {
+        const QString texte = QString::fromUtf8(nom);
+        saisir(d, "Prenom", texte);
+        EXPECT_EQ(prenom->text().toStdString(), attendu) << nom;
+        prenom->setText(QStringLiteral("()"));
+        prenom->setCursorPosition(1);
+        prenom->insert(texte);
+        EXPECT_EQ(prenom->text().toStdString(), "(" + std::string(attendu) + ")") << nom;
+        EXPECT_EQ(prenom->cursorPosition(), prenom->text().size() - 1) << nom; // before ")"
+        LigneImport importee;
+        RelireLigne(importee, "", nom, "");
+        EXPECT_EQ(Utf8DepuisCp1252(importee.prenom), attendu) << nom;
+    }
 }
 
 // A name emptied is refused, at a change of line as at OK, and the student stays shown.

@@ -94,6 +94,15 @@ TEST_F(Saisie, CeQuiEstStockeEtCeQuiEstRefuse) {
     }
     EXPECT_EQ(dialogues.affiches.size(), 1u);
     EXPECT_EQ(notifications.last(), (QList<QVariant>{3, 1, 1, 3}));
+    // Pasted from another script, a text is kept as a student's dialog spells it; digits of
+    // another script make a grade.
+    for (const auto& [colle, stocke] :
+         {std::pair{"Дмит", "Dmit"}, {"Ne\u0301", "N\xE9"}, {"\u0661\u0662", "12"}}) {
+        clic(note(3, 1));
+        f->EditNote->insert(QString::fromUtf8(colle));
+        QTest::keyClick(f->EditNote, Qt::Key_Return);
+        EXPECT_EQ(texte(3, 1), stocke) << colle;
+    }
 }
 
 // Clicked, a cell's grade is replaced by what is typed, as in any spreadsheet; the editing

@@ -1,0 +1,55 @@
+# Packs the build as a Debian package and checks what it holds: every installed file, the
+# libraries' packages computed from the program, and the software-centre entry.
+if(NOT DPKG_DEB)
+    message("paquet non vérifié : dpkg-deb est absent (paquet dpkg-dev)")
+    return()
+endif()
+set(dossier ${BUILD}/paquet-test)
+file(REMOVE_RECURSE ${dossier})
+execute_process(COMMAND ${CPACK} -G DEB -B ${dossier} --config ${BUILD}/CPackConfig.cmake
+    RESULT_VARIABLE code OUTPUT_VARIABLE sortie ERROR_VARIABLE sortie)
+file(GLOB paquet ${dossier}/quillora_*_amd64.deb)
+if(NOT code EQUAL 0 OR NOT paquet)
+    message(FATAL_ERROR "cpack a échoué (${code}) : ${sortie}")
+endif()
+
+execute_process(COMMAND ${DPKG_DEB} --contents ${paquet} OUTPUT_VARIABLE contenu
+    RESULT_VARIABLE code)
+include(${CMAKE_CURRENT_LIST_DIR}/FichiersInstalles.cmake)
+foreach(f ${QUILLORA_FICHIERS_INSTALLES})
+    if(NOT contenu MATCHES " \\./usr/${f}\n")
+        message(FATAL_ERROR "absent du paquet : ${f}\n${contenu}")
+    endif()
+endforeach()
+# Everything root's, nothing writable by others, nothing outside /usr.
+string(REGEX MATCHALL "[^\n]+" lignes "${contenu}")
+foreach(l ${lignes})
+    if(NOT l MATCHES "^[-dl]rw[-x]r-[-x]r-[-x] root/root " OR NOT l MATCHES " \\./(usr/.*)?$")
+        message(FATAL_ERROR "entrée du paquet mal placée ou mal protégée : ${l}")
+    endif()
+endforeach()
+
+execute_process(COMMAND ${DPKG_DEB} --field ${paquet} Depends OUTPUT_VARIABLE dependances)
+foreach(d libqt6widgets6 libicu qt6-qpa-plugins)
+    if(NOT dependances MATCHES "${d}")
+        message(FATAL_ERROR "dépendance ${d} absente : ${dependances}")
+    endif()
+endforeach()
+
+set(arbre ${dossier}/arbre)
+execute_process(COMMAND ${DPKG_DEB} --extract ${paquet} ${arbre})
+if(MAN)
+    execute_process(COMMAND ${MAN} --warnings -l ${arbre}/usr/share/man/man1/quillora.1.gz
+        RESULT_VARIABLE code OUTPUT_VARIABLE page ERROR_VARIABLE avertissements)
+    if(NOT code EQUAL 0 OR NOT avertissements STREQUAL "" OR NOT page MATCHES "--comparer")
+        message(FATAL_ERROR "page de manuel illisible : ${avertissements}")
+    endif()
+endif()
+if(APPSTREAMCLI)
+    execute_process(COMMAND ${APPSTREAMCLI} validate-tree --no-net ${arbre}
+        RESULT_VARIABLE code OUTPUT_VARIABLE sortie ERROR_VARIABLE sortie)
+    if(NOT code EQUAL 0)
+        message(FATAL_ERROR "appstreamcli validate-tree : ${sortie}")
+    endif()
+endif()
+file(REMOVE_RECURSE ${dossier})
