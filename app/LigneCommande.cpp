@@ -263,8 +263,6 @@ std::optional<int> ExecuterSansFenetre(const Lancement& l, char separateur) {
         return ExecuterExport(l, separateur, STDOUT_FILENO, std::cerr);
     case ModeLancement::Classement:
         return ExecuterClassement(l, separateur, std::cout, std::cerr);
-    case ModeLancement::Tableur:
-        return ExecuterTableur(l, separateur, std::cerr);
     case ModeLancement::Journal:
         return ExecuterJournal(l, std::cout, std::cerr);
     case ModeLancement::Comparer:

@@ -91,9 +91,18 @@ int ExecuterJournal(const Lancement& l, std::ostream& sortie, std::ostream& erre
 int ExecuterComparaison(const Lancement& l, char separateurDecimal, std::ostream& sortie,
                         std::ostream& erreurs);
 
-// Runs the modes that need no window (--version, --exporter, --classement, --tableur,
-// --journal, --comparer, and a bad command line); empty for the others.
+// Runs the modes that need neither a window nor the workbook (--version, --exporter,
+// --classement, --journal, --comparer, and a bad command line); empty for the others.
 std::optional<int> ExecuterSansFenetre(const Lancement& l, char separateurDecimal);
+
+// The decimal separator of the user's locale (LC_ALL, LC_NUMERIC, LANG), without Qt.
+char SeparateurLocal();
+
+// Hands a launch over to the program that holds its door, in the same process: the
+// window, --pdf and --releves to "quillora-fenetre", --tableur to "quillora-classeur", each
+// found beside this program or in its libexec folder, and told which program the teacher
+// started (CheminProgramme). Returns only on failure, 2 with the reason on `erreurs`.
+int Relayer(const Lancement& l, char** argv, std::ostream& erreurs);
 
 // The settings file a launch reads: --config, else the usual place.
 std::string FichierOptionsDe(const Lancement& l);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPrinter>
@@ -12,6 +13,7 @@
 
 #include "Classe.h"
 #include "JournalReprise.h"
+#include "Options.h"
 
 namespace quillora {
 
@@ -98,7 +100,7 @@ int Plateforme::remettreCourrier(const QStringList& arguments) {
 }
 
 QString Plateforme::cheminProgramme() {
-    return QCoreApplication::applicationFilePath();
+    return QFile::decodeName(CheminProgramme().c_str());
 }
 
 QString Plateforme::dossierConfiguration() {

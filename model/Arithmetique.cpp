@@ -313,17 +313,22 @@ double TClasse::Moyenne(int s, int p, bool joker, int e) const {
     return NonCalculable;
 }
 
-double TClasse::MoyenneClasse(int s, int p, bool joker) const {
+double MoyenneDesEleves(const double* moyennes, int n) {
     double somme = 0;
-    int n = 0;
-    for (int e = 1; e <= NbEleve; ++e) {
-        const double m = Moyenne(s, p, joker, e);
-        if (m == NonCalculable) continue;
-        somme += m;
-        ++n;
+    int comptees = 0;
+    for (int e = 0; e < n; ++e) {
+        if (moyennes[e] == NonCalculable) continue;
+        somme += moyennes[e];
+        ++comptees;
     }
-    if (n == 0) return NonCalculable;
-    return somme / n;
+    if (comptees == 0) return NonCalculable;
+    return somme / comptees;
+}
+
+double TClasse::MoyenneClasse(int s, int p, bool joker) const {
+    double moyennes[MaxEleves];
+    for (int e = 1; e <= NbEleve; ++e) moyennes[e - 1] = Moyenne(s, p, joker, e);
+    return MoyenneDesEleves(moyennes, NbEleve);
 }
 
 double TClasse::MoyenneDevoir(int s, int p, bool, int a) const {

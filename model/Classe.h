@@ -166,6 +166,9 @@ double ValeurAffichee(int mode, double x);
 // An average that cannot be computed is never below.
 bool SousLaMoyenne(int mode, double moyenne, double noteMoyenne);
 std::string NomArrondi(int mode);
+// A class average: the mean of the students' averages `moyennes` (in student order) that can
+// be computed, NonCalculable when none can.
+double MoyenneDesEleves(const double* moyennes, int n);
 // The value a 6-byte real would hold after storing x (nearest, halves away from zero).
 long double ArrondiReel48(long double x);
 

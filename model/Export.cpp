@@ -69,14 +69,16 @@ std::string TexteExport(const TClasse& c, int s, int p) {
             }
         }
         t += CR;
+        // Each column's averages are worked out once: the class's row is their mean.
+        double colonnes[MaxMatieres + 1][MaxEleves];
         for (int e = 1; e <= E; ++e) {
             t += cellule(c.NomEleve(e, Options.prenom));
-            for (int i = 1; i <= m; ++i) (t += TAB) += moyenne(c.Moyenne(i, p, joker, e));
-            (t += TAB) += moyenne(c.Moyenne(4, p, joker, e));
+            for (int i = 1; i <= m; ++i)
+                (t += TAB) += moyenne(colonnes[i - 1][e - 1] = c.Moyenne(i, p, joker, e));
+            (t += TAB) += moyenne(colonnes[m][e - 1] = c.Moyenne(4, p, joker, e));
             t += CR;
         }
-        for (int i = 1; i <= m; ++i) (t += TAB) += moyenne(c.MoyenneClasse(i, p, joker));
-        (t += TAB) += moyenne(c.MoyenneClasse(4, p, joker));
+        for (int i = 0; i <= m; ++i) (t += TAB) += moyenne(MoyenneDesEleves(colonnes[i], E));
         return t;
     }
 
@@ -87,14 +89,15 @@ std::string TexteExport(const TClasse& c, int s, int p) {
     t += CR;
     for (int i = 1; i <= q; ++i) (t += TAB) += FormatNote(c.Matiere[s].Coef[i]);
     t += CR;
+    double colonnes[MaxPeriodes + 1][MaxEleves];
     for (int e = 1; e <= E; ++e) {
         t += cellule(c.NomEleve(e, Options.prenom));
-        for (int i = 1; i <= q; ++i) (t += TAB) += moyenne(c.Moyenne(s, i, joker, e));
-        (t += TAB) += moyenne(c.Moyenne(s, 4, joker, e));
+        for (int i = 1; i <= q; ++i)
+            (t += TAB) += moyenne(colonnes[i - 1][e - 1] = c.Moyenne(s, i, joker, e));
+        (t += TAB) += moyenne(colonnes[q][e - 1] = c.Moyenne(s, 4, joker, e));
         t += CR;
     }
-    for (int i = 1; i <= q; ++i) (t += TAB) += moyenne(c.MoyenneClasse(s, i, joker));
-    (t += TAB) += moyenne(c.MoyenneClasse(s, 4, joker));
+    for (int i = 0; i <= q; ++i) (t += TAB) += moyenne(MoyenneDesEleves(colonnes[i], E));
     return t;
 }
 

@@ -241,11 +241,25 @@ void AjouterFichierRecent(const std::string& nom) {
     l[1] = cite;
 }
 
+namespace {
+std::string programmeLanceur;
+}
+
+void PrendreCheminProgramme() {
+    if (const char* v = std::getenv(VariableProgramme); v && *v) programmeLanceur = v;
+    ::unsetenv(VariableProgramme);
+}
+
+std::string CheminProgramme() {
+    if (!programmeLanceur.empty()) return programmeLanceur;
+    std::error_code ec;
+    const std::filesystem::path soi = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string("quillora") : soi.string();
+}
+
 std::string NomFichierOptions() {
     namespace fs = std::filesystem;
-    std::error_code ec;
-    fs::path programme = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) programme = "quillora";
+    fs::path programme = CheminProgramme();
     fs::path beside = programme;
     beside.replace_extension(".ini");
     const fs::path dossier = programme.parent_path();

@@ -86,6 +86,16 @@ bool DossierSauvegardePossible(const std::string& dossier);
 std::string TexteOptions(const TOptions& o, char separateur);
 TOptions OptionsDepuisTexte(std::string_view texte, char separateur, const TOptions& defaut);
 
+// The program the teacher started. The window and workbook programs, which it hands its
+// launches to, take its name and place as theirs (its settings, help and file association):
+// they call PrendreCheminProgramme() first thing, which reads what it left them in the
+// environment and removes it, so that no program started later inherits it. Otherwise the
+// running program itself.
+std::string CheminProgramme();
+void PrendreCheminProgramme();
+// The environment variable that carries it.
+inline constexpr const char* VariableProgramme = "QUILLORA_PROGRAMME";
+
 // Where the settings file lies: beside the program when its folder is writable, otherwise
 // in the user's configuration folder.
 std::string NomFichierOptions();

@@ -288,3 +288,34 @@ TEST(LigneCommande, LaComparaisonDonneLesNotesChangeesPuisLesMoyennesQuiEnDecoul
     EXPECT_EQ(executer({"--comparer", avant, "/nulle/part.cl3"}).code, 1);
     fs::remove_all(dossier);
 }
+
+// A door loads only the libraries its work calls: the export, the ranking and the version
+// neither Qt, nor the workbook's, nor the zip library; the workbook, handed to its own
+// program, no Qt.
+TEST(LigneCommande, ChaquePorteNeChargeQueSesBibliotheques) {
+    const std::string ini = dossier / "absent.ini", classeur = dossier / "c.xlsx";
+    const auto chargees = [](const std::vector<std::string>& args) {
+        const Execution r = executer(args, "LD_DEBUG=libs");
+        EXPECT_EQ(r.code, 0) << r.erreurs;
+        // The loader names every library it initialises.
+        std::string libs;
+        std::istringstream lignes(r.erreurs);
+        for (std::string l; std::getline(lignes, l);)
+            if (const auto i = l.find("calling init: "); i != std::string::npos)
+                libs += fs::path(l.substr(i + 14)).filename().string() + ' ';
+        return libs;
+    };
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--version"},
+             {"--exporter", exemple, "--vue", "4,4", "--config", ini},
+             {"--classement", exemple, "--config", ini}}) {
+        const std::string libs = chargees(args);
+        EXPECT_NE(libs.find("libstdc++"), std::string::npos) << libs;
+        for (const char* interdite : {"libQt6", "libxlsxwriter", "libzip", "libicu"})
+            EXPECT_EQ(libs.find(interdite), std::string::npos) << args[0] << ": " << libs;
+    }
+    const std::string libs = chargees({"--tableur", exemple, classeur, "--config", ini});
+    EXPECT_NE(libs.find("libxlsxwriter"), std::string::npos) << libs;
+    EXPECT_EQ(libs.find("libQt6"), std::string::npos) << libs;
+    fs::remove_all(dossier);
+}

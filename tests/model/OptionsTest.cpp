@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
@@ -135,4 +136,17 @@ TEST_F(Reglages, ListeDesFichiersRecents) {
         AjouterFichierRecent(nom);
         EXPECT_EQ(Options.liste[1] + "|" + Options.liste[2] + "|" + Options.liste[3], liste) << nom;
     }
+}
+
+// The window and workbook programs, started by the one the teacher launched, take its
+// settings file as theirs, and pass nothing of it on to the programs they start.
+TEST(ProgrammeLanceur, SesReglagesSontCeuxDesProgrammesQuIlLance) {
+    const std::filesystem::path dossier = testing::TempDir();
+    const std::string soi = std::filesystem::read_symlink("/proc/self/exe");
+    EXPECT_EQ(CheminProgramme(), soi);
+    ::setenv(VariableProgramme, (dossier / "quillora").c_str(), 1);
+    PrendreCheminProgramme();
+    EXPECT_EQ(std::getenv(VariableProgramme), nullptr);
+    EXPECT_EQ(CheminProgramme(), (dossier / "quillora").string());
+    EXPECT_EQ(NomFichierOptions(), (dossier / "quillora.ini").string());
 }

@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <cstring>
+#include <filesystem>
 #include <random>
+#include <unistd.h>
 
 #include "FeuilleSaisie.h"
 #include "PressePapier.h"
@@ -25,13 +27,21 @@ protected:
     void SetUp() override {
         FeuilleSaisie::SetUp();
         PressePapier() = TPressePapier{};
-        ASSERT_TRUE(f->OuvrirFichier(QUILLORA_SOURCE_DIR "/exemples/3A.cl3"));
+        // A copy: the sheet keeps its journal beside the class it opened.
+        std::filesystem::copy_file(QUILLORA_SOURCE_DIR "/exemples/3A.cl3", copie,
+                                   std::filesystem::copy_options::overwrite_existing);
+        ASSERT_TRUE(f->OuvrirFichier(copie));
     }
     void TearDown() override {
         PressePapier() = TPressePapier{};
         QApplication::clipboard()->clear();
         FeuilleSaisie::TearDown();
+        std::filesystem::remove(copie);
+        std::filesystem::remove(copie + ".journal");
     }
+
+    const std::string copie =
+        testing::TempDir() + "quillora-hasard-" + std::to_string(::getpid()) + ".cl3";
 
     template <typename T> T au(std::vector<T> v) { return v[hasard(v.size())]; }
     std::size_t hasard(std::size_t n) {
