@@ -2,72 +2,18 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <csv.h>
 #include <map>
 #include <set>
-#include <uchardet/uchardet.h>
 #include <unicode/uchar.h>
-#include <unicode/unistr.h>
 #include <unicode/utf8.h>
 
 #include "Cp1252.h"
-#include "FichierAtomique.h"
 #include "Horloge.h"
 #include "Transcription.h"
 
 namespace quillora {
 
 namespace {
-
-bool utf8Valide(std::string_view s) {
-    const auto* p = reinterpret_cast<const std::uint8_t*>(s.data());
-    const auto n = static_cast<std::int32_t>(s.size());
-    for (std::int32_t i = 0; i < n;) {
-        UChar32 c;
-        U8_NEXT(p, i, n, c);
-        if (c < 0) return false;
-    }
-    return true;
-}
-
-// Malformed bytes become U+FFFD, which the conversion to the record then tells.
-std::string depuis(std::string_view octets, const char* jeu) {
-    const icu::UnicodeString u(octets.data(), static_cast<std::int32_t>(octets.size()), jeu);
-    std::string r;
-    u.toUTF8String(r);
-    return r;
-}
-
-bool egalSansCasse(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) ==
-                      std::toupper(static_cast<unsigned char>(y));
-           });
-}
-
-// Control characters and line breaks inside quoted fields become spaces, runs of spaces
-// one space, and the ends are trimmed.
-std::string nettoyer(std::string_view s) {
-    std::string r;
-    r.reserve(s.size());
-    bool espace = false;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        auto c = static_cast<unsigned char>(s[i]);
-        bool blanc = c < 0x20 || c == ' ' || c == 0x7F;
-        if (c == 0xC2 && i + 1 < s.size() && static_cast<unsigned char>(s[i + 1]) == 0xA0) {
-            blanc = true; // no-break space
-            ++i;
-        }
-        if (blanc) {
-            espace = !r.empty();
-            continue;
-        }
-        if (espace) r += ' ';
-        espace = false;
-        r += static_cast<char>(c);
-    }
-    return r;
-}
 
 // A header cell reduced to its lower-case plain letters: "Né(e) le" -> "neele".
 std::string cle(std::string_view utf8) {
@@ -125,27 +71,6 @@ int nombre(std::string_view t, std::size_t& i, std::size_t n) {
     return k == 0 ? -1 : v;
 }
 
-struct Lecteur {
-    Cellules cellules;
-    std::vector<std::string> ligne;
-};
-
-void finChamp(void* champ, std::size_t taille, void* donnees) {
-    auto* l = static_cast<Lecteur*>(donnees);
-    l->ligne.push_back(nettoyer({static_cast<const char*>(champ), champ ? taille : 0}));
-}
-
-void finLigne(int, void* donnees) {
-    auto* l = static_cast<Lecteur*>(donnees);
-    if (std::any_of(l->ligne.begin(), l->ligne.end(), [](const auto& c) { return !c.empty(); }))
-        l->cellules.push_back(std::move(l->ligne));
-    l->ligne.clear();
-}
-
-int seulEspace(unsigned char c) {
-    return c == ' ';
-}
-
 std::string cleEleve(std::string_view nom, std::string_view prenom, bool majuscule) {
     std::string k = NormaliserNom(nom, majuscule) + '\n' + NormaliserNom(prenom, false);
     for (char& c : k) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -153,98 +78,6 @@ std::string cleEleve(std::string_view nom, std::string_view prenom, bool majuscu
 }
 
 } // namespace
-
-Resultat LireFichierListe(const std::string& chemin, std::string& octets) {
-    // One byte more than a list may hold tells a file too large without reading it all.
-    const int code = LireFichierOrdinaire(chemin, TailleMaxListe + 1, octets);
-    if (code != 0)
-        return {false, "Impossible de lire le fichier \"" + chemin + "\". " + RaisonSysteme(code)};
-    if (octets.size() > TailleMaxListe) {
-        octets.clear();
-        return {false, "Le fichier \"" + chemin +
-                           "\" est trop grand pour une liste d'élèves (plus de 1 Mo)."};
-    }
-    return {};
-}
-
-const char* NomEncodage(Encodage e) {
-    switch (e) {
-    case Encodage::Utf8:
-        return "UTF-8";
-    case Encodage::Utf16:
-        return "UTF-16";
-    case Encodage::Cp1252:
-        return "Windows-1252";
-    case Encodage::Iso885915:
-        return "ISO-8859-15";
-    }
-    return "";
-}
-
-TexteListe DecoderListe(std::string_view o) {
-    TexteListe t;
-    if (o.starts_with("\xEF\xBB\xBF"))
-        o.remove_prefix(3);
-    else if (o.starts_with("\xFF\xFE") || o.starts_with("\xFE\xFF")) {
-        t.encodage = Encodage::Utf16;
-        t.utf8 = depuis(o.substr(2), o[0] == '\xFE' ? "UTF-16BE" : "UTF-16LE");
-        return t;
-    }
-    if (utf8Valide(o)) {
-        t.utf8 = std::string(o);
-        return t;
-    }
-    t.encodage = Encodage::Cp1252;
-    if (uchardet_t detecteur = uchardet_new()) {
-        if (uchardet_handle_data(detecteur, o.data(), o.size()) == 0) {
-            uchardet_data_end(detecteur);
-            const std::string_view jeu = uchardet_get_charset(detecteur);
-            // The detector cannot tell Latin-9 from Latin-1 on a short list. The eight
-            // places where they differ hold "Œ", "œ", "Š", "Ž"... in Latin-9, but signs
-            // such as "½" or "¤" in Latin-1 that no name contains.
-            const bool latin9 =
-                o.find_first_of("\xA4\xA6\xA8\xB4\xB8\xBC\xBD\xBE") != std::string_view::npos;
-            if (egalSansCasse(jeu, "ISO-8859-15") || (egalSansCasse(jeu, "ISO-8859-1") && latin9))
-                t.encodage = Encodage::Iso885915;
-        }
-        uchardet_delete(detecteur);
-    }
-    t.utf8 = t.encodage == Encodage::Cp1252 ? Utf8DepuisCp1252(o) : depuis(o, "ISO-8859-15");
-    return t;
-}
-
-Cellules LireCellules(std::string_view utf8, char separateur) {
-    Lecteur l;
-    csv_parser p;
-    if (csv_init(&p, 0) != 0) return {};
-    csv_set_delim(&p, static_cast<unsigned char>(separateur));
-    csv_set_space_func(&p, seulEspace);
-    csv_parse(&p, utf8.data(), utf8.size(), finChamp, finLigne, &l);
-    csv_fini(&p, finChamp, finLigne, &l);
-    csv_free(&p);
-    return std::move(l.cellules);
-}
-
-char DetecterSeparateur(std::string_view utf8) {
-    // A sample is enough to decide, and keeps a long list from being read three times.
-    std::size_t fin = 0;
-    for (int n = 0; n < 40 && fin < utf8.size(); ++n) {
-        const auto k = utf8.find('\n', fin);
-        fin = k == std::string_view::npos ? utf8.size() : k + 1;
-    }
-    const std::string_view echantillon = utf8.substr(0, fin);
-    char meilleur = ';';
-    std::size_t meilleurScore = 0;
-    for (char sep : {'\t', ';', ','}) {
-        std::map<std::size_t, std::size_t> parLargeur;
-        for (const auto& ligne : LireCellules(echantillon, sep))
-            if (ligne.size() >= 2) ++parLargeur[ligne.size()];
-        std::size_t score = 0;
-        for (const auto& [largeur, n] : parLargeur) score = std::max(score, n);
-        if (score > meilleurScore) meilleur = sep, meilleurScore = score;
-    }
-    return meilleur;
-}
 
 const char* NomChampListe(ChampListe c) {
     switch (c) {
@@ -384,7 +217,7 @@ void RelireLigne(LigneImport& l, std::string_view nom, std::string_view prenom,
                  std::string_view date) {
     l.remarques.clear();
     auto champ = [&](std::string_view texte, std::string& dest, const char* quoi) {
-        TexteConverti t = VersCp1252(nettoyer(texte));
+        TexteConverti t = VersCp1252(NettoyerCellule(texte));
         for (const auto& r : t.remplacements) l.remarques.push_back(std::string(quoi) + " : " + r);
         if (t.cp1252.size() > 20) {
             l.remarques.push_back(std::string(quoi) + " coupé à 20 caractères");
@@ -394,7 +227,7 @@ void RelireLigne(LigneImport& l, std::string_view nom, std::string_view prenom,
     };
     champ(nom, l.nom, "nom");
     champ(prenom, l.prenom, "prénom");
-    l.dateLue = nettoyer(date);
+    l.dateLue = NettoyerCellule(date);
     l.date = LireDateNaissance(l.dateLue);
     if (l.date.empty() && !l.dateLue.empty())
         l.remarques.push_back("date de naissance « " + l.dateLue + " » illisible : laissée vide");
