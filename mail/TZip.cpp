@@ -1,12 +1,12 @@
 #include "TZip.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <sys/stat.h>
 #include <vector>
@@ -108,9 +108,7 @@ struct TZip::Source {
     }
 };
 
-TZip::TZip(QWidget* fenetre) : fenetre_(fenetre) {
-    RepTemp = QDir::tempPath();
-}
+TZip::TZip(QWidget* fenetre) : fenetre_(fenetre) {}
 
 TZip::~TZip() = default;
 
@@ -155,7 +153,9 @@ int TZip::Ajouter() {
     if (fichiers.isEmpty())
         return information(QStringLiteral("Aucun fichier n'a été sélectionné."));
 
-    // The archive as it was, to put back when the teacher cancels.
+    // The new archive is made in memory from the old one and put in its place whole once
+    // complete: a cancel, a failure or a killed program leaves the old archive as it was,
+    // and no half-written copy anywhere.
     QFile archive(ZipFileName);
     if (!archive.open(QIODevice::ReadOnly)) {
         dialogues().erreur(fenetre_, titreErreur(),
@@ -165,27 +165,34 @@ int TZip::Ajouter() {
     }
     const QByteArray avant = archive.readAll();
     archive.close();
-    QTemporaryFile copie(RepTemp + QStringLiteral("/zzzXXXXXX"));
-    errno = 0;
-    if (!copie.open()) {
-        const int raison = errno ? errno : EACCES;
-        dialogues().erreur(
-            fenetre_, titreErreur(),
-            messageCreation(copie.fileTemplate(), QString::fromStdString(RaisonSysteme(raison))));
-        return 0;
-    }
-    copie.close();
-    if (!ecrire(avant, copie.fileName())) return 0;
 
-    int code = 0;
-    zip_t* za = zip_open(QFile::encodeName(ZipFileName).constData(), ZIP_CREATE, &code);
+    zip_error_t erreur;
+    zip_error_init(&erreur);
+    // The source owns its copy of the old archive: libzip 1.7 frees a written buffer's first
+    // bytes even when told they are not its own.
+    void* copie = std::malloc(static_cast<std::size_t>(avant.size()) + 1);
+    if (copie) std::memcpy(copie, avant.constData(), static_cast<std::size_t>(avant.size()));
+    zip_source_t* memoire =
+        copie ? zip_source_buffer_create(copie, static_cast<zip_uint64_t>(avant.size()), 1, &erreur)
+              : nullptr;
+    if (!memoire) std::free(copie);
+    if (!copie) zip_error_set(&erreur, ZIP_ER_MEMORY, 0);
+    zip_t* za = memoire ? zip_open_from_source(memoire, ZIP_CREATE, &erreur) : nullptr;
     if (!za) {
-        zip_error_t e;
-        zip_error_init_with_code(&e, code);
-        dialogues().erreur(fenetre_, titreErreur(), messageCreation(ZipFileName, raisonZip(&e)));
-        zip_error_fini(&e);
+        dialogues().erreur(fenetre_, titreErreur(),
+                           messageCreation(ZipFileName, raisonZip(&erreur)));
+        if (memoire) zip_source_free(memoire);
+        zip_error_fini(&erreur);
         return 0;
     }
+    zip_error_fini(&erreur);
+    // Kept past the archive's close, to read the new archive from it.
+    zip_source_keep(memoire);
+    const auto abandonner = [&] {
+        zip_discard(za);
+        zip_source_free(memoire);
+        return 0;
+    };
     std::vector<std::unique_ptr<Source>> sources;
     fait_ = total_ = 0;
     for (const QString& f : fichiers) {
@@ -198,8 +205,7 @@ int TZip::Ajouter() {
                                QStringLiteral("Impossible d'ouvrir le fichier \"") + f +
                                    QStringLiteral("\". ") +
                                    QString::fromStdString(RaisonSysteme(errno)));
-            zip_discard(za);
-            return 0;
+            return abandonner();
         }
         total_ += s->st.st_size;
         zip_source_t* zs = zip_source_function(za, &Source::rappel, s.get());
@@ -208,8 +214,7 @@ int TZip::Ajouter() {
             if (zs) zip_source_free(zs);
             dialogues().erreur(fenetre_, titreErreur(),
                                messageCreation(ZipFileName, raisonZip(zip_get_error(za))));
-            zip_discard(za);
-            return 0;
+            return abandonner();
         }
         sources.push_back(std::move(s));
     }
@@ -226,8 +231,6 @@ int TZip::Ajouter() {
         progres_ = progres.get();
         QCoreApplication::processEvents();
     }
-    // libzip writes a new file beside the archive and renames it at the end: a failure or a
-    // cancel leaves the old one, which the backup then restores to the byte.
     const bool ecrit = zip_close(za) == 0;
     QString raison;
     if (!ecrit) {
@@ -242,14 +245,28 @@ int TZip::Ajouter() {
     progres.reset();
     for (auto& s : sources) zip_error_fini(&s->erreur);
 
-    if (Annuler || !ecrit) {
-        if (!ecrit && !Annuler)
-            dialogues().erreur(fenetre_, titreErreur(), messageCreation(ZipFileName, raison));
-        QFile sauvegarde(copie.fileName());
-        if (sauvegarde.open(QIODevice::ReadOnly)) ecrire(sauvegarde.readAll(), ZipFileName);
+    QByteArray apres;
+    if (ecrit && !Annuler) {
+        zip_stat_t st;
+        zip_stat_init(&st);
+        const bool lu = zip_source_stat(memoire, &st) == 0 && (st.valid & ZIP_STAT_SIZE) &&
+                        zip_source_open(memoire) == 0;
+        if (lu) {
+            apres.resize(static_cast<qsizetype>(st.size));
+            const bool entier = zip_source_read(memoire, apres.data(), st.size) ==
+                                static_cast<zip_int64_t>(st.size);
+            zip_source_close(memoire);
+            if (!entier) apres.clear();
+        }
+        if (apres.isEmpty()) raison = raisonZip(zip_source_error(memoire));
+    }
+    zip_source_free(memoire);
+    if (Annuler) return 0;
+    if (apres.isEmpty()) {
+        dialogues().erreur(fenetre_, titreErreur(), messageCreation(ZipFileName, raison));
         return 0;
     }
-    return static_cast<int>(fichiers.size());
+    return ecrire(apres, ZipFileName) ? static_cast<int>(fichiers.size()) : 0;
 }
 
 } // namespace quillora

@@ -10,7 +10,8 @@ namespace quillora {
 class TProgressForm;
 
 // Adds files to a zip archive, with a progress window driven by the bytes really read and
-// a cancel that leaves the previous archive as it was.
+// a cancel that leaves the previous archive as it was. The archive is only ever replaced
+// whole, by its complete new version.
 class TZip : public QObject {
     Q_OBJECT
 public:
@@ -20,7 +21,6 @@ public:
 
     QString ZipFileName;         // set through SetZipFileName
     QStringList FichiersAjouter; // emptied by each Ajouter
-    QString RepTemp;             // where the backup copy is made: the temporary folder
     bool AfficherProgres = true;
     bool Annuler = false; // set by the progress window's button
 
