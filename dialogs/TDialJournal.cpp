@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +16,7 @@
 
 #include "BoutonAide.h"
 #include "Dialogues.h"
+#include "ImpressionFichier.h"
 #include "Plateforme.h"
 
 namespace quillora {
@@ -28,9 +30,10 @@ QString qt(const std::string& utf8) {
 } // namespace
 
 TDialJournal::TDialJournal(std::vector<EntreeJournal> entrees, const QString& nomClasse,
-                           const QString& fichierPdf, QWidget* parent)
-    : QDialog(parent), entrees_(std::move(entrees)), nomClasse_(nomClasse),
-      fichierPdf_(fichierPdf) {
+                           const QString& fichierPdf, const std::string& fichierClasse,
+                           QWidget* parent)
+    : QDialog(parent), entrees_(std::move(entrees)), nomClasse_(nomClasse), fichierPdf_(fichierPdf),
+      fichierClasse_(fichierClasse) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowTitle(QStringLiteral("Journal des modifications - ") + nomClasse);
 
@@ -48,6 +51,7 @@ TDialJournal::TDialJournal(std::vector<EntreeJournal> entrees, const QString& no
 
     table_ = new QTableWidget(this);
     table_->setObjectName(QStringLiteral("Table"));
+    table_->setAccessibleName(QStringLiteral("Modifications de la classe"));
     table_->setColumnCount(3);
     table_->setHorizontalHeaderLabels({QStringLiteral("Date et heure"),
                                        QStringLiteral("Modification"), QStringLiteral("Détail")});
@@ -150,12 +154,34 @@ void TDialJournal::imprimer() {
         p.setOutputFileName(fichierPdf_);
     }
     if (!dialogues().imprimer(&p, this)) return;
+    const QString fichier = p.outputFileName();
+    if (!fichier.isEmpty() && !SortiePermise(this, fichierClasse_, fichier)) return;
     QTextDocument page;
     QFont police = font();
     police.setPointSizeF(8);
     page.setDefaultFont(police);
     page.setHtml(PageImprimee());
-    page.print(&p);
+    std::string raison;
+    if (!ImprimerDocument(
+            p,
+            [&page](QPrinter& q) {
+                page.print(&q);
+                return true;
+            },
+            raison)) {
+        dialogues().erreur(this, titreErreur(),
+                           QStringLiteral("Impossible d'imprimer le journal des modifications") +
+                               (fichier.isEmpty() ? QStringLiteral(". ")
+                                                  : QStringLiteral(" dans \"") + fichier +
+                                                        QStringLiteral("\". ")) +
+                               QString::fromStdString(raison));
+        return;
+    }
+    if (!fichier.isEmpty())
+        dialogues().information(this, titreInformation(),
+                                QStringLiteral("Le fichier ") +
+                                    QFileInfo(fichier).absoluteFilePath() +
+                                    QStringLiteral(" est créé."));
 }
 
 } // namespace quillora

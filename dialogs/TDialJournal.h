@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 #include <vector>
 
 #include "JournalTexte.h"
@@ -18,9 +19,10 @@ class TDialJournal : public QDialog {
     Q_OBJECT
 public:
     // `nomClasse` titles the window and the page; `fichierPdf` is where printing goes when
-    // there is no printer.
+    // there is no printer; `fichierClasse`, the class's own file, is never printed over.
     TDialJournal(std::vector<EntreeJournal> entrees, const QString& nomClasse,
-                 const QString& fichierPdf, QWidget* parent = nullptr);
+                 const QString& fichierPdf, const std::string& fichierClasse,
+                 QWidget* parent = nullptr);
 
     QTableWidget* Table() const { return table_; }
     QComboBox* Filtre() const { return filtre_; }
@@ -37,6 +39,7 @@ private:
 
     std::vector<EntreeJournal> entrees_;
     QString nomClasse_, fichierPdf_;
+    std::string fichierClasse_;
     QTableWidget* table_;
     QComboBox* filtre_;
     QLabel* vide_;

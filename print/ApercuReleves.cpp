@@ -20,6 +20,7 @@
 #include "DessinReleve.h"
 #include "Dialogues.h"
 #include "FichierAtomique.h"
+#include "ImpressionFichier.h"
 #include "ImpressionReleves.h"
 #include "NewGraphe.h"
 #include "Options.h"
@@ -212,19 +213,31 @@ bool ApercuReleves::Imprimer() {
         p.setOutputFileName(fichierPdf());
     }
     if (!dialogues().imprimer(&p, this)) return false;
+    // The print dialog lets any name be typed: the class and its twins are never printed over.
+    const QString fichier = p.outputFileName();
+    if (!fichier.isEmpty() &&
+        !SortiePermise(this, QFile::encodeName(fichierClasse_).toStdString(), fichier))
+        return false;
     p.setDocName(TitreReleves(releves_));
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = ImprimerReleves(p, releves_, NoirBlanc());
+    std::string raison;
+    const bool ok = ImprimerDocument(
+        p, [this](QPrinter& q) { return ImprimerReleves(q, releves_, NoirBlanc()); }, raison);
     QApplication::restoreOverrideCursor();
     // The dialog may have changed the paper or its orientation.
     mettreEnPage();
     if (!ok)
-        dialogues().erreur(
-            this, titreErreur(),
-            QStringLiteral("Impossible d'imprimer les relevés de notes") +
-                (p.outputFileName().isEmpty()
-                     ? QStringLiteral(".")
-                     : QStringLiteral(" dans \"") + p.outputFileName() + QStringLiteral("\".")));
+        dialogues().erreur(this, titreErreur(),
+                           QStringLiteral("Impossible d'imprimer les relevés de notes") +
+                               (fichier.isEmpty() ? QStringLiteral(". ")
+                                                  : QStringLiteral(" dans \"") + fichier +
+                                                        QStringLiteral("\". ")) +
+                               QString::fromStdString(raison));
+    else if (!fichier.isEmpty())
+        dialogues().information(this, titreInformation(),
+                                QStringLiteral("Le fichier ") +
+                                    QFileInfo(fichier).absoluteFilePath() +
+                                    QStringLiteral(" est créé."));
     return ok;
 }
 

@@ -306,9 +306,10 @@ void TChild::AfficherJournal() {
     const std::string chemin = FichierJournal();
     const LectureJournal l = chemin.empty() ? LectureJournal{} : LireJournal(chemin);
     const QFileInfo f(QString::fromStdString(Classe.NomFichier));
-    TDialJournal d(
-        EntreesJournal(l), f.fileName(),
-        f.path() + QLatin1Char('/') + f.completeBaseName() + QStringLiteral("-journal.pdf"), this);
+    TDialJournal d(EntreesJournal(l), f.fileName(),
+                   f.path() + QLatin1Char('/') + f.completeBaseName() +
+                       QStringLiteral("-journal.pdf"),
+                   Classe.NomFichier, this);
     dialogues().executer(d);
 }
 

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTableWidget>
@@ -238,10 +239,31 @@ TEST_F(Journal, TheDoorAndTheWindowShowTheSameLog) {
         d.findChild<QAbstractButton*>(QStringLiteral("Copier"))->click();
         EXPECT_EQ(QApplication::clipboard()->text(), lignes[0] + u'\n');
         EXPECT_TRUE(j.PageImprimee().contains(QStringLiteral("devoir du 6 oct. : 20 → abs")));
+        // Printed without a printer: never over the class, and the teacher told where it went.
+        const QFileInfo c(classe);
+        const QString pdf = c.path() + u'/' + c.completeBaseName() + QStringLiteral("-journal.pdf");
+        QAbstractButton* imprimer = d.findChild<QAbstractButton*>(QStringLiteral("Imprimer"));
+        ASSERT_TRUE(QFile::link(classe, pdf));
+        dialogues.affiches.clear();
+        imprimer->click();
+        ASSERT_TRUE(QFile::remove(pdf));
+        imprimer->click();
+        EXPECT_EQ(dialogues.textes().filter(QStringLiteral("journal.pdf")),
+                  (QStringList{"Impossible de créer le fichier \"" + pdf +
+                                   "\". C'est le fichier de la classe ; il n'est pas remplacé.",
+                               "Le fichier " + pdf + " est créé."}));
+        QFile sortie(pdf);
+        EXPECT_TRUE(sortie.open(QIODevice::ReadOnly) && sortie.read(4) == "%PDF");
         d.accept();
     });
+    const QByteArray avant = [&] {
+        QFile c(classe);
+        return c.open(QIODevice::ReadOnly) ? c.readAll() : QByteArray();
+    }();
     f->findChild<QAction*>(QStringLiteral("MJournal"))->trigger();
     EXPECT_TRUE(dialogues.gestes.empty());
+    QFile c(classe);
+    EXPECT_TRUE(c.open(QIODevice::ReadOnly) && c.readAll() == avant);
 }
 
 } // namespace

@@ -242,9 +242,23 @@ TEST_F(Releves, LApercuTourneLesPagesImprimeEtEnregistreUnSeulPdf) {
                                             "\". Le fichier ou le dossier est introuvable."));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), "classe");
+    f.close();
 
-    // Printing without a printer goes to a PDF beside the class, through the print dialog.
+    // Printing without a printer goes to a PDF beside the class, through the print dialog,
+    // which may name the class itself; once written, the teacher is told where it is.
+    const QString pdf = dossier.filePath(QStringLiteral("2nde4 - Relevés de notes.pdf"));
+    ASSERT_TRUE(QFile::link(classe, pdf));
+    dialogues.affiches.clear();
+    EXPECT_FALSE(a.Imprimer());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "classe");
+    f.close();
+    ASSERT_TRUE(QFile::remove(pdf));
     EXPECT_TRUE(a.Imprimer());
-    EXPECT_EQ(dialogues.nombre(QStringLiteral("imprimer")), 1);
-    EXPECT_EQ(textePdf(dossier.filePath(QStringLiteral("2nde4 - Relevés de notes.pdf"))).size(), 3);
+    EXPECT_EQ(dialogues.nombre(QStringLiteral("imprimer")), 2);
+    EXPECT_EQ(dialogues.textes().filter(QStringLiteral("2nde4")),
+              (QStringList{"Impossible de créer le fichier \"" + pdf +
+                               "\". C'est le fichier de la classe ; il n'est pas remplacé.",
+                           "Le fichier " + pdf + " est créé."}));
+    EXPECT_EQ(textePdf(pdf).size(), 3);
 }
