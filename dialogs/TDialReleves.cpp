@@ -29,6 +29,7 @@ TDialReleves::TDialReleves(const TClasse& classe, QWidget* parent)
     tous_->setChecked(true);
     liste_ = new QListWidget(eleves);
     liste_->setObjectName(QStringLiteral("Liste"));
+    liste_->setAccessibleName(QStringLiteral("Élèves dont le relevé est imprimé"));
     for (int e = 1; e <= Classe.NbEleve; ++e) {
         auto* item = new QListWidgetItem(
             QString::number(e) + QStringLiteral(". ") + texteQt(Classe.NomEleve(e, true)), liste_);

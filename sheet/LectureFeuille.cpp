@@ -5,6 +5,7 @@
 
 #include "ConversionsQt.h"
 #include "Options.h"
+#include "TexteAffiche.h"
 
 namespace quillora {
 
@@ -27,21 +28,22 @@ QString Nombre(double x) {
     return texteQt(FormatNote(x));
 }
 
+// Told in words as the sheet paints it: the text shown, and "en dessous" exactly where
+// the sheet colours the value so (an average judged as it is rounded).
 QString Moyenne(const TClasse& c, double v) {
     if (v == NonCalculable) return QStringLiteral("non calculable");
-    QString t = texteQt(FormatArrondi(c.ModeArrondi, v));
-    if (v < Options.notemoy) t += SousLaMoyenne;
-    return t;
+    const TexteAffiche a = AfficherMoyenne(v, c.ModeArrondi);
+    return texteQt(a.texte) + (a.sousMoyenne ? SousLaMoyenne : QString());
 }
 
 QString Note(std::string_view texte) {
     if (texte.empty()) return QStringLiteral("vide");
-    const ValeurLue v = ValeurNote(texte);
-    QString t = texteQt(texte);
-    if (v.genre == PasUneNote) return t + QStringLiteral(", pas une note");
-    if (v.genre == NoteNombre) t += QStringLiteral(" sur ") + Nombre(Options.notemax);
-    if (v.valeur < Options.notemoy) t += SousLaMoyenne;
-    return t;
+    const TexteAffiche a = AfficherNote(texte);
+    QString t = texteQt(a.texte);
+    if (!a.valeur) return t + QStringLiteral(", pas une note");
+    if (ValeurNote(texte).genre == NoteNombre)
+        t += QStringLiteral(" sur ") + Nombre(Options.notemax);
+    return a.sousMoyenne ? t + SousLaMoyenne : t;
 }
 
 // "05/12" or "5.12.2026" is read "5 déc."; any other date as it was typed.

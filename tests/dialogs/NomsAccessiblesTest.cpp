@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "ApercuReleves.h"
 #include "DialoguesScriptes.h"
 #include "MiseEnPage.h"
 #include "NewGraphe.h"
@@ -41,7 +42,9 @@
 #include "TDial15.h"
 #include "TDial16.h"
 #include "TDialImportListe.h"
+#include "TDialJournal.h"
 #include "TDialOption.h"
+#include "TDialReleves.h"
 #include "TDlgInfo.h"
 #include "Tableau.h"
 
@@ -155,6 +158,17 @@ protected:
             {"TDialOption",
              [&]() -> D {
                  return std::make_unique<TDialOption>(nullptr, dossier.filePath("q.ini"), ',');
+             }},
+            {"TDialJournal",
+             [&]() -> D {
+                 return std::make_unique<TDialJournal>(std::vector<EntreeJournal>{},
+                                                       QStringLiteral("3B.cl3"), QString(), "");
+             }},
+            {"TDialReleves", [&]() -> D { return std::make_unique<TDialReleves>(c); }},
+            {"ApercuReleves",
+             [&]() -> D {
+                 return std::make_unique<ApercuReleves>(CalculerReleves(c, {{1}, 1, false}),
+                                                        QString());
              }},
             {"TDlgInfo", []() -> D { return std::make_unique<TDlgInfo>(); }},
             {"TDLGPrint graphe",

@@ -156,6 +156,15 @@ TEST(LectureDesValeurs, CeQueLaFeuilleColoreEstDitEnMots) {
     Options.notemoy = 15;
     EXPECT_EQ(nom(0, 0), "ARNAUD, Contrôle du 5 déc., coefficient 2 : 14 sur 20, en dessous de "
                          "la moyenne");
+    // Said as shown: 9.95 rounded to the nearest point is 10, which the sheet paints at the
+    // mark; a grade shown rounded keeps the colour of what was typed.
+    Options.notemoy = 10;
+    Options.arrondiN = true;
+    c.ModeArrondi = 2;
+    c.Eleve[3].Note[1][1][1] = "9.95";
+    EXPECT_EQ(nom(2, 2), "COLIN, moyenne : 10");
+    EXPECT_EQ(nom(2, 0), "COLIN, Contrôle du 5 déc., coefficient 2 : 10 sur 20, en dessous de "
+                         "la moyenne");
     // No student, nothing to read.
     c.NbEleve = 0;
     EXPECT_EQ(LignesLues(c), 0);
