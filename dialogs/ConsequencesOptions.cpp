@@ -2,7 +2,6 @@
 // (letters and their values, the pass mark) followed as they are typed.
 #include <QCheckBox>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QScreen>
 #include <QTableWidget>
 
@@ -35,9 +34,10 @@ void TDialOption::MontrerConsequences(const TClasse& classe, int s, int p) {
     const auto actualiser = [this] { panneau_->Actualiser(); };
     for (auto& [champ, c] : cases_) connect(c, &QCheckBox::toggled, this, actualiser);
     connect(lettres_, &QTableWidget::itemChanged, this, actualiser);
+    // The print correction factors are left out: they scale the printed sheet and never
+    // change an average.
     for (TSaisieNombre* n : {notemax_, notemoy_})
         connect(n, &TSaisieNombre::OnChange, this, actualiser);
-    for (QLineEdit* e : {kd_, kp_}) connect(e, &QLineEdit::textChanged, this, actualiser);
 }
 
 } // namespace quillora

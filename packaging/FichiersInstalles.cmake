@@ -2,6 +2,7 @@
 # both look for each of these. A file installed in packaging/CMakeLists.txt is added here too.
 set(QUILLORA_FICHIERS_INSTALLES
     bin/quillora
+    libexec/quillora/quillora-classeur
     share/quillora/Aide/Sommaire.htm
     share/quillora/Aide/aide.css
     share/quillora/Aide/LesOptions.htm
@@ -15,3 +16,7 @@ set(QUILLORA_FICHIERS_INSTALLES
 foreach(taille 16 32 48 64 128 256)
     list(APPEND QUILLORA_FICHIERS_INSTALLES share/icons/hicolor/${taille}x${taille}/apps/quillora.png)
 endforeach()
+# The window program is built, and installed, only with the toolkit.
+if(GUI)
+    list(APPEND QUILLORA_FICHIERS_INSTALLES libexec/quillora/quillora-fenetre)
+endif()

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "Classe.h"
+#include "JournalFormat.h"
 #include "LigneCommande.h"
 #include "Options.h"
 
@@ -139,6 +140,29 @@ TEST(LigneCommande, CodesDeSortie) {
     EXPECT_EQ(ExecuterClassement(l, '.', fermee, erreurs), 1);
     EXPECT_EQ(erreurs.str(),
               "quillora : le classement n'a pas pu être écrit sur la sortie standard.\n");
+
+    // The change log: a torn end is said and what precedes it written; a folder in the
+    // journal's place is no journal.
+    const std::string journal = ts2 + ".journal";
+    EnregistrementJournal creation;
+    creation.genre = GenreEnregistrement::Creation;
+    creation.quand = {2026, 12, 5, 14, 3, 27};
+    creation.image.assign(TailleFichierClasse, 0);
+    std::ofstream(journal, std::ios::binary)
+        << EnTeteJournal() + EncoderEnregistrement(creation) + "QJ";
+    const Execution abime = executer({"--journal", ts2});
+    EXPECT_EQ(abime.code, 0);
+    EXPECT_EQ(abime.sortie, "2026-12-05T14:03:27\tCréation de la classe\t\t\t\t\t\t\n");
+    EXPECT_EQ(abime.erreurs, "quillora : le journal « " + journal +
+                                 " » est abîmé ; 2 octets à sa fin n'ont pas pu être lus et ne "
+                                 "sont pas dans ce relevé.\n");
+    fs::remove(journal);
+    fs::create_directory(journal);
+    const Execution illisible = executer({"--journal", ts2});
+    EXPECT_EQ(illisible.code, 1);
+    EXPECT_EQ(illisible.erreurs, "quillora : le journal « " + journal +
+                                     " » ne peut pas être lu. C'est un dossier, pas un fichier.\n");
+    EXPECT_EQ(executer({"--journal", "/nulle/part.cl3"}).code, 1);
 
     // An output that cannot be written.
     const std::pair<const char*, const char*> sorties[] = {

@@ -89,7 +89,6 @@ TEST_F(Consequences_, ThePanelFollowsEachDialogsFieldsAndCancelLeavesEveryByte) 
         QTest::keyClicks(coef, QStringLiteral("3"));
         EXPECT_EQ(d.Panneau()->Lignes().value(0), "NOM1  Trim. 1 : 10,5 → 11,8");
         d.reject();
-        EXPECT_EQ(d.result(), QDialog::Rejected);
     }
     EXPECT_TRUE(intacte());
     {

@@ -220,6 +220,21 @@ TEST_F(JournalTest, TheLogListsNewestFirstAndSaysWhatNeverReachedTheFile) {
               "Annulation de la saisie du coefficient");
 }
 
+// Beside the class when its folder can be written; else in the state folder, where it is
+// found again (a folder even root cannot write stands for a read-only key).
+TEST_F(JournalTest, AClassInAFolderThatCannotBeWrittenJournalsInTheStateFolder) {
+    const std::string etat = (dossier / "etat").string(), ici = (dossier / "3A.cl3").string();
+    EXPECT_EQ(JournalPour(ici, etat), ici + ".journal");
+    const std::string protege = "/proc/self/3A.cl3";
+    const std::string ailleurs = JournalPour(protege, etat);
+    EXPECT_EQ(ailleurs.rfind(etat + "/", 0), 0u) << ailleurs;
+    EXPECT_EQ(TrouverJournal(protege, etat), "");
+    ASSERT_TRUE(CreerDossiers(fs::path(ailleurs).parent_path().string()));
+    std::ofstream(ailleurs) << EnTeteJournal();
+    EXPECT_EQ(TrouverJournal(protege, etat), ailleurs);
+    EXPECT_NE(JournalPour("/proc/1/3A.cl3", etat), ailleurs) << "one journal per class";
+}
+
 TEST_F(JournalTest, TheWriterLocksAppendsAndMovesItsFile) {
     const std::string chemin = (dossier / "3A.cl3.journal").string();
     Journal j;
@@ -269,6 +284,16 @@ TEST_F(JournalTest, WhatCannotBeReadIsSetAsideAndSaid) {
     EXPECT_EQ(p.lecture.enregistrements.size(), 1u);
     EXPECT_TRUE(LireJournal(chemin).Complet());
     EXPECT_EQ(LireJournal(chemin).enregistrements.size(), 1u);
+
+    // Past its bound: the records it begins with are kept, the file as it was set aside.
+    std::ofstream(chemin, std::ios::binary) << octets;
+    fs::resize_file(chemin, LimiteJournal + 100);
+    p = PreparerJournal(chemin, "3A.cl3");
+    ASSERT_EQ(p.messages.size(), 1u);
+    EXPECT_NE(p.messages[0].find("dépasse sa taille maximale de 64 Mo"), std::string::npos)
+        << p.messages[0];
+    EXPECT_EQ(LireJournal(chemin).enregistrements.size(), 2u);
+    EXPECT_EQ(fs::file_size(chemin), octets.size());
 
     // A folder, then a FIFO, in the journal's place.
     for (int genre = 0; genre < 2; ++genre) {
