@@ -136,12 +136,42 @@ def faute(texte):
     return None, None
 
 
+def lignes_de(fichier):
+    chemin = os.path.join(RACINE, fichier)
+    if not os.path.exists(chemin):
+        return None
+    with open(chemin, encoding="utf-8") as f:
+        return f.read().split("\n")
+
+
 def retrouver(fichier, numero, texte):
-    """Index in today's file of the line, or None if it is gone."""
-    with open(os.path.join(RACINE, fichier), encoding="utf-8") as f:
-        lignes = f.read().split("\n")
-    places = [i for i, l in enumerate(lignes) if l == texte]
-    return (min(places, key=lambda i: abs(i + 1 - numero)), lignes) if places else (None, lignes)
+    """(file, index, lines) of the line in today's tree, or (file, None, None) if it is gone.
+    Code moved to another file since (a file split in two, a folder of its own) is looked
+    for in every code file; of several places, the nearest to where it was."""
+    lignes = lignes_de(fichier)
+    places = [i for i, l in enumerate(lignes or []) if l == texte]
+    if places:
+        return fichier, min(places, key=lambda i: abs(i + 1 - numero)), lignes
+    candidats = []
+    for f in git("ls-files", "--", *DOSSIERS, "charts").split():
+        if not f.endswith((".cpp", ".h")):
+            continue
+        autres = lignes_de(f)
+        for i, l in enumerate(autres or []):
+            # A moved line may have changed its indentation.
+            if l.strip() == texte.strip():
+                # Same name stem first (TMDI.cpp -> TMDIMenus.cpp), then nearest line.
+                meme = os.path.basename(f).startswith(os.path.splitext(os.path.basename(fichier))[0])
+                candidats.append((not meme, abs(i + 1 - numero), f, i, autres))
+    if not candidats:
+        return fichier, None, None
+    _, _, f, i, autres = min(candidats, key=lambda c: (c[0], c[1]))
+    return f, i, autres
+
+
+def reindenter(mutant, texte, ligne):
+    """The fault written with the indentation the line has today."""
+    return ligne[:len(ligne) - len(ligne.lstrip())] + mutant[len(texte) - len(texte.lstrip()):]
 
 
 def essayer(build, fichier, index, lignes, mutant):
@@ -192,7 +222,7 @@ def main():
         if a.seulement and lieu not in a.seulement.split(","):
             continue
         regle, mutant = faute(texte)
-        index, lignes = retrouver(fichier, numero, texte)
+        ici, index, lignes = retrouver(fichier, numero, texte)
         if index is None:
             resultat = "ligne disparue"
         elif lieu in EQUIVALENTES:
@@ -200,7 +230,8 @@ def main():
         elif a.liste:
             resultat = regle
         else:
-            resultat = essayer(a.build, fichier, index, lignes, mutant)
+            mutant = reindenter(mutant, texte, lignes[index])
+            resultat = essayer(a.build, ici, index, lignes, mutant)
         for cle in compte:
             compte[cle] += resultat.startswith(cle)
         cellule = lambda s: "`" + s.strip().replace("|", "\\|") + "`" if s else ""
