@@ -32,8 +32,11 @@ char SeparateurDecimal() {
 }
 
 std::unique_ptr<TMDI> DemarrerFenetre(const Lancement& l) {
-    // The program's own icon in every title bar, instead of the toolkit's.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icones/quillora.png")));
+    // The program's own icon in every title bar, instead of the toolkit's. Its size given,
+    // it is decoded only when a title bar first shows it, not before the sheet.
+    QIcon icone;
+    icone.addFile(QStringLiteral(":/icones/quillora.png"), QSize(128, 128));
+    QApplication::setWindowIcon(icone);
     auto cadre =
         std::make_unique<TMDI>(QString::fromStdString(FichierOptionsDe(l)), SeparateurDecimal());
     cadre->showMaximized();
