@@ -62,8 +62,13 @@ PanneauConsequences::PanneauConsequences(const ImageClasse& avant, const TClasse
     liste_ = new QListWidget(this);
     liste_->setObjectName(QStringLiteral("ListeConsequences"));
     liste_->setSelectionMode(QAbstractItemView::NoSelection);
-    liste_->setFocusPolicy(Qt::NoFocus);
-    liste_->setUniformItemSizes(true);
+    // Reached by Tab last, so that a screen reader can read it line by line; a line too long
+    // for the panel goes on below rather than losing its end (the rank comes last).
+    liste_->setFocusPolicy(Qt::TabFocus);
+    liste_->setAccessibleName(QStringLiteral("Conséquences"));
+    liste_->setWordWrap(true);
+    liste_->setTextElideMode(Qt::ElideNone);
+    liste_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Six whole lines at a time.
     liste_->addItem(QStringLiteral("X"));
     liste_->setFixedHeight(6 * liste_->sizeHintForRow(0) + 2 * liste_->frameWidth());
