@@ -14,22 +14,17 @@ using namespace quillora::test;
 using Saisie = FeuilleSaisie;
 
 TEST_F(Saisie, UnClicChoisitLaNoteLaPlusProcheDeSonOrigine) {
-    struct Cas {
-        int a;
-        double dx;
-        int attendu;
-    };
     // 8 units left is still the grade, 12 units left the previous one; exactly half-way,
     // the even column wins.
-    for (const Cas& k :
-         {Cas{3, -8, 3}, Cas{3, -12, 2}, Cas{3, -10, 2}, Cas{2, -10, 2}, Cas{4, 9.5, 4}}) {
-        clic(note(2, k.a, k.dx));
-        ASSERT_TRUE(f->SaisieEnCours()) << k.a << " " << k.dx;
-        EXPECT_EQ(enSaisie(), (Cellule{2, k.attendu})) << k.a << " " << k.dx;
-        EXPECT_EQ(f->EditNote->text(), QString::fromStdString(texte(2, k.attendu)));
+    for (auto [a, dx, attendu] :
+         {std::tuple{3, -8., 3}, {3, -12., 2}, {3, -10., 2}, {2, -10., 2}, {4, 9.5, 4}}) {
+        clic(note(2, a, dx));
+        ASSERT_TRUE(f->SaisieEnCours()) << a << " " << dx;
+        EXPECT_EQ(enSaisie(), (Cellule{2, attendu})) << a << " " << dx;
+        EXPECT_EQ(f->EditNote->text(), QString::fromStdString(texte(2, attendu)));
         // The control lies over the cell, at the sheet's scale.
         EXPECT_EQ(f->EditNote->geometry(),
-                  QRect(point(20 * (k.attendu + f->LargeurNom), 30),
+                  QRect(point(20 * (attendu + f->LargeurNom), 30),
                         QSize(qRound(20 * Options.zoomD), qRound(15 * Options.zoomD))));
         QTest::keyClick(f->EditNote, Qt::Key_Escape);
     }
@@ -51,7 +46,7 @@ TEST_F(Saisie, LaLigneDesCoefficientsSeSaisitAuClavier) {
     saisir(QStringLiteral("abs"));
     EXPECT_TRUE(f->SaisieEnCours());
     EXPECT_TRUE(dialogues.affiches.empty());
-    saisir(QStringLiteral("2.5"));
+    saisir(QStringLiteral("2,5")); // the comma typed is the decimal point
     EXPECT_FALSE(f->SaisieEnCours());
     EXPECT_EQ(f->Classe.Devoir[1][1][2].Coef, 2.5);
     EXPECT_TRUE(f->Modifie);
@@ -75,22 +70,20 @@ TEST_F(Saisie, CeQuiEstStockeEtCeQuiEstRefuse) {
     EXPECT_EQ(texte(2, 2), "12");
     EXPECT_FALSE(f->Modifie);
     EXPECT_TRUE(notifications.isEmpty());
-    struct Cas {
-        bool lettres, verification;
-        QString tape;
-        std::string stocke;
-    };
     // Letters and five characters are the grades dialog's cases too: the fifth is dropped
     // unless the text would read as another grade without it.
-    for (const Cas& k : {Cas{false, true, "b+", "b+"}, Cas{true, true, "abs", "abs"},
-                         Cas{true, true, "12.50", "12.5"}, Cas{true, false, "25", "25"},
-                         Cas{true, true, "absent", "abse"}, Cas{true, true, "12.75", "12.75"}}) {
-        Options.utiliserL = k.lettres;
-        Options.verification = k.verification;
+    for (auto [lettres, verification, tape, stocke] : {std::tuple{false, true, "b+", "b+"},
+                                                       {true, true, "abs", "abs"},
+                                                       {true, true, "12.50", "12.5"},
+                                                       {true, false, "25", "25"},
+                                                       {true, true, "absent", "abse"},
+                                                       {true, true, "12.75", "12.75"}}) {
+        Options.utiliserL = lettres;
+        Options.verification = verification;
         clic(note(3, 1));
-        saisir(k.tape);
-        EXPECT_FALSE(f->SaisieEnCours()) << k.tape.toStdString();
-        EXPECT_EQ(texte(3, 1), k.stocke) << k.tape.toStdString();
+        saisir(QLatin1String(tape));
+        EXPECT_FALSE(f->SaisieEnCours()) << tape;
+        EXPECT_EQ(texte(3, 1), stocke) << tape;
     }
     EXPECT_EQ(dialogues.affiches.size(), 1u);
     EXPECT_EQ(notifications.last(), (QList<QVariant>{3, 1, 1, 3}));
@@ -112,29 +105,23 @@ TEST_F(Saisie, UnClicPuisLaFrappeRemplaceLaNote) {
     c.Eleve[2].Note[1][1][1] = "abs";
     c.Eleve[2].Note[1][1][2] = "12.75";
     c.Eleve[3].Note[1][1][1] = "12,5"; // as an older file may hold it
-    struct Cas {
-        int e, a;
-        std::vector<Qt::Key> touches;
-        QString tape;
-        std::string stocke;
-    };
-    for (const Cas& k :
-         {Cas{2, 1, {}, "20", "20"}, Cas{2, 2, {}, "19", "19"},
-          Cas{2, 3, {Qt::Key_Backspace}, "5", "15"}, Cas{2, 4, {Qt::Key_Left}, ",5", "1.54"},
-          Cas{4, 2, {Qt::Key_End}, ",5", "14.5"}, Cas{5, 1, {}, "0,25", "0.25"},
-          Cas{5, 2, {}, "b,", "b,"}, Cas{3, 1, {}, "", "12,5"}}) {
-        clic(note(k.e, k.a));
-        for (Qt::Key t : k.touches) QTest::keyClick(f->EditNote, t);
-        QTest::keyClicks(f->EditNote, k.tape);
+    for (auto [e, a, touches, tape, stocke] :
+         {std::tuple<int, int, std::vector<Qt::Key>, const char*, const char*>{
+              2, 1, {}, "20", "20"},
+          {2, 2, {}, "19", "19"},
+          {2, 3, {Qt::Key_Backspace}, "5", "15"},
+          {2, 4, {Qt::Key_Left}, ",5", "1.54"},
+          {4, 2, {Qt::Key_End}, ",5", "14.5"},
+          {5, 1, {}, "0,25", "0.25"},
+          {5, 2, {}, "b,", "b,"},
+          {3, 1, {}, "", "12,5"}}) {
+        clic(note(e, a));
+        for (Qt::Key t : touches) QTest::keyClick(f->EditNote, t);
+        QTest::keyClicks(f->EditNote, QLatin1String(tape));
         QTest::keyClick(f->EditNote, Qt::Key_Return);
-        EXPECT_FALSE(f->SaisieEnCours()) << k.e << " " << k.a;
-        EXPECT_EQ(texte(k.e, k.a), k.stocke) << k.e << " " << k.a;
+        EXPECT_FALSE(f->SaisieEnCours()) << e << " " << a;
+        EXPECT_EQ(texte(e, a), stocke) << e << " " << a;
     }
-    // The coefficients' row too.
-    clic(note(0, 3));
-    QTest::keyClicks(f->EditNote, QStringLiteral("0,5"));
-    QTest::keyClick(f->EditNote, Qt::Key_Return);
-    EXPECT_EQ(c.Devoir[1][1][3].Coef, 0.5);
     EXPECT_TRUE(dialogues.affiches.empty());
 }
 
@@ -179,18 +166,20 @@ TEST_F(Saisie, UneSaisieOuverteArreteLesCommandes) {
     f->EffacerFichier();
     EXPECT_FALSE(f->close());
     EXPECT_FALSE(f->FermetureOK());
-    for (auto commande : {&TChild::AjouterDevoir, &TChild::InsererDevoir, &TChild::ModifierDevoir,
-                          &TChild::SupprimerDevoir, &TChild::ViderPeriode, &TChild::ViderAnnee,
-                          &TChild::CouperDevoir, &TChild::InsererDevoirCopie,
-                          &TChild::MenuCoefficients, &TChild::MenuMatieres})
+    for (auto commande :
+         {&TChild::AjouterDevoir, &TChild::InsererDevoir, &TChild::ModifierDevoir,
+          &TChild::SupprimerDevoir, &TChild::ViderPeriode, &TChild::ViderAnnee,
+          &TChild::CouperDevoir, &TChild::InsererDevoirCopie, &TChild::MenuCoefficients,
+          &TChild::MenuMatieres, &TChild::Annuler, &TChild::MenuReleves})
         (f.get()->*commande)();
+    f->OuvrirOptions(QString(), ',');
     // The ranking would lack the grade being typed; a dialog opened by mistake is closed.
     QTimer::singleShot(0, [] {
         if (QWidget* d = QApplication::activeModalWidget()) d->close();
     });
     f->MenuStatistique()->findChild<QAction*>(QStringLiteral("M43"))->trigger();
     EXPECT_EQ(dialogues.textes(),
-              QStringList(18, QStringLiteral("Terminer d'abord la saisie de la note !")));
+              QStringList(21, QStringLiteral("Terminer d'abord la saisie de la note !")));
     EXPECT_EQ(f->Classe.PeriodeCourante + f->Classe.MatiereCourante, 2);
     EXPECT_FALSE(f->ModeApercu);
     EXPECT_TRUE(f->isVisible());
@@ -248,4 +237,46 @@ TEST_F(Saisie, LeSurvolMarqueLaCelluleEtRenseigneLaBarreDEtat) {
     EXPECT_FALSE(f->SurCellule);
     EXPECT_EQ(statuts, (QList<QVariantList>{{QStringLiteral(" BLANC/Dev3: Devoir 3"), false},
                                             {texteQt(DateHeureTexte()), true}}));
+}
+
+TEST_F(Saisie, AnnulerEtRetablirAvecLeursMenusLaVueEtLaMarqueDeModification) {
+    const auto taper = [this](int ligne, int colonne, const char* texte) {
+        f->Ligne = ligne;
+        f->Colonne = colonne;
+        f->OuvrirSaisie(QString());
+        saisir(QString::fromUtf8(texte));
+    };
+    QAction* annuler = action("MAnnuler");
+    QAction* retablir = action("MRetablir");
+    EXPECT_FALSE(annuler->isEnabled());
+    const QImage initial = ecran();
+    taper(2, 3, "3");
+    taper(0, 2, "2");
+    QCoreApplication::processEvents(); // the typing shown
+    EXPECT_EQ(annuler->text(), "A&nnuler la saisie du coefficient");
+    QSignalSpy notes(f.get(), &TChild::notification);
+    annuler->trigger();
+    EXPECT_EQ(retablir->text(), "&Rétablir la saisie du coefficient");
+    EXPECT_EQ(annuler->text(), "A&nnuler la saisie de la note");
+    annuler->trigger();
+    // The grade's cell and its averages are painted again (below the coefficients' row).
+    const QRect eleves(0, point(0, 20).y(), vue()->width(), vue()->height());
+    EXPECT_EQ(ecran().copy(eleves), initial.copy(eleves));
+    EXPECT_FALSE(annuler->isEnabled());
+    EXPECT_EQ(notes, (QList<QVariantList>{{4, 1, 2, 0}, {3, 1, 3, 2}}));
+    retablir->trigger();
+    f->MarquerSauve(); // as a save does
+    retablir->trigger();
+    EXPECT_FALSE(retablir->isEnabled());
+    EXPECT_EQ(retablir->text(), "Rétablir");
+    // Undone from another view: shown where the step was made, back to the saved file.
+    f->ChangerTrimestre(2);
+    notes.clear();
+    f->Annuler();
+    EXPECT_EQ(f->Classe.PeriodeCourante, 1);
+    EXPECT_EQ(notes, (QList<QVariantList>{{5, 1, 0, 0}, {4, 1, 2, 0}}));
+    EXPECT_EQ(f->Classe.Devoir[1][1][2].Coef, 1);
+    EXPECT_FALSE(f->Modifie || f->isWindowModified());
+    f->Retablir();
+    EXPECT_TRUE(f->Modifie);
 }
