@@ -81,16 +81,15 @@ TEST_F(Clavier, F6VaDeLaFeuilleAuPanneauDesPeriodesEtRevient) {
 }
 
 TEST_F(Clavier, LesBoutonsDuPanneauOntUnNom) {
-    ouvrir();
+    ouvrir(QStringLiteral("TS2.cl3"));
     const QWidget* panel = cadre->findChild<QWidget*>(QStringLiteral("Panel"));
     for (QAbstractButton* b : panel->findChildren<QAbstractButton*>())
         EXPECT_FALSE(QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name).isEmpty())
             << b->objectName().toStdString();
-    // The period button's name follows its hint, which follows the class's division.
-    QAbstractButton* periode = cadre->Bouton(QStringLiteral("SB9"));
-    periode->setToolTip(QStringLiteral("Changer de Semestre"));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(periode)->text(QAccessible::Name),
-              "Changer de Semestre");
+    // The period button's name is its hint, which follows the class's division.
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(cadre->Bouton(QStringLiteral("SB9")))
+                    ->text(QAccessible::Name)
+                    .endsWith(QStringLiteral("emestre")));
     EXPECT_EQ(NomPanneauPeriode(nullptr, 0), "Période affichée : aucune");
 }
 

@@ -55,6 +55,10 @@ protected:
         f.OuvrirFichier(chemin.toStdString());
         return image(&f);
     }
+    static bool ecrire(const std::string& chemin, const QByteArray& contenu) {
+        QFile j(QString::fromStdString(chemin));
+        return j.open(QIODevice::WriteOnly | QIODevice::Truncate) && j.write(contenu) >= 0;
+    }
     DateHeure maintenant{2026, 12, 5, 14, 0, 0};
 };
 
@@ -89,10 +93,7 @@ TEST_F(Journal, AfterAKillEveryCompleteStepComesBackOnOuiAndNonKeepsThemAside) {
 
     // Cut at every byte of the last record: Oui brings back every step before the cut.
     for (qsizetype n = debut; n <= octets.size(); ++n) {
-        QFile j(QString::fromStdString(journal));
-        ASSERT_TRUE(j.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        j.write(octets.left(n));
-        j.close();
+        ASSERT_TRUE(ecrire(journal, octets.left(n)));
         dialogues.affiches.clear();
         dialogues.reponses = {QMessageBox::Yes};
         // The sheet alone, as the frame opens it, to keep a hundred openings quick.
@@ -114,10 +115,7 @@ TEST_F(Journal, AfterAKillEveryCompleteStepComesBackOnOuiAndNonKeepsThemAside) {
     }
 
     // Non: the file as saved, the steps kept in the journal, not offered again.
-    QFile j(QString::fromStdString(journal));
-    ASSERT_TRUE(j.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    j.write(octets);
-    j.close();
+    ASSERT_TRUE(ecrire(journal, octets));
     dialogues.reponses = {QMessageBox::No};
     TChild* g = cadre->OuvrirClasse(classe);
     EXPECT_TRUE(image(g) == sauve && !g->Modifie);
@@ -138,8 +136,7 @@ TEST_F(Journal, AFileChangedElsewhereOpensAsItIsAndSaysWhatWasSetAside) {
     f->FichierJournal();
     interrompre();
     QFile c(classe);
-    ASSERT_TRUE(c.open(QIODevice::ReadWrite));
-    c.seek(52);
+    ASSERT_TRUE(c.open(QIODevice::ReadWrite) && c.seek(52));
     c.write("7", 1); // another program changed a grade
     c.close();
     const std::string fichier = fichierOuvert(classe);
@@ -256,14 +253,10 @@ TEST_F(Journal, TheDoorAndTheWindowShowTheSameLog) {
         EXPECT_TRUE(sortie.open(QIODevice::ReadOnly) && sortie.read(4) == "%PDF");
         d.accept();
     });
-    const QByteArray avant = [&] {
-        QFile c(classe);
-        return c.open(QIODevice::ReadOnly) ? c.readAll() : QByteArray();
-    }();
+    const QByteArray avant = octets(classe);
     f->findChild<QAction*>(QStringLiteral("MJournal"))->trigger();
     EXPECT_TRUE(dialogues.gestes.empty());
-    QFile c(classe);
-    EXPECT_TRUE(c.open(QIODevice::ReadOnly) && c.readAll() == avant);
+    EXPECT_EQ(octets(classe), avant);
 }
 
 } // namespace
