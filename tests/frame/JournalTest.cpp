@@ -32,20 +32,6 @@ protected:
         HorlogeSysteme();
     }
     void a(int heure, int minute) { maintenant = {2026, 12, 5, heure, minute, 0}; }
-    static void taper(TChild* f, int ligne, int colonne, const QString& texte) {
-        f->Ligne = ligne;
-        f->Colonne = colonne;
-        f->OuvrirSaisie(texte);
-        QTest::keyClick(f->EditNote, Qt::Key_Return);
-    }
-    // The program stops without closing anything, as when it is killed: the windows go
-    // without their closing steps, and the next frame starts.
-    void interrompre() {
-        cadre.reset();
-        cadre = std::make_unique<TMDI>(ini, ',');
-        cadre->resize(1000, 700);
-        cadre->show();
-    }
     static std::string image(const TChild* f) {
         return std::string(reinterpret_cast<const char*>(&f->Classe.Image()), TailleFichierClasse);
     }
@@ -89,7 +75,7 @@ TEST_F(Journal, AfterAKillEveryCompleteStepComesBackOnOuiAndNonKeepsThemAside) {
     const LectureJournal lu = LireJournal(journal);
     const auto debut = static_cast<qsizetype>(
         octets.size() - EncoderEnregistrement(lu.enregistrements.back()).size());
-    interrompre();
+    demarrer(); // as after a kill
 
     // Cut at every byte of the last record: Oui brings back every step before the cut.
     for (qsizetype n = debut; n <= octets.size(); ++n) {
@@ -134,7 +120,7 @@ TEST_F(Journal, AFileChangedElsewhereOpensAsItIsAndSaysWhatWasSetAside) {
     const QString classe = QString::fromStdString(f->Classe.NomFichier);
     taper(f, 1, 1, QStringLiteral("14"));
     f->FichierJournal();
-    interrompre();
+    demarrer(); // as after a kill
     QFile c(classe);
     ASSERT_TRUE(c.open(QIODevice::ReadWrite) && c.seek(52));
     c.write("7", 1); // another program changed a grade
@@ -161,7 +147,7 @@ TEST_F(Journal, ANewClassNeverSavedComesBackAtTheNextStartAndItsJournalFollowsIt
     f->MenuTrierEleves();
     const std::string attendu = image(f);
     EXPECT_EQ(f->FichierJournal().rfind(plateforme.etat.toStdString() + "/nouvelles/", 0), 0u);
-    interrompre();
+    demarrer(); // as after a kill
 
     dialogues.reponses = {QMessageBox::Yes};
     cadre->ReprendreNouvellesClasses();

@@ -1,11 +1,15 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QMenu>
+#include <QPaintEvent>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include "ConversionsQt.h"
+#include "EcouteAccessible.h"
 #include "FeuilleSaisie.h"
 
 using namespace quillora;
@@ -280,3 +284,174 @@ TEST_F(Saisie, AnnulerEtRetablirAvecLeursMenusLaVueEtLaMarqueDeModification) {
     f->Retablir();
     EXPECT_TRUE(f->Modifie);
 }
+
+namespace {
+
+// Records the region of every paint of the sheet.
+class Espion : public QObject {
+public:
+    QRegion dernier;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) dernier = static_cast<QPaintEvent*>(e)->region();
+        return false;
+    }
+};
+
+class Repeint : public FeuilleSaisie {
+protected:
+    // Types `tape` into `cellule` and checks that what the window then shows is what a full
+    // paint shows, and that less than the whole window was painted.
+    void comparer(Cellule cellule, const QString& tape) {
+        Espion espion;
+        vue()->installEventFilter(&espion);
+        f->Ligne = cellule.Ligne;
+        f->Colonne = cellule.Colonne;
+        f->OuvrirSaisie(tape);
+        QCoreApplication::processEvents();
+        const QImage avant = ecran();
+        QTest::keyClick(f->EditNote, Qt::Key_Return);
+        ASSERT_FALSE(f->SaisieEnCours());
+        const QImage apres = ecran();
+        EXPECT_NE(apres, avant);
+        EXPECT_FALSE(espion.dernier.contains(note(6, 4))); // a grade that did not change
+        vue()->repaint();
+        EXPECT_EQ(ecran(), apres);
+        vue()->removeEventFilter(&espion);
+    }
+};
+
+TEST_F(Repeint, CeQuiChangeApresUneNoteOuUnCoefficientEstCeQuUnDessinCompletMontre) {
+    comparer({2, 3}, QStringLiteral("3"));
+    comparer({5, 1}, QStringLiteral("abs"));
+    // A coefficient repaints every average, even the joker column beyond 19 x (n + L + 1)
+    // + 54 units.
+    TClasse& c = f->Classe;
+    c.NbDevoir[1][1] = 24;
+    for (int e = 1; e <= c.NbEleve; ++e)
+        for (int a = 5; a <= 24; ++a) c.Eleve[e].Note[1][1][a] = std::to_string(e + a % 7);
+    f->resize(1800, 400);
+    QTest::qWait(20);
+    comparer({0, 2}, QStringLiteral("5"));
+}
+
+TEST_F(Repeint, LaMarqueDuCurseurSuitLePointeurEtLeRelief) {
+    constexpr Couleur fond = 0x00FFFF;
+    Options.couleur[3] = fond;
+    const QPoint coin = point((f->LargeurNom + 2 - 0.1) * 20, 60); // the L's corner
+    const auto pixel = [](const QImage& im, QPoint p) { return couleurModele(im.pixelColor(p)); };
+    for (auto [relief, couleur] :
+         {std::pair<int, Couleur>{0, Options.couleur[2]}, {1, 0xFFFFFF}, {2, 0x808080}}) {
+        Options.relief = static_cast<std::uint8_t>(relief);
+        survoler(point(40, 30));
+        survoler(note(4, 2));
+        const QImage im = vue()->grab().toImage();
+        EXPECT_EQ(pixel(im, coin), couleur) << relief;
+        EXPECT_EQ(pixel(im, coin + QPoint(qRound(15 * Options.zoomD), 0)), fond) << relief;
+    }
+    survoler(note(1, 1)); // moving on erases it
+    EXPECT_EQ(pixel(ecran(), coin), fond);
+}
+
+TEST_F(Repeint, LeCurseurFaitDefilerEtLaSaisieSuitLaFeuille) {
+    f->Classe.NbEleve = 45;
+    for (int e = 7; e <= 45; ++e) f->Classe.Eleve[e].Nom = "ZOLA";
+    f->resize(900, 300);
+    QTest::qWait(20);
+    QScrollBar* v = f->verticalScrollBar();
+    survoler(note(2, 1));
+    for (int lignes = 0; v->value() == 0 && lignes < 45; ++lignes) touche(Qt::Key_Down);
+    EXPECT_GT(v->value(), 0);
+    EXPECT_EQ(f->Etat().Curseur, (Cellule{f->Ligne, 1}));
+    // The cursor's cell stays clear of the bottom edge.
+    EXPECT_LT(point(0, (f->Ligne + 2) * 10).y(), vue()->height());
+    touche(Qt::Key_Home);
+    EXPECT_EQ(v->value(), 0);
+    touche(Qt::Key_End);
+    EXPECT_EQ(v->value(), v->maximum());
+    f->OuvrirSaisie(QStringLiteral("7"));
+    const QPoint avant = f->EditNote->pos();
+    touche(Qt::Key_PageUp);
+    EXPECT_EQ(f->EditNote->pos(), avant + QPoint(0, v->singleStep()));
+}
+
+// What a screen reader hears while grades are typed: the cursor as the focus, the edit
+// control's label, the value that changed, the view that changed.
+
+class LectureSaisie : public FeuilleSaisie {
+protected:
+    void SetUp() override {
+        FeuilleSaisie::SetUp();
+        f->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+        f->setFocus();
+        QTest::qWait(1);
+        ecoute.evenements.clear();
+    }
+    // The last focus event, once the events posted have run.
+    EvenementLu focus() {
+        QCoreApplication::processEvents();
+        const QList<EvenementLu> l = ecoute.De(QAccessible::Focus);
+        return l.isEmpty() ? EvenementLu{} : l.last();
+    }
+    QString nom(int l, int c) const {
+        return QAccessible::queryAccessibleInterface(f.get())->tableInterface()->cellAt(l, c)->text(
+            QAccessible::Name);
+    }
+
+    EcouteAccessible ecoute;
+};
+
+TEST_F(LectureSaisie, LeCurseurEstLeFocusDuLecteur) {
+    survoler(note(2, 3));
+    EvenementLu e = focus();
+    EXPECT_EQ(e.ligne, 1);
+    EXPECT_EQ(e.colonne, 2);
+    EXPECT_EQ(e.nom, "BLANC, Devoir 3, coefficient 1 : 13 sur 20");
+    touche(Qt::Key_Down);
+    e = focus();
+    EXPECT_EQ(e.ligne, 2);
+    EXPECT_EQ(e.colonne, 2);
+    // Up from the first student: the coefficients' row, read as the assignment's header.
+    for (int i = 0; i < 3; ++i) touche(Qt::Key_Up);
+    e = focus();
+    EXPECT_EQ(e.role, QAccessible::ColumnHeader);
+    EXPECT_EQ(e.nom, "Devoir 3, coefficient 1");
+    // Coming back to the window, the screen reader hears the cursor's cell after the table.
+    f->clearFocus();
+    ecoute.evenements.clear();
+    f->setFocus();
+    EXPECT_EQ(focus().nom, "Devoir 3, coefficient 1");
+    // Another view is a new content.
+    QAccessibleTableInterface* t = QAccessible::queryAccessibleInterface(f.get())->tableInterface();
+    EXPECT_EQ(t->columnCount(), 6);
+    f->ChangerMatiere(4);
+    EXPECT_FALSE(ecoute.De(QAccessible::TableModelChanged).isEmpty());
+    EXPECT_EQ(t->columnCount(), f->Classe.NbMatiere + 1);
+    EXPECT_EQ(t->rowCount(), 7);
+}
+
+TEST_F(LectureSaisie, LaSaisieEstNommeeEtLaValeurChangeDeNom) {
+    f->Ligne = 3;
+    f->Colonne = 2;
+    EXPECT_EQ(nom(2, 1), "COLIN, Devoir 2, coefficient 1 : 13 sur 20");
+    f->OuvrirSaisie(QString());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(f->EditNote)->text(QAccessible::Name),
+              "COLIN, Devoir 2, coefficient 1");
+    ecoute.evenements.clear();
+    saisir(QStringLiteral("7"));
+    EXPECT_EQ(nom(2, 1), "COLIN, Devoir 2, coefficient 1 : 7 sur 20, en dessous de la moyenne");
+    const QList<EvenementLu> noms = ecoute.De(QAccessible::NameChanged);
+    ASSERT_FALSE(noms.isEmpty());
+    EXPECT_EQ(noms.last().ligne, 2);
+    EXPECT_EQ(noms.last().colonne, 1);
+    // Enter leaves the cursor there: the window has the keyboard again, on the same cell.
+    EXPECT_EQ(focus().nom, nom(2, 1));
+    // Undone, the old value is told again.
+    ecoute.evenements.clear();
+    f->Annuler();
+    ASSERT_FALSE(ecoute.De(QAccessible::NameChanged).isEmpty());
+    EXPECT_EQ(ecoute.De(QAccessible::NameChanged).last().nom, nom(2, 1));
+    EXPECT_EQ(nom(2, 1), "COLIN, Devoir 2, coefficient 1 : 13 sur 20");
+}
+
+} // namespace
