@@ -51,10 +51,10 @@ protected:
 
 TEST_F(Devoirs, LesMenusSuiventLesDevoirsLaVueEtLePressePapiers) {
     // Assignments, period, clipboard filled: M30..M35, M60..M63, 1 when enabled.
-    for (auto [n, periode, rempli, attendus] : {std::tuple{4, 1, false, "111111 1100"},
-                                                {24, 1, true, "011110 1100"},
-                                                {4, 4, true, "000000 0000"},
-                                                {0, 1, true, "100010 0010"}}) {
+    using Cas = std::tuple<int, int, bool, const char*>;
+    for (auto [n, periode, rempli, attendus] :
+         {Cas{4, 1, false, "111111 1100"}, Cas{24, 1, true, "011110 1100"},
+          Cas{4, 4, true, "000000 0000"}, Cas{0, 1, true, "100010 0010"}}) {
         f->Classe.NbDevoir[1][1] = static_cast<std::uint8_t>(n);
         f->Classe.NbDevoir[1][2] = 1; // the year has grades in every case
         f->Classe.PeriodeCourante = static_cast<std::uint8_t>(periode);
@@ -118,23 +118,27 @@ TEST_F(Devoirs, CouperPuisInsererLaCopieRemetLesDevoirsEnPlace) {
 
 TEST_F(Devoirs, LesSuppressionsDemandentConfirmation) {
     f->Classe.NbDevoir[1][3] = 2;
-    // The question, then the assignments of trimesters 1 and 3 left after Yes.
-    for (auto [commande, question, restants] :
+    // The question, the step to undo, then the assignments of trimesters 1 and 3 left.
+    for (auto [commande, question, etape, restants] :
          {std::tuple{&TChild::SupprimerDevoir,
-                     "Supprimer définitivement le devoir n° 1 (Devoir 1) ?", 5},
+                     "Supprimer définitivement le devoir n° 3 (Devoir 3) ?",
+                     "la suppression du devoir 3", 5},
           {&TChild::ViderPeriode,
-           "Supprimer définitivement toutes les notes du premier Trimestre ,en Matière 1 ?", 2},
+           "Supprimer définitivement toutes les notes du premier Trimestre ,en Matière 1 ?",
+           "la suppression des notes du trimestre 1", 2},
           {&TChild::ViderAnnee,
-           "Supprimer définitivement TOUTES les notes de l'année scolaire, en Matière 1 ?", 0}}) {
+           "Supprimer définitivement TOUTES les notes de l'année scolaire, en Matière 1 ?",
+           "la suppression des notes de l'année", 0}}) {
         const ImageClasse avant = f->Classe.Image();
         for (auto reponse : {QMessageBox::No, QMessageBox::Yes}) {
-            dialogues.gestes = {choisir(1)};
+            dialogues.gestes = {choisir(3)};
             dialogues.reponses = {reponse};
             (f.get()->*commande)();
             EXPECT_EQ(dialogues.textes().last(), QString::fromUtf8(question));
             EXPECT_EQ(f->Modifie, reponse == QMessageBox::Yes);
             EXPECT_EQ(memesOctets(avant), reponse == QMessageBox::No);
         }
+        EXPECT_EQ(action("MAnnuler")->text(), "A&nnuler " + QString::fromUtf8(etape));
         EXPECT_EQ(f->Classe.NbDevoir[1][1] + f->Classe.NbDevoir[1][3], restants);
         f->Classe.Image() = avant;
         f->MarquerSauve();

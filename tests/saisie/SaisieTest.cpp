@@ -76,12 +76,11 @@ TEST_F(Saisie, CeQuiEstStockeEtCeQuiEstRefuse) {
     EXPECT_TRUE(notifications.isEmpty());
     // Letters and five characters are the grades dialog's cases too: the fifth is dropped
     // unless the text would read as another grade without it.
-    for (auto [lettres, verification, tape, stocke] : {std::tuple{false, true, "b+", "b+"},
-                                                       {true, true, "abs", "abs"},
-                                                       {true, true, "12.50", "12.5"},
-                                                       {true, false, "25", "25"},
-                                                       {true, true, "absent", "abse"},
-                                                       {true, true, "12.75", "12.75"}}) {
+    using Cas = std::tuple<bool, bool, const char*, const char*>;
+    for (auto [lettres, verification, tape, stocke] :
+         {Cas{false, true, "b+", "b+"}, Cas{true, true, "abs", "abs"},
+          Cas{true, true, "12.50", "12.5"}, Cas{true, false, "25", "25"},
+          Cas{true, true, "absent", "abse"}, Cas{true, true, "12.75", "12.75"}}) {
         Options.utiliserL = lettres;
         Options.verification = verification;
         clic(note(3, 1));
@@ -109,16 +108,12 @@ TEST_F(Saisie, UnClicPuisLaFrappeRemplaceLaNote) {
     c.Eleve[2].Note[1][1][1] = "abs";
     c.Eleve[2].Note[1][1][2] = "12.75";
     c.Eleve[3].Note[1][1][1] = "12,5"; // as an older file may hold it
+    using Cas = std::tuple<int, int, std::vector<Qt::Key>, const char*, const char*>;
     for (auto [e, a, touches, tape, stocke] :
-         {std::tuple<int, int, std::vector<Qt::Key>, const char*, const char*>{
-              2, 1, {}, "20", "20"},
-          {2, 2, {}, "19", "19"},
-          {2, 3, {Qt::Key_Backspace}, "5", "15"},
-          {2, 4, {Qt::Key_Left}, ",5", "1.54"},
-          {4, 2, {Qt::Key_End}, ",5", "14.5"},
-          {5, 1, {}, "0,25", "0.25"},
-          {5, 2, {}, "b,", "b,"},
-          {3, 1, {}, "", "12,5"}}) {
+         {Cas{2, 1, {}, "20", "20"}, Cas{2, 2, {}, "19", "19"},
+          Cas{2, 3, {Qt::Key_Backspace}, "5", "15"}, Cas{2, 4, {Qt::Key_Left}, ",5", "1.54"},
+          Cas{4, 2, {Qt::Key_End}, ",5", "14.5"}, Cas{5, 1, {}, "0,25", "0.25"},
+          Cas{5, 2, {}, "b,", "b,"}, Cas{3, 1, {}, "", "12,5"}}) {
         clic(note(e, a));
         for (Qt::Key t : touches) QTest::keyClick(f->EditNote, t);
         QTest::keyClicks(f->EditNote, QLatin1String(tape));
@@ -270,9 +265,7 @@ TEST_F(Saisie, AnnulerEtRetablirAvecLeursMenusLaVueEtLaMarqueDeModification) {
     EXPECT_EQ(notes, (QList<QVariantList>{{4, 1, 2, 0}, {3, 1, 3, 2}}));
     retablir->trigger();
     f->MarquerSauve(); // as a save does
-    retablir->trigger();
-    EXPECT_FALSE(retablir->isEnabled());
-    EXPECT_EQ(retablir->text(), "Rétablir");
+    taper(0, 2, "2");
     // Undone from another view: shown where the step was made, back to the saved file.
     f->ChangerTrimestre(2);
     notes.clear();
@@ -281,8 +274,10 @@ TEST_F(Saisie, AnnulerEtRetablirAvecLeursMenusLaVueEtLaMarqueDeModification) {
     EXPECT_EQ(notes, (QList<QVariantList>{{5, 1, 0, 0}, {4, 1, 2, 0}}));
     EXPECT_EQ(f->Classe.Devoir[1][1][2].Coef, 1);
     EXPECT_FALSE(f->Modifie || f->isWindowModified());
-    f->Retablir();
+    retablir->trigger();
     EXPECT_TRUE(f->Modifie);
+    EXPECT_FALSE(retablir->isEnabled());
+    EXPECT_EQ(retablir->text(), "Rétablir");
 }
 
 namespace {
