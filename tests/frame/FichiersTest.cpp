@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QSignalSpy>
 
 #include "Cadre.h"

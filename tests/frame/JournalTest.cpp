@@ -2,12 +2,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTableWidget>
-#include <QTest>
 #include <cstring>
 
 #include "Cadre.h"

@@ -11,14 +11,12 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <map>
 
 #include "ApercuReleves.h"
 #include "Cadre.h"
-#include "ConversionsQt.h"
 #include "GeometrieFeuille.h"
 #include "MiseEnPage.h"
 #include "NavigationClavier.h"

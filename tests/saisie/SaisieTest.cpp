@@ -1,11 +1,9 @@
 #include <QAccessible>
 #include <QApplication>
-#include <QFile>
 #include <QMenu>
 #include <QPaintEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include "ConversionsQt.h"

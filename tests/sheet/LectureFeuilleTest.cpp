@@ -8,7 +8,6 @@
 #include "CelluleEn.h"
 #include "ConversionsQt.h"
 #include "Cp1252.h"
-#include "EcouteAccessible.h"
 #include "LargeurNom.h"
 #include "LectureFeuille.h"
 #include "Options.h"
