@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
@@ -23,6 +24,12 @@ protected:
         InitOptions(Options);
         ASSERT_TRUE(dossier.isValid());
         ini = dossier.filePath(QStringLiteral("quillora.ini"));
+        demarrer();
+    }
+    // The program starts again: the frame before goes without closing anything, as when the
+    // program is killed.
+    void demarrer() {
+        cadre.reset();
         cadre = std::make_unique<TMDI>(ini, ',');
         cadre->Terminer = [this] { ++terminaisons; };
         cadre->resize(1000, 700);
@@ -53,6 +60,13 @@ protected:
         TChild* f = cadre->OuvrirClasse(exemple(nom, copie));
         if (!f) throw std::runtime_error("classe non ouverte");
         return f;
+    }
+    // A grade or coefficient typed in the cell, and Enter.
+    static void taper(TChild* f, int ligne, int colonne, const QString& texte) {
+        f->Ligne = ligne;
+        f->Colonne = colonne;
+        f->OuvrirSaisie(texte);
+        QTest::keyClick(f->EditNote, Qt::Key_Return);
     }
     bool actif(const char* nom) const {
         if (QAction* a = cadre->Action(QLatin1String(nom))) return a->isEnabled();

@@ -2,12 +2,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTableWidget>
-#include <QTest>
 #include <cstring>
 
 #include "Cadre.h"
@@ -32,20 +30,6 @@ protected:
         HorlogeSysteme();
     }
     void a(int heure, int minute) { maintenant = {2026, 12, 5, heure, minute, 0}; }
-    static void taper(TChild* f, int ligne, int colonne, const QString& texte) {
-        f->Ligne = ligne;
-        f->Colonne = colonne;
-        f->OuvrirSaisie(texte);
-        QTest::keyClick(f->EditNote, Qt::Key_Return);
-    }
-    // The program stops without closing anything, as when it is killed: the windows go
-    // without their closing steps, and the next frame starts.
-    void interrompre() {
-        cadre.reset();
-        cadre = std::make_unique<TMDI>(ini, ',');
-        cadre->resize(1000, 700);
-        cadre->show();
-    }
     static std::string image(const TChild* f) {
         return std::string(reinterpret_cast<const char*>(&f->Classe.Image()), TailleFichierClasse);
     }
@@ -54,6 +38,10 @@ protected:
         TChild f;
         f.OuvrirFichier(chemin.toStdString());
         return image(&f);
+    }
+    static bool ecrire(const std::string& chemin, const QByteArray& contenu) {
+        QFile j(QString::fromStdString(chemin));
+        return j.open(QIODevice::WriteOnly | QIODevice::Truncate) && j.write(contenu) >= 0;
     }
     DateHeure maintenant{2026, 12, 5, 14, 0, 0};
 };
@@ -85,14 +73,11 @@ TEST_F(Journal, AfterAKillEveryCompleteStepComesBackOnOuiAndNonKeepsThemAside) {
     const LectureJournal lu = LireJournal(journal);
     const auto debut = static_cast<qsizetype>(
         octets.size() - EncoderEnregistrement(lu.enregistrements.back()).size());
-    interrompre();
+    demarrer(); // as after a kill
 
     // Cut at every byte of the last record: Oui brings back every step before the cut.
     for (qsizetype n = debut; n <= octets.size(); ++n) {
-        QFile j(QString::fromStdString(journal));
-        ASSERT_TRUE(j.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        j.write(octets.left(n));
-        j.close();
+        ASSERT_TRUE(ecrire(journal, octets.left(n)));
         dialogues.affiches.clear();
         dialogues.reponses = {QMessageBox::Yes};
         // The sheet alone, as the frame opens it, to keep a hundred openings quick.
@@ -114,10 +99,7 @@ TEST_F(Journal, AfterAKillEveryCompleteStepComesBackOnOuiAndNonKeepsThemAside) {
     }
 
     // Non: the file as saved, the steps kept in the journal, not offered again.
-    QFile j(QString::fromStdString(journal));
-    ASSERT_TRUE(j.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    j.write(octets);
-    j.close();
+    ASSERT_TRUE(ecrire(journal, octets));
     dialogues.reponses = {QMessageBox::No};
     TChild* g = cadre->OuvrirClasse(classe);
     EXPECT_TRUE(image(g) == sauve && !g->Modifie);
@@ -136,10 +118,9 @@ TEST_F(Journal, AFileChangedElsewhereOpensAsItIsAndSaysWhatWasSetAside) {
     const QString classe = QString::fromStdString(f->Classe.NomFichier);
     taper(f, 1, 1, QStringLiteral("14"));
     f->FichierJournal();
-    interrompre();
+    demarrer(); // as after a kill
     QFile c(classe);
-    ASSERT_TRUE(c.open(QIODevice::ReadWrite));
-    c.seek(52);
+    ASSERT_TRUE(c.open(QIODevice::ReadWrite) && c.seek(52));
     c.write("7", 1); // another program changed a grade
     c.close();
     const std::string fichier = fichierOuvert(classe);
@@ -164,7 +145,7 @@ TEST_F(Journal, ANewClassNeverSavedComesBackAtTheNextStartAndItsJournalFollowsIt
     f->MenuTrierEleves();
     const std::string attendu = image(f);
     EXPECT_EQ(f->FichierJournal().rfind(plateforme.etat.toStdString() + "/nouvelles/", 0), 0u);
-    interrompre();
+    demarrer(); // as after a kill
 
     dialogues.reponses = {QMessageBox::Yes};
     cadre->ReprendreNouvellesClasses();
@@ -256,14 +237,10 @@ TEST_F(Journal, TheDoorAndTheWindowShowTheSameLog) {
         EXPECT_TRUE(sortie.open(QIODevice::ReadOnly) && sortie.read(4) == "%PDF");
         d.accept();
     });
-    const QByteArray avant = [&] {
-        QFile c(classe);
-        return c.open(QIODevice::ReadOnly) ? c.readAll() : QByteArray();
-    }();
+    const QByteArray avant = octets(classe);
     f->findChild<QAction*>(QStringLiteral("MJournal"))->trigger();
     EXPECT_TRUE(dialogues.gestes.empty());
-    QFile c(classe);
-    EXPECT_TRUE(c.open(QIODevice::ReadOnly) && c.readAll() == avant);
+    EXPECT_EQ(octets(classe), avant);
 }
 
 } // namespace

@@ -1,20 +1,27 @@
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTest>
+#include <QSignalSpy>
 #include <QTimer>
 #include <functional>
 #include <map>
 
+#include "ApercuReleves.h"
 #include "Cadre.h"
-#include "ConversionsQt.h"
 #include "GeometrieFeuille.h"
 #include "MiseEnPage.h"
+#include "NavigationClavier.h"
 #include "Programme.h"
+#include "TColorPanel.h"
 #include "TStat02.h"
 #include "TStat04.h"
 #include "ZoneClients.h"
@@ -38,20 +45,20 @@ protected:
         } while (vues.back() != 1 && vues.size() < 6);
         return vues;
     }
-    template <typename T> QList<T*> fenetres() const {
-        QList<T*> l;
-        for (QMdiSubWindow* w : cadre->Zone()->subWindowList())
-            if (auto* f = qobject_cast<T*>(w->widget())) l << f;
-        return l;
-    }
     void activer(QWidget* w) {
         cadre->Zone()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(w->parentWidget()));
     }
 };
 
-TEST_F(Vues, LesPeriodesEtLesMatieresSeSuivent) {
+TEST_F(Vues, LesPeriodesEtLesMatieresSeSuiventEtLesMenusLesOffrent) {
     TChild* t = ouvrir();
     TChild* s = ouvrir(QStringLiteral("TS2.cl3")); // semesters
+    QMenu* aff = s->MenuAffichage();
+    EXPECT_FALSE(action(aff, "Ntrim3")->isVisible());
+    EXPECT_FALSE(action(s->MenuPopup(), "MPopup3")->isVisible());
+    EXPECT_TRUE(action(t->MenuAffichage(), "Ntrim3")->isVisible());
+    EXPECT_EQ(action(aff, "MenuM1")->text(), QStringLiteral("Philosophie"));
+    EXPECT_TRUE(action(aff, "NBilan")->isChecked()); // the view saved in the file
     s->ChangerTrimestre(1);
     EXPECT_EQ(cycle(t, &TChild::PeriodeSuivante, true), (std::vector<int>{2, 3, 4, 1}));
     EXPECT_EQ(cycle(s, &TChild::PeriodeSuivante, true), (std::vector<int>{2, 4, 1}));
@@ -66,25 +73,6 @@ TEST_F(Vues, LesPeriodesEtLesMatieresSeSuivent) {
     QTest::keyClick(s, Qt::Key_Minus);
     EXPECT_EQ(cadre->TexteV2(), QStringLiteral("Sem.2"));
 
-    t->Classe.NbMatiere = 2;
-    t->ChangerMatiere(1);
-    EXPECT_EQ(cycle(t, &TChild::MatiereSuivante, false), (std::vector<int>{2, 4, 1}));
-    t->Classe.NbMatiere = 1;
-    t->Classe.MatiereCourante = 3; // beyond the subjects in use
-    t->MatiereSuivante();
-    EXPECT_EQ(t->Classe.MatiereCourante, 4);
-}
-
-TEST_F(Vues, LesMenusSuiventLaDivisionEtLesMatieres) {
-    TChild* s = ouvrir(QStringLiteral("TS2.cl3"));
-    QMenu* aff = s->MenuAffichage();
-    EXPECT_FALSE(action(aff, "Ntrim3")->isVisible());
-    EXPECT_FALSE(action(s->MenuPopup(), "MPopup3")->isVisible());
-    EXPECT_EQ(action(aff, "MenuM1")->text(), QStringLiteral("Philosophie"));
-    EXPECT_TRUE(action(aff, "NBilan")->isChecked()); // the view saved in the file
-
-    TChild* t = ouvrir();
-    EXPECT_TRUE(action(t->MenuAffichage(), "Ntrim3")->isVisible());
     // The pop-up menu offers every view but the one shown.
     t->ChangerTrimestre(2);
     t->ChangerMatiere(4);
@@ -95,6 +83,12 @@ TEST_F(Vues, LesMenusSuiventLaDivisionEtLesMatieres) {
     action(t->MenuPopup(), "MPopup5")->trigger();
     EXPECT_EQ(t->Classe.MatiereCourante, 1);
     EXPECT_TRUE(action(t->MenuAffichage(), "MenuM1")->isChecked());
+    t->Classe.NbMatiere = 2;
+    EXPECT_EQ(cycle(t, &TChild::MatiereSuivante, false), (std::vector<int>{2, 4, 1}));
+    t->Classe.NbMatiere = 1;
+    t->Classe.MatiereCourante = 3; // beyond the subjects in use
+    t->MatiereSuivante();
+    EXPECT_EQ(t->Classe.MatiereCourante, 4);
 }
 
 // No two entries of one menu share the letter of their shortcut, save those the program has
@@ -264,7 +258,7 @@ TEST_F(Vues, ApercuEtZoom) {
     EXPECT_EQ(pdf.pageLayout().orientation(), QPageLayout::Landscape);
 }
 
-TEST_F(Vues, DefilementRapideVersLaFinPuisLeDebut) {
+TEST_F(Vues, DefilementRapideLigneDEtatEtSiteSansNavigateur) {
     TChild* f = ouvrir();
     f->resize(300, 200);
     f->viewport()->repaint();
@@ -274,21 +268,15 @@ TEST_F(Vues, DefilementRapideVersLaFinPuisLeDebut) {
     EXPECT_EQ(f->verticalScrollBar()->value(), f->verticalScrollBar()->maximum());
     f->DefilementRapide(false);
     EXPECT_EQ(f->verticalScrollBar()->value(), 0);
-}
 
-TEST_F(Vues, LaLigneDEtatMontreLaPeriodeEtLesAides) {
-    TChild* f = ouvrir();
-    // The cell under the grade cursor, and the clock again off the cells.
-    f->ChangerMatiere(1);
-    f->ChangerTrimestre(1);
+    // The status line: the cell under the grade cursor (the clock off the cells is the
+    // entry tests' business).
+    f->resize(900, 500);
     QTest::qWait(20);
     const GeometrieFeuille g = GeometrieTableau(f->Etat());
     QTest::mouseMove(f->viewport(), g.Point(20 * (1 + f->LargeurNom), 25));
     EXPECT_EQ(cadre->TexteV3(), f->TexteAide());
     EXPECT_FALSE(cadre->MajHeure);
-    QTest::mouseMove(f->viewport(), g.Point(5, 5));
-    EXPECT_EQ(cadre->TexteV3(), texteQt(DateHeureTexte()));
-    EXPECT_TRUE(cadre->MajHeure);
 
     // Without a browser, the web site's command gives its address instead.
     plateforme.navigateur = false;
@@ -297,19 +285,39 @@ TEST_F(Vues, LaLigneDEtatMontreLaPeriodeEtLesAides) {
     EXPECT_TRUE(dialogues.affiches[0].texte.endsWith(SiteOfficiel()));
 }
 
-TEST_F(Vues, ImprimerSansImprimantePasseParLeDialogueEtUnPdf) {
-    ouvrir();
-    dialogues.impressionAcceptee = false;
-    cadre->Action(QStringLiteral("M18"))->trigger(); // no printer: the dialog all the same
-    dialogues.impressionAcceptee = true;
-    cadre->Bouton(QStringLiteral("SB2"))->click();
-    EXPECT_EQ(dialogues.nombre(QStringLiteral("imprimer")), 2);
-    EXPECT_TRUE(octets(dossier.filePath(QStringLiteral("3A.pdf"))).startsWith("%PDF"));
-}
-
+// The reports and the ranking from the "Statistique" menu. The third student's report of the
+// year is saved from the preview (its content is the print tests' business); ticking a student
+// chooses the ticked ones, none ticked is refused, the dialog open.
 TEST_F(Vues, LeMenuStatistiqueOuvreLesDialoguesSurLaClasse) {
     TChild* f = ouvrir();
     QMenu* stat = f->MenuStatistique();
+    QAction* releves = action(stat, "MReleves");
+    ASSERT_TRUE(releves && releves->isEnabled());
+    const QString pdf = dossier.filePath(QStringLiteral("releve.pdf"));
+    dialogues.fichiers = {pdf};
+    int pages = 0;
+    dialogues.gestes = {
+        [this](QDialog& d) {
+            auto* eleve = d.findChild<QListWidget*>(QStringLiteral("Liste"))->item(2);
+            auto bouton = [&d](const char* nom) {
+                return d.findChild<QAbstractButton*>(QLatin1String(nom));
+            };
+            eleve->setCheckState(Qt::Checked);
+            eleve->setCheckState(Qt::Unchecked);
+            bouton("BitBtn1")->click();
+            EXPECT_TRUE(d.isVisible() && dialogues.nombre("avertissement") == 1);
+            eleve->setCheckState(Qt::Checked);
+            bouton("RB4")->click();
+            bouton("BitBtn1")->click();
+        },
+        [&pages](QDialog& d) {
+            pages = static_cast<ApercuReleves&>(d).NbPages();
+            d.findChild<QAbstractButton*>(QStringLiteral("EnregistrerPdf"))->click();
+        }};
+    releves->trigger();
+    EXPECT_EQ(pages, 2);
+    EXPECT_TRUE(QFile::exists(pdf));
+
     // Ranked in the view shown, which has no assignment: the ranking needs one anywhere.
     f->ChangerTrimestre(3);
     f->ChangerMatiere(3);
@@ -324,6 +332,45 @@ TEST_F(Vues, LeMenuStatistiqueOuvreLesDialoguesSurLaClasse) {
     f->Rafraichir();
     EXPECT_FALSE(action(stat, "M43")->isEnabled());
     EXPECT_TRUE(action(stat, "M44")->isEnabled() && action(stat, "M45")->isEnabled());
+    // A class without students has nothing to report.
+    f->Classe.NbEleve = 0;
+    f->MettreAJourMenus();
+    EXPECT_FALSE(releves->isEnabled());
+    f->Classe.NbEleve = 28;
+}
+
+// Cancel changes nothing; OK re-cases the active class alone, as a step of its own undone back
+// to the file as read, and repaints every sheet.
+TEST_F(Vues, LesOptionsRepeignentChaqueFeuilleEtNeChangentQueLaClasseActive) {
+    TChild* autre = ouvrir(QStringLiteral("TS2.cl3"));
+    TChild* f = ouvrir();
+    QSignalSpy notifications(autre, &TChild::notification);
+    // The teacher unticks the capitals, makes the background green and leaves with `fin`.
+    const auto modifier = [&](void (QDialog::*fin)()) {
+        dialogues.gestes.push_back([fin](QDialog& d) {
+            d.findChild<QCheckBox*>(QStringLiteral("majuscule"))->click();
+            d.findChild<TColorPanel*>(QStringLiteral("couleur3"))->setColor(Qt::green);
+            (d.*fin)();
+        });
+        cadre->Action(QStringLiteral("Options1"))->trigger();
+    };
+    QFile::remove(ini);
+    modifier(&QDialog::reject);
+    EXPECT_TRUE(Options.majuscule && !f->Modifie && !QFile::exists(ini));
+    EXPECT_TRUE(notifications.isEmpty());
+    modifier(&QDialog::accept);
+    EXPECT_EQ(f->Classe.Eleve[2].Nom.str(), "Bernard");
+    EXPECT_TRUE(f->Modifie && !autre->Modifie);
+    QApplication::processEvents();
+    QWidget* vue = autre->viewport();
+    EXPECT_EQ(vue->grab().toImage().pixelColor(vue->width() - 2, vue->height() - 2),
+              QColor(Qt::green));
+    EXPECT_EQ(notifications, (QList<QVariantList>{{6, 0, 0, 0}}));
+    EXPECT_EQ(action(f->MenuEdition(), "MAnnuler")->text(),
+              "A&nnuler la mise en minuscules des noms");
+    f->Annuler();
+    EXPECT_EQ(f->Classe.Eleve[2].Nom.str(), "BERNARD");
+    EXPECT_FALSE(f->Modifie);
 }
 
 // The sheet's windows open from its menu and the frame's button, follow the grades typed,
@@ -340,22 +387,16 @@ TEST_F(Vues, LesFenetresSuiventLaFeuilleEtPartentAvantSaClasse) {
     EXPECT_EQ(cadre->TexteV2(), QStringLiteral("Bilan"));
     EXPECT_FALSE(actif("SB1") || actif("SB5") || actif("SB7") || actif("SB9"));
     EXPECT_TRUE(actif("SB6") && actif("SB2")) << "the window prints itself";
-    activer(fenetres<TStat02>().front());
+    TStat02* s = cadre->findChild<TStat02*>();
+    activer(s);
     EXPECT_EQ(cadre->TexteV2(), QStringLiteral("Trim.1"));
 
-    // Two windows on assignments 7 and 1; a grade typed in assignment 7.
-    TStat02* septieme = fenetres<TStat02>().front();
-    TStat02* premier = fenetres<TStat02>().back();
-    premier->findChild<QComboBox*>(QStringLiteral("CB"))->setCurrentIndex(0);
-    ASSERT_EQ(std::make_pair(septieme->DevoirChoisi, premier->DevoirChoisi), std::make_pair(7, 1));
-    const QString ligne7 = septieme->G->LireLigne(5), ligne1 = premier->G->LireLigne(5);
+    // A grade typed in the assignment a window shows (which windows compute again is the
+    // statistics tests' business).
+    const QString avant = s->G->LireLigne(5);
     activer(f);
-    f->Ligne = 1;
-    f->Colonne = 7;
-    f->OuvrirSaisie(QStringLiteral("0"));
-    QTest::keyClick(f->EditNote, Qt::Key_Return);
-    EXPECT_NE(septieme->G->LireLigne(5), ligne7);
-    EXPECT_EQ(premier->G->LireLigne(5), ligne1);
+    taper(f, 1, s->DevoirChoisi, QStringLiteral("0"));
+    EXPECT_NE(s->G->LireLigne(5), avant);
 
     // Closing the sheet, without saving, takes its windows along.
     dialogues.reponses = {QMessageBox::No, QMessageBox::No};
@@ -378,3 +419,87 @@ TEST_F(Vues, LesFenetresSuiventLaFeuilleEtPartentAvantSaClasse) {
     EXPECT_EQ(s2->PeriodeChoisie, 1) << "the assignment window keeps its period";
     EXPECT_EQ(s4->EleveChoisi, 3) << "the report of a student stays on the student";
 }
+
+// The frame driven without a mouse: Ctrl+Tab between the windows, F6 between a window and
+// the period panel, the keyboard in the window activated.
+namespace {
+
+class Clavier : public Cadre {
+protected:
+    void SetUp() override {
+        Cadre::SetUp();
+        cadre->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(cadre.get()));
+    }
+    void touche(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), k, m);
+    }
+    QWidget* active() const { return cadre->Zone()->activeSubWindow()->widget(); }
+    static bool dans(const QWidget* w) {
+        const QWidget* f = QApplication::focusWidget();
+        return f && (f == w || w->isAncestorOf(f));
+    }
+};
+
+TEST_F(Clavier, CtrlTabPasseDeFenetreEnFenetreEtLeClavierSuit) {
+    TChild* feuille = ouvrir();
+    EXPECT_TRUE(feuille->hasFocus());
+    QWidget* evolution = feuille->OuvrirStatistique(1);
+    QWidget* moyennes = feuille->OuvrirStatistique(3);
+    ASSERT_EQ(active(), moyennes);
+    EXPECT_TRUE(dans(moyennes));
+    touche(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(active(), feuille);
+    EXPECT_TRUE(feuille->hasFocus());
+    touche(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(active(), evolution);
+    // A statistics window's chart has the keyboard first.
+    EXPECT_EQ(QApplication::focusWidget(), evolution->findChild<QWidget*>(QStringLiteral("G")));
+    // Back, as X reports Ctrl+Shift+Tab.
+    touche(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(active(), feuille);
+    EXPECT_TRUE(feuille->hasFocus());
+    touche(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(active(), moyennes);
+}
+
+TEST_F(Clavier, F6VaDeLaFeuilleAuPanneauDesPeriodesEtRevient) {
+    TChild* feuille = ouvrir();
+    auto* panneau = cadre->findChild<QLabel*>(QStringLiteral("V2"));
+    touche(Qt::Key_F6);
+    EXPECT_TRUE(panneau->hasFocus());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(panneau)->text(QAccessible::Name),
+              "Période affichée : Trimestre 1");
+    // Tab goes on along the panel, F6 comes back from anywhere in it.
+    touche(Qt::Key_Tab);
+    EXPECT_FALSE(feuille->hasFocus());
+    touche(Qt::Key_F6);
+    EXPECT_TRUE(feuille->hasFocus());
+    // An entry left open is where the keyboard comes back to.
+    feuille->Ligne = 1;
+    feuille->Colonne = 1;
+    feuille->OuvrirSaisie(QStringLiteral("1"));
+    touche(Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_TRUE(panneau->hasFocus());
+    touche(Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_TRUE(feuille->EditNote->hasFocus());
+    touche(Qt::Key_Escape);
+    feuille->ChangerTrimestre(4);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(panneau)->text(QAccessible::Name),
+              "Période affichée : Bilan");
+}
+
+TEST_F(Clavier, LesBoutonsDuPanneauOntUnNom) {
+    ouvrir(QStringLiteral("TS2.cl3"));
+    const QWidget* panel = cadre->findChild<QWidget*>(QStringLiteral("Panel"));
+    for (QAbstractButton* b : panel->findChildren<QAbstractButton*>())
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name).isEmpty())
+            << b->objectName().toStdString();
+    // The period button's name is its hint, which follows the class's division.
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(cadre->Bouton(QStringLiteral("SB9")))
+                    ->text(QAccessible::Name)
+                    .endsWith(QStringLiteral("emestre")));
+    EXPECT_EQ(NomPanneauPeriode(nullptr, 0), "Période affichée : aucune");
+}
+
+} // namespace

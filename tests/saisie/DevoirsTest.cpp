@@ -50,24 +50,26 @@ protected:
 };
 
 TEST_F(Devoirs, LesMenusSuiventLesDevoirsLaVueEtLePressePapiers) {
-    struct Cas {
-        int n, periode;
-        bool rempli;
-        const char* actifs; // M30..M35, M60..M63: 1 when enabled
-    };
-    for (const Cas& k : {Cas{4, 1, false, "111111 1100"}, Cas{24, 1, true, "011110 1100"},
-                         Cas{0, 1, true, "100010 0010"}, Cas{4, 4, true, "000000 0000"}}) {
-        f->Classe.NbDevoir[1][1] = static_cast<std::uint8_t>(k.n);
+    // Assignments, period, clipboard filled: M30..M35, M60..M63, 1 when enabled.
+    using Cas = std::tuple<int, int, bool, const char*>;
+    for (auto [n, periode, rempli, attendus] :
+         {Cas{4, 1, false, "111111 1100"}, Cas{24, 1, true, "011110 1100"},
+          Cas{4, 4, true, "000000 0000"}, Cas{0, 1, true, "100010 0010"}}) {
+        f->Classe.NbDevoir[1][1] = static_cast<std::uint8_t>(n);
         f->Classe.NbDevoir[1][2] = 1; // the year has grades in every case
-        f->Classe.PeriodeCourante = static_cast<std::uint8_t>(k.periode);
-        PressePapier().Rempli = k.rempli;
+        f->Classe.PeriodeCourante = static_cast<std::uint8_t>(periode);
+        PressePapier().Rempli = rempli;
         f->MettreAJourMenus();
         std::string actifs;
         for (const char* nom :
              {"M30", "M31", "M32", "M33", "M34", "M35", "", "M60", "M61", "M62", "M63"})
             actifs += *nom ? (action(nom)->isEnabled() ? '1' : '0') : ' ';
-        EXPECT_EQ(actifs, k.actifs) << k.n << " " << k.periode;
+        EXPECT_EQ(actifs, attendus) << n << " " << periode;
     }
+    // With no assignment, OK must not choose one.
+    TDial16 vide(f->Classe, TDial16::Copier);
+    clic(vide, "OK");
+    EXPECT_EQ(vide.result(), QDialog::Rejected);
 }
 
 TEST_F(Devoirs, UneInsertionAnnuleeLaisseLaClasseOctetPourOctet) {
@@ -89,6 +91,7 @@ TEST_F(Devoirs, UneInsertionAnnuleeLaisseLaClasseOctetPourOctet) {
     f->InsererDevoir();
     EXPECT_EQ(f->Classe.Devoir[1][1][3].Commentaire.str() + "|" + texte(6, 2) + "|" + texte(6, 3),
               "Devoir 2||16");
+    EXPECT_EQ(action("MAnnuler")->text(), "A&nnuler l'insertion du devoir 2");
 }
 
 TEST_F(Devoirs, CouperPuisInsererLaCopieRemetLesDevoirsEnPlace) {
@@ -114,29 +117,29 @@ TEST_F(Devoirs, CouperPuisInsererLaCopieRemetLesDevoirsEnPlace) {
 }
 
 TEST_F(Devoirs, LesSuppressionsDemandentConfirmation) {
-    struct Cas {
-        void (TChild::*commande)();
-        const char* question;
-        int restants; // assignments of trimesters 1 and 3 after Yes
-    };
     f->Classe.NbDevoir[1][3] = 2;
-    for (const Cas& k :
-         {Cas{&TChild::SupprimerDevoir, "Supprimer définitivement le devoir n° 1 (Devoir 1) ?", 5},
-          Cas{&TChild::ViderPeriode,
-              "Supprimer définitivement toutes les notes du premier Trimestre ,en Matière 1 ?", 2},
-          Cas{&TChild::ViderAnnee,
-              "Supprimer définitivement TOUTES les notes de l'année scolaire, en Matière 1 ?",
-              0}}) {
+    // The question, the step to undo, then the assignments of trimesters 1 and 3 left.
+    for (auto [commande, question, etape, restants] :
+         {std::tuple{&TChild::SupprimerDevoir,
+                     "Supprimer définitivement le devoir n° 3 (Devoir 3) ?",
+                     "la suppression du devoir 3", 5},
+          {&TChild::ViderPeriode,
+           "Supprimer définitivement toutes les notes du premier Trimestre ,en Matière 1 ?",
+           "la suppression des notes du trimestre 1", 2},
+          {&TChild::ViderAnnee,
+           "Supprimer définitivement TOUTES les notes de l'année scolaire, en Matière 1 ?",
+           "la suppression des notes de l'année", 0}}) {
         const ImageClasse avant = f->Classe.Image();
         for (auto reponse : {QMessageBox::No, QMessageBox::Yes}) {
-            dialogues.gestes = {choisir(1)};
+            dialogues.gestes = {choisir(3)};
             dialogues.reponses = {reponse};
-            (f.get()->*k.commande)();
-            EXPECT_EQ(dialogues.textes().last(), QString::fromUtf8(k.question));
+            (f.get()->*commande)();
+            EXPECT_EQ(dialogues.textes().last(), QString::fromUtf8(question));
             EXPECT_EQ(f->Modifie, reponse == QMessageBox::Yes);
             EXPECT_EQ(memesOctets(avant), reponse == QMessageBox::No);
         }
-        EXPECT_EQ(f->Classe.NbDevoir[1][1] + f->Classe.NbDevoir[1][3], k.restants);
+        EXPECT_EQ(action("MAnnuler")->text(), "A&nnuler " + QString::fromUtf8(etape));
+        EXPECT_EQ(f->Classe.NbDevoir[1][1] + f->Classe.NbDevoir[1][3], restants);
         f->Classe.Image() = avant;
         f->MarquerSauve();
     }
@@ -229,14 +232,6 @@ TEST_F(Devoirs, ModifierEnregistreAuChangementDeLigne) {
     clic(e, "OK");
     EXPECT_EQ(e.result(), QDialog::Accepted);
     EXPECT_EQ(f->Classe.Devoir[1][1][4].Coef, 0.25);
-}
-
-// With no assignment, OK must not choose one.
-TEST_F(Devoirs, ChoixDansUneListeVide) {
-    f->Classe.NbDevoir[1][1] = 0;
-    TDial16 vide(f->Classe, TDial16::Copier);
-    clic(vide, "OK");
-    EXPECT_EQ(vide.result(), QDialog::Rejected);
 }
 
 } // namespace

@@ -1,11 +1,13 @@
+#include <QAccessible>
 #include <QApplication>
-#include <QFile>
 #include <QMenu>
+#include <QPaintEvent>
+#include <QScrollBar>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include "ConversionsQt.h"
+#include "EcouteAccessible.h"
 #include "FeuilleSaisie.h"
 
 using namespace quillora;
@@ -14,22 +16,17 @@ using namespace quillora::test;
 using Saisie = FeuilleSaisie;
 
 TEST_F(Saisie, UnClicChoisitLaNoteLaPlusProcheDeSonOrigine) {
-    struct Cas {
-        int a;
-        double dx;
-        int attendu;
-    };
     // 8 units left is still the grade, 12 units left the previous one; exactly half-way,
     // the even column wins.
-    for (const Cas& k :
-         {Cas{3, -8, 3}, Cas{3, -12, 2}, Cas{3, -10, 2}, Cas{2, -10, 2}, Cas{4, 9.5, 4}}) {
-        clic(note(2, k.a, k.dx));
-        ASSERT_TRUE(f->SaisieEnCours()) << k.a << " " << k.dx;
-        EXPECT_EQ(enSaisie(), (Cellule{2, k.attendu})) << k.a << " " << k.dx;
-        EXPECT_EQ(f->EditNote->text(), QString::fromStdString(texte(2, k.attendu)));
+    for (auto [a, dx, attendu] :
+         {std::tuple{3, -8., 3}, {3, -12., 2}, {3, -10., 2}, {2, -10., 2}, {4, 9.5, 4}}) {
+        clic(note(2, a, dx));
+        ASSERT_TRUE(f->SaisieEnCours()) << a << " " << dx;
+        EXPECT_EQ(enSaisie(), (Cellule{2, attendu})) << a << " " << dx;
+        EXPECT_EQ(f->EditNote->text(), QString::fromStdString(texte(2, attendu)));
         // The control lies over the cell, at the sheet's scale.
         EXPECT_EQ(f->EditNote->geometry(),
-                  QRect(point(20 * (k.attendu + f->LargeurNom), 30),
+                  QRect(point(20 * (attendu + f->LargeurNom), 30),
                         QSize(qRound(20 * Options.zoomD), qRound(15 * Options.zoomD))));
         QTest::keyClick(f->EditNote, Qt::Key_Escape);
     }
@@ -51,7 +48,7 @@ TEST_F(Saisie, LaLigneDesCoefficientsSeSaisitAuClavier) {
     saisir(QStringLiteral("abs"));
     EXPECT_TRUE(f->SaisieEnCours());
     EXPECT_TRUE(dialogues.affiches.empty());
-    saisir(QStringLiteral("2.5"));
+    saisir(QStringLiteral("2,5")); // the comma typed is the decimal point
     EXPECT_FALSE(f->SaisieEnCours());
     EXPECT_EQ(f->Classe.Devoir[1][1][2].Coef, 2.5);
     EXPECT_TRUE(f->Modifie);
@@ -75,22 +72,19 @@ TEST_F(Saisie, CeQuiEstStockeEtCeQuiEstRefuse) {
     EXPECT_EQ(texte(2, 2), "12");
     EXPECT_FALSE(f->Modifie);
     EXPECT_TRUE(notifications.isEmpty());
-    struct Cas {
-        bool lettres, verification;
-        QString tape;
-        std::string stocke;
-    };
     // Letters and five characters are the grades dialog's cases too: the fifth is dropped
     // unless the text would read as another grade without it.
-    for (const Cas& k : {Cas{false, true, "b+", "b+"}, Cas{true, true, "abs", "abs"},
-                         Cas{true, true, "12.50", "12.5"}, Cas{true, false, "25", "25"},
-                         Cas{true, true, "absent", "abse"}, Cas{true, true, "12.75", "12.75"}}) {
-        Options.utiliserL = k.lettres;
-        Options.verification = k.verification;
+    using Cas = std::tuple<bool, bool, const char*, const char*>;
+    for (auto [lettres, verification, tape, stocke] :
+         {Cas{false, true, "b+", "b+"}, Cas{true, true, "abs", "abs"},
+          Cas{true, true, "12.50", "12.5"}, Cas{true, false, "25", "25"},
+          Cas{true, true, "absent", "abse"}, Cas{true, true, "12.75", "12.75"}}) {
+        Options.utiliserL = lettres;
+        Options.verification = verification;
         clic(note(3, 1));
-        saisir(k.tape);
-        EXPECT_FALSE(f->SaisieEnCours()) << k.tape.toStdString();
-        EXPECT_EQ(texte(3, 1), k.stocke) << k.tape.toStdString();
+        saisir(QLatin1String(tape));
+        EXPECT_FALSE(f->SaisieEnCours()) << tape;
+        EXPECT_EQ(texte(3, 1), stocke) << tape;
     }
     EXPECT_EQ(dialogues.affiches.size(), 1u);
     EXPECT_EQ(notifications.last(), (QList<QVariant>{3, 1, 1, 3}));
@@ -112,29 +106,19 @@ TEST_F(Saisie, UnClicPuisLaFrappeRemplaceLaNote) {
     c.Eleve[2].Note[1][1][1] = "abs";
     c.Eleve[2].Note[1][1][2] = "12.75";
     c.Eleve[3].Note[1][1][1] = "12,5"; // as an older file may hold it
-    struct Cas {
-        int e, a;
-        std::vector<Qt::Key> touches;
-        QString tape;
-        std::string stocke;
-    };
-    for (const Cas& k :
+    using Cas = std::tuple<int, int, std::vector<Qt::Key>, const char*, const char*>;
+    for (auto [e, a, touches, tape, stocke] :
          {Cas{2, 1, {}, "20", "20"}, Cas{2, 2, {}, "19", "19"},
           Cas{2, 3, {Qt::Key_Backspace}, "5", "15"}, Cas{2, 4, {Qt::Key_Left}, ",5", "1.54"},
           Cas{4, 2, {Qt::Key_End}, ",5", "14.5"}, Cas{5, 1, {}, "0,25", "0.25"},
           Cas{5, 2, {}, "b,", "b,"}, Cas{3, 1, {}, "", "12,5"}}) {
-        clic(note(k.e, k.a));
-        for (Qt::Key t : k.touches) QTest::keyClick(f->EditNote, t);
-        QTest::keyClicks(f->EditNote, k.tape);
+        clic(note(e, a));
+        for (Qt::Key t : touches) QTest::keyClick(f->EditNote, t);
+        QTest::keyClicks(f->EditNote, QLatin1String(tape));
         QTest::keyClick(f->EditNote, Qt::Key_Return);
-        EXPECT_FALSE(f->SaisieEnCours()) << k.e << " " << k.a;
-        EXPECT_EQ(texte(k.e, k.a), k.stocke) << k.e << " " << k.a;
+        EXPECT_FALSE(f->SaisieEnCours()) << e << " " << a;
+        EXPECT_EQ(texte(e, a), stocke) << e << " " << a;
     }
-    // The coefficients' row too.
-    clic(note(0, 3));
-    QTest::keyClicks(f->EditNote, QStringLiteral("0,5"));
-    QTest::keyClick(f->EditNote, Qt::Key_Return);
-    EXPECT_EQ(c.Devoir[1][1][3].Coef, 0.5);
     EXPECT_TRUE(dialogues.affiches.empty());
 }
 
@@ -179,18 +163,20 @@ TEST_F(Saisie, UneSaisieOuverteArreteLesCommandes) {
     f->EffacerFichier();
     EXPECT_FALSE(f->close());
     EXPECT_FALSE(f->FermetureOK());
-    for (auto commande : {&TChild::AjouterDevoir, &TChild::InsererDevoir, &TChild::ModifierDevoir,
-                          &TChild::SupprimerDevoir, &TChild::ViderPeriode, &TChild::ViderAnnee,
-                          &TChild::CouperDevoir, &TChild::InsererDevoirCopie,
-                          &TChild::MenuCoefficients, &TChild::MenuMatieres})
+    for (auto commande :
+         {&TChild::AjouterDevoir, &TChild::InsererDevoir, &TChild::ModifierDevoir,
+          &TChild::SupprimerDevoir, &TChild::ViderPeriode, &TChild::ViderAnnee,
+          &TChild::CouperDevoir, &TChild::InsererDevoirCopie, &TChild::MenuCoefficients,
+          &TChild::MenuMatieres, &TChild::Annuler, &TChild::MenuReleves})
         (f.get()->*commande)();
+    f->OuvrirOptions(QString(), ',');
     // The ranking would lack the grade being typed; a dialog opened by mistake is closed.
     QTimer::singleShot(0, [] {
         if (QWidget* d = QApplication::activeModalWidget()) d->close();
     });
     f->MenuStatistique()->findChild<QAction*>(QStringLiteral("M43"))->trigger();
     EXPECT_EQ(dialogues.textes(),
-              QStringList(18, QStringLiteral("Terminer d'abord la saisie de la note !")));
+              QStringList(21, QStringLiteral("Terminer d'abord la saisie de la note !")));
     EXPECT_EQ(f->Classe.PeriodeCourante + f->Classe.MatiereCourante, 2);
     EXPECT_FALSE(f->ModeApercu);
     EXPECT_TRUE(f->isVisible());
@@ -249,3 +235,216 @@ TEST_F(Saisie, LeSurvolMarqueLaCelluleEtRenseigneLaBarreDEtat) {
     EXPECT_EQ(statuts, (QList<QVariantList>{{QStringLiteral(" BLANC/Dev3: Devoir 3"), false},
                                             {texteQt(DateHeureTexte()), true}}));
 }
+
+TEST_F(Saisie, AnnulerEtRetablirAvecLeursMenusLaVueEtLaMarqueDeModification) {
+    const auto taper = [this](int ligne, int colonne, const char* texte) {
+        f->Ligne = ligne;
+        f->Colonne = colonne;
+        f->OuvrirSaisie(QString());
+        saisir(QString::fromUtf8(texte));
+    };
+    QAction* annuler = action("MAnnuler");
+    QAction* retablir = action("MRetablir");
+    EXPECT_FALSE(annuler->isEnabled());
+    const QImage initial = ecran();
+    taper(2, 3, "3");
+    taper(0, 2, "2");
+    QCoreApplication::processEvents(); // the typing shown
+    EXPECT_EQ(annuler->text(), "A&nnuler la saisie du coefficient");
+    QSignalSpy notes(f.get(), &TChild::notification);
+    annuler->trigger();
+    EXPECT_EQ(retablir->text(), "&Rétablir la saisie du coefficient");
+    EXPECT_EQ(annuler->text(), "A&nnuler la saisie de la note");
+    annuler->trigger();
+    // The grade's cell and its averages are painted again (below the coefficients' row).
+    const QRect eleves(0, point(0, 20).y(), vue()->width(), vue()->height());
+    EXPECT_EQ(ecran().copy(eleves), initial.copy(eleves));
+    EXPECT_FALSE(annuler->isEnabled());
+    EXPECT_EQ(notes, (QList<QVariantList>{{4, 1, 2, 0}, {3, 1, 3, 2}}));
+    retablir->trigger();
+    f->MarquerSauve(); // as a save does
+    taper(0, 2, "2");
+    // Undone from another view: shown where the step was made, back to the saved file.
+    f->ChangerTrimestre(2);
+    notes.clear();
+    f->Annuler();
+    EXPECT_EQ(f->Classe.PeriodeCourante, 1);
+    EXPECT_EQ(notes, (QList<QVariantList>{{5, 1, 0, 0}, {4, 1, 2, 0}}));
+    EXPECT_EQ(f->Classe.Devoir[1][1][2].Coef, 1);
+    EXPECT_FALSE(f->Modifie || f->isWindowModified());
+    retablir->trigger();
+    EXPECT_TRUE(f->Modifie);
+    EXPECT_FALSE(retablir->isEnabled());
+    EXPECT_EQ(retablir->text(), "Rétablir");
+}
+
+namespace {
+
+// Records the region of every paint of the sheet.
+class Espion : public QObject {
+public:
+    QRegion dernier;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) dernier = static_cast<QPaintEvent*>(e)->region();
+        return false;
+    }
+};
+
+class Repeint : public FeuilleSaisie {
+protected:
+    // Types `tape` into `cellule` and checks that what the window then shows is what a full
+    // paint shows, and that less than the whole window was painted.
+    void comparer(Cellule cellule, const QString& tape) {
+        Espion espion;
+        vue()->installEventFilter(&espion);
+        f->Ligne = cellule.Ligne;
+        f->Colonne = cellule.Colonne;
+        f->OuvrirSaisie(tape);
+        QCoreApplication::processEvents();
+        const QImage avant = ecran();
+        QTest::keyClick(f->EditNote, Qt::Key_Return);
+        ASSERT_FALSE(f->SaisieEnCours());
+        const QImage apres = ecran();
+        EXPECT_NE(apres, avant);
+        EXPECT_FALSE(espion.dernier.contains(note(6, 4))); // a grade that did not change
+        vue()->repaint();
+        EXPECT_EQ(ecran(), apres);
+        vue()->removeEventFilter(&espion);
+    }
+};
+
+TEST_F(Repeint, CeQuiChangeApresUneNoteOuUnCoefficientEstCeQuUnDessinCompletMontre) {
+    comparer({2, 3}, QStringLiteral("3"));
+    comparer({5, 1}, QStringLiteral("abs"));
+    // A coefficient repaints every average, even the joker column beyond 19 x (n + L + 1)
+    // + 54 units.
+    TClasse& c = f->Classe;
+    c.NbDevoir[1][1] = 24;
+    for (int e = 1; e <= c.NbEleve; ++e)
+        for (int a = 5; a <= 24; ++a) c.Eleve[e].Note[1][1][a] = std::to_string(e + a % 7);
+    f->resize(1800, 400);
+    QTest::qWait(20);
+    comparer({0, 2}, QStringLiteral("5"));
+}
+
+TEST_F(Repeint, LaMarqueDuCurseurSuitLePointeurEtLeRelief) {
+    constexpr Couleur fond = 0x00FFFF;
+    Options.couleur[3] = fond;
+    const QPoint coin = point((f->LargeurNom + 2 - 0.1) * 20, 60); // the L's corner
+    const auto pixel = [](const QImage& im, QPoint p) { return couleurModele(im.pixelColor(p)); };
+    for (auto [relief, couleur] :
+         {std::pair<int, Couleur>{0, Options.couleur[2]}, {1, 0xFFFFFF}, {2, 0x808080}}) {
+        Options.relief = static_cast<std::uint8_t>(relief);
+        survoler(point(40, 30));
+        survoler(note(4, 2));
+        const QImage im = vue()->grab().toImage();
+        EXPECT_EQ(pixel(im, coin), couleur) << relief;
+        EXPECT_EQ(pixel(im, coin + QPoint(qRound(15 * Options.zoomD), 0)), fond) << relief;
+    }
+    survoler(note(1, 1)); // moving on erases it
+    EXPECT_EQ(pixel(ecran(), coin), fond);
+}
+
+TEST_F(Repeint, LeCurseurFaitDefilerEtLaSaisieSuitLaFeuille) {
+    f->Classe.NbEleve = 45;
+    for (int e = 7; e <= 45; ++e) f->Classe.Eleve[e].Nom = "ZOLA";
+    f->resize(900, 300);
+    QTest::qWait(20);
+    QScrollBar* v = f->verticalScrollBar();
+    survoler(note(2, 1));
+    for (int lignes = 0; v->value() == 0 && lignes < 45; ++lignes) touche(Qt::Key_Down);
+    EXPECT_GT(v->value(), 0);
+    EXPECT_EQ(f->Etat().Curseur, (Cellule{f->Ligne, 1}));
+    // The cursor's cell stays clear of the bottom edge.
+    EXPECT_LT(point(0, (f->Ligne + 2) * 10).y(), vue()->height());
+    touche(Qt::Key_Home);
+    EXPECT_EQ(v->value(), 0);
+    touche(Qt::Key_End);
+    EXPECT_EQ(v->value(), v->maximum());
+    f->OuvrirSaisie(QStringLiteral("7"));
+    const QPoint avant = f->EditNote->pos();
+    touche(Qt::Key_PageUp);
+    EXPECT_EQ(f->EditNote->pos(), avant + QPoint(0, v->singleStep()));
+}
+
+// What a screen reader hears while grades are typed: the cursor as the focus, the edit
+// control's label, the value that changed, the view that changed.
+
+class LectureSaisie : public FeuilleSaisie {
+protected:
+    void SetUp() override {
+        FeuilleSaisie::SetUp();
+        f->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+        f->setFocus();
+        QTest::qWait(1);
+        ecoute.evenements.clear();
+    }
+    // The last focus event, once the events posted have run.
+    EvenementLu focus() {
+        QCoreApplication::processEvents();
+        const QList<EvenementLu> l = ecoute.De(QAccessible::Focus);
+        return l.isEmpty() ? EvenementLu{} : l.last();
+    }
+    QString nom(int l, int c) const {
+        return QAccessible::queryAccessibleInterface(f.get())->tableInterface()->cellAt(l, c)->text(
+            QAccessible::Name);
+    }
+
+    EcouteAccessible ecoute;
+};
+
+TEST_F(LectureSaisie, LeCurseurEstLeFocusDuLecteur) {
+    survoler(note(2, 3));
+    EvenementLu e = focus();
+    EXPECT_EQ(e.ligne, 1);
+    EXPECT_EQ(e.colonne, 2);
+    EXPECT_EQ(e.nom, "BLANC, Devoir 3, coefficient 1 : 13 sur 20");
+    touche(Qt::Key_Down);
+    e = focus();
+    EXPECT_EQ(e.ligne, 2);
+    EXPECT_EQ(e.colonne, 2);
+    // Up from the first student: the coefficients' row, read as the assignment's header.
+    for (int i = 0; i < 3; ++i) touche(Qt::Key_Up);
+    e = focus();
+    EXPECT_EQ(e.role, QAccessible::ColumnHeader);
+    EXPECT_EQ(e.nom, "Devoir 3, coefficient 1");
+    // Coming back to the window, the screen reader hears the cursor's cell after the table.
+    f->clearFocus();
+    ecoute.evenements.clear();
+    f->setFocus();
+    EXPECT_EQ(focus().nom, "Devoir 3, coefficient 1");
+    // Another view is a new content.
+    QAccessibleTableInterface* t = QAccessible::queryAccessibleInterface(f.get())->tableInterface();
+    EXPECT_EQ(t->columnCount(), 6);
+    f->ChangerMatiere(4);
+    EXPECT_FALSE(ecoute.De(QAccessible::TableModelChanged).isEmpty());
+    EXPECT_EQ(t->columnCount(), f->Classe.NbMatiere + 1);
+    EXPECT_EQ(t->rowCount(), 7);
+}
+
+TEST_F(LectureSaisie, LaSaisieEstNommeeEtLaValeurChangeDeNom) {
+    f->Ligne = 3;
+    f->Colonne = 2;
+    EXPECT_EQ(nom(2, 1), "COLIN, Devoir 2, coefficient 1 : 13 sur 20");
+    f->OuvrirSaisie(QString());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(f->EditNote)->text(QAccessible::Name),
+              "COLIN, Devoir 2, coefficient 1");
+    ecoute.evenements.clear();
+    saisir(QStringLiteral("7"));
+    EXPECT_EQ(nom(2, 1), "COLIN, Devoir 2, coefficient 1 : 7 sur 20, en dessous de la moyenne");
+    const QList<EvenementLu> noms = ecoute.De(QAccessible::NameChanged);
+    ASSERT_FALSE(noms.isEmpty());
+    EXPECT_EQ(noms.last().ligne, 2);
+    EXPECT_EQ(noms.last().colonne, 1);
+    // Enter leaves the cursor there: the window has the keyboard again, on the same cell.
+    EXPECT_EQ(focus().nom, nom(2, 1));
+    // Undone, the old value is told again.
+    ecoute.evenements.clear();
+    f->Annuler();
+    ASSERT_FALSE(ecoute.De(QAccessible::NameChanged).isEmpty());
+    EXPECT_EQ(ecoute.De(QAccessible::NameChanged).last().nom, nom(2, 1));
+    EXPECT_EQ(nom(2, 1), "COLIN, Devoir 2, coefficient 1 : 13 sur 20");
+}
+
+} // namespace
