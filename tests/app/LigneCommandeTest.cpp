@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -16,15 +17,6 @@
 
 using namespace quillora;
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string contenu(const fs::path& f) {
-    std::ifstream in(f, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-} // namespace
 
 TEST(LigneCommande, AnalyseDesModes) {
     Lancement l =
@@ -44,14 +36,23 @@ TEST(LigneCommande, AnalyseDesModes) {
     l = AnalyserLigneCommande({"--tableur", "--config", "q.ini", "--", "-a.cl3", "--"});
     EXPECT_EQ(l.fichier + " " + l.sortie, "-a.cl3 --");
 
-    // Each line breaks one rule of the command line.
-    for (const char* ligne :
-         {"--exporter", "--exporter a.cl3 b.cl3", "--exporter a.cl3 --vue 5,1",
-          "--exporter a.cl3 --vue", "--pdf a.cl3", "--exporter a.cl3 --pdf b.pdf", "--inconnue",
-          "a.cl3 --vue 1,1", "--classement", "--classement a.cl3 --exporter",
-          "--exporter a.cl3 --sans-absents", "--tableur a.cl3", "--tableur a.cl3 b.xlsx --vue 1,1",
-          "--tableur a.cl3 b.xlsx --exporter", "--comparer a.cl3",
-          "--comparer a.cl3 b.cl3 --vue 1,1"}) {
+    l = AnalyserLigneCommande(
+        {"--releves", "a.cl3", "b.pdf", "--eleves", "7,1,3", "--periode", "4", "--rangs"});
+    EXPECT_EQ(l.mode, ModeLancement::Releves);
+    EXPECT_TRUE(l.eleves == (std::vector<int>{7, 1, 3}) && l.periode == 4 && l.rangs);
+
+    // Each command line, between semicolons, breaks one rule.
+    std::istringstream fautes(
+        "--exporter;--exporter a.cl3 b.cl3;--exporter a.cl3 --vue 5,1;--exporter a.cl3 --vue;"
+        "--pdf a.cl3;--exporter a.cl3 --pdf b.pdf;--inconnue;a.cl3 --vue 1,1;--classement;"
+        "--classement a.cl3 --exporter;--exporter a.cl3 --sans-absents;--tableur a.cl3;"
+        "--tableur a.cl3 b.xlsx --vue 1,1;--tableur a.cl3 b.xlsx --exporter;--comparer a.cl3;"
+        "--comparer a.cl3 b.cl3 --vue 1,1;--releves a.cl3;--releves a b --periode 5;"
+        "--releves a b --periode;--releves a b --eleves 1,,3;--releves a b --eleves 0;"
+        "--releves a b --eleves 46;--releves a b --eleves 2,2;--releves a b --eleves 1,;"
+        "--releves a b --vue 1,1;--pdf a b --rangs;--exporter a --periode 1;"
+        "--releves a b --pdf c d");
+    for (std::string ligne; std::getline(fautes, ligne, ';');) {
         std::vector<std::string> args;
         std::istringstream mots(ligne);
         for (std::string m; mots >> m;) args.push_back(m);
@@ -60,6 +61,11 @@ TEST(LigneCommande, AnalyseDesModes) {
 }
 
 namespace {
+
+std::string contenu(const fs::path& f) {
+    std::ifstream in(f, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
 struct Execution {
     int code;
@@ -127,12 +133,6 @@ TEST(LigneCommande, CodesDeSortie) {
     EXPECT_NE(enregistree.sortie.substr(0, enregistree.sortie.find('\n')).find("Sem.1"),
               std::string::npos);
 
-    // A workbook that cannot be written: a French reason and status 1.
-    const Execution echec = executer({"--tableur", exemple, "/nulle/part/3A.xlsx"});
-    EXPECT_EQ(echec.code, 1);
-    EXPECT_EQ(echec.erreurs, "Impossible de créer le fichier \"/nulle/part/3A.xlsx\". "
-                             "Le fichier ou le dossier est introuvable.\n");
-
     // A failed write (a full disk, a closed pipe) is said, never taken for success.
     Lancement l = AnalyserLigneCommande({"--classement", ts2});
     std::ostringstream erreurs;
@@ -177,38 +177,62 @@ TEST(LigneCommande, CodesDeSortie) {
     fs::remove_all(dossier);
 }
 
+// The chart's PDF and the grade reports: written whole or not at all, never over the class.
 TEST(LigneCommande, UnPdfEstEcritEntierOuPasDuToutEtJamaisSurLaClasse) {
     if (!QUILLORA_PDF) GTEST_SKIP() << "programme sans fenêtre";
     const std::string ancien = dossier / "ancien.pdf", tube = dossier / "tube.pdf";
-    const std::string classe = dossier / "victime.cl3", lien = dossier / "lien.pdf";
+    const std::string classe = dossier / "3A.cl3", ts2 = dossier / "TS2.cl3";
+    const std::string ini = dossier / "q.ini", absent = "/nulle/part/r.pdf";
     fs::remove_all(dossier);
     fs::create_directories(dossier);
     std::ofstream(ancien) << "ancien";
     ASSERT_EQ(::mkfifo(tube.c_str(), 0600), 0);
     fs::copy_file(exemple, classe);
-    fs::create_symlink(classe, lien);
-    const std::string creer = "Impossible de créer le fichier \"";
-    const std::tuple<std::string, std::string, std::string, int> cas[] = {
-        {tube, "timeout 60", creer + tube + "\". Ce n'est pas un fichier ordinaire.", 1},
-        // A file size limit stands in for a full disk.
-        {ancien, "ulimit -f 8; trap '' XFSZ;", creer + ancien + "\". ", 1},
-        {classe, "", creer + classe + "\". C'est le fichier de la classe ; il n'est pas", 2},
-        {lien, "", creer + lien + "\". C'est le fichier de la classe ; il n'est pas", 2},
-    };
-    for (const auto& [sortie, avant, erreur, code] : cas) {
-        const Execution r = executer({"--pdf", classe, sortie}, avant);
-        EXPECT_EQ(r.code, code) << sortie;
+    fs::copy_file(std::string(QUILLORA_SOURCE_DIR) + "/exemples/TS2.cl3", ts2);
+    // Shell words before the program, its arguments, the start of what it says, its status.
+    const auto refus = [&](const std::string& avant, std::vector<std::string> args,
+                           const std::string& erreur, int code) {
+        args.insert(args.end(), {"--config", ini});
+        const Execution r = executer(args, avant);
+        EXPECT_EQ(r.code, code) << args[0] << ' ' << args[2];
         EXPECT_EQ(r.erreurs.rfind(erreur, 0), 0u) << r.erreurs;
+    };
+    const std::string creer = "Impossible de créer le fichier \"";
+    for (const char* mode : {"--pdf", "--releves"}) {
+        refus("timeout 60", {mode, classe, tube},
+              creer + tube + "\". Ce n'est pas un fichier ordinaire.", 1);
+        // A file size limit stands in for a full disk.
+        refus("ulimit -f 8; trap '' XFSZ;", {mode, classe, ancien}, creer + ancien + "\". ", 1);
     }
+    refus("", {"--releves", classe, absent},
+          creer + absent + "\". Le fichier ou le dossier est introuvable.\n", 1);
+    refus("", {"--releves", (dossier / "absent.cl3").string(), ancien}, "", 1);
+    refus("", {"--releves", classe, classe}, creer + classe + "\". C'est le fichier de la classe",
+          2);
+    refus("", {"--releves", ts2, ancien, "--periode", "3"},
+          "La période 3 n'existe pas dans cette classe (2 semestres).\n", 2);
+    refus("", {"--releves", classe, ancien, "--eleves", "2,45"},
+          "L'élève 45 n'existe pas dans cette classe", 2);
     EXPECT_TRUE(contenu(ancien) == "ancien" && contenu(classe) == contenu(exemple));
     EXPECT_EQ(std::distance(fs::directory_iterator(dossier), fs::directory_iterator()), 5);
 
-    // Done: the old file replaced by a whole PDF, and the toolkit keeps quiet.
-    const Execution r = executer({"--pdf", classe, ancien}, "env -u XDG_RUNTIME_DIR");
+    // Done: the old file replaced by a whole PDF, and the toolkit keeps quiet; then by the
+    // reports of the two students asked for.
+    const std::string sansDossier = "env -u XDG_RUNTIME_DIR";
+    Execution r = executer({"--pdf", classe, ancien, "--config", ini}, sansDossier);
     EXPECT_EQ(r.code + r.erreurs.size(), 0u) << r.erreurs;
     const std::string pdf = contenu(ancien);
     EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
     EXPECT_NE(pdf.find("%%EOF", pdf.size() - 8), std::string::npos);
+    r = executer({"--releves", classe, ancien, "--eleves", "5,2", "--periode", "4", "--rangs",
+                  "--config", ini},
+                 sansDossier);
+    EXPECT_EQ(r.code + r.erreurs.size(), 0u) << r.erreurs;
+    const std::string texte = dossier / "texte";
+    ASSERT_EQ(std::system(("pdftotext " + ancien + " " + texte).c_str()), 0);
+    for (const char* nom : {"BERNARD Hugo", "BOYER Éloïse", "Moyennes de l'année", "Rang"})
+        EXPECT_NE(contenu(texte).find(nom), std::string::npos) << nom;
+    EXPECT_EQ(contenu(texte).find("ANDRÉ Rose"), std::string::npos);
     fs::remove_all(dossier);
 }
 

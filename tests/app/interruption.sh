@@ -21,15 +21,12 @@ finir() {
 trap finir EXIT
 echec() { echo "ÉCHEC : $*"; exit 1; }
 
-# A display nobody uses.
-for n in $(seq 140 239); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then ecran=$n; break; fi
-done
-[ -n "${ecran:-}" ] || { echo "aucun écran X libre : test sauté."; exit 77; }
-Xvfb ":$ecran" -screen 0 1366x768x24 -nolisten tcp >/dev/null 2>&1 &
+# An X server on a display it finds free itself, which it writes once it is ready.
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$bac/ecran" >/dev/null 2>&1 &
 xvfb=$!
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$ecran" ] && break; sleep 0.1; done
-[ -e "/tmp/.X11-unix/X$ecran" ] || { echo "Xvfb ne démarre pas : test sauté."; exit 77; }
+for _ in $(seq 100); do [ -s "$bac/ecran" ] && break; sleep 0.1; done
+ecran=$(cat "$bac/ecran")
+[ -n "$ecran" ] || { echo "Xvfb ne démarre pas : test sauté."; exit 77; }
 
 export DISPLAY=":$ecran" LC_ALL=C.UTF-8 HOME="$bac/home"
 export XDG_CONFIG_HOME="$bac/config" XDG_DATA_HOME="$bac/data" XDG_STATE_HOME="$bac/state"
@@ -51,14 +48,11 @@ fenetre() {
 }
 # Answers the association question, if the program asks it, with Non.
 sans_association() {
-    if id=$(fenetre '^Information$'); then
-        xdotool windowfocus --sync "$id" key --clearmodifiers Escape
-    fi
+    id=$(fenetre '^Information$') && xdotool windowfocus --sync "$id" key --clearmodifiers Escape
 }
 
 demarrer() {
-    "$programme" "$classe" --config "$bac/quillora.ini" >"$bac/sortie.txt" 2>&1 &
-    quillora=$!
+    "$programme" "$classe" --config "$bac/quillora.ini" >"$bac/sortie.txt" 2>&1 & quillora=$!
 }
 
 demarrer

@@ -20,7 +20,6 @@ import sys
 import tempfile
 import time
 
-SAUT = 77
 # Generous: the machine that runs the tests may be loaded.
 DELAI_APPLICATION = 90
 DELAI_TOTAL = 300
@@ -29,11 +28,13 @@ DELAI_TOTAL = 300
 # export writes as nothing or as "?".
 FIN_DE_VALEUR = re.compile(r"( sur \d+)?(, en dessous de la moyenne|, pas une note)?$")
 MOTS = {"vide": "", "non calculable": "?"}
+# The student whose row is read: the third, whose line comes after the title's.
+NUMERO = 3
 
 
 def sauter(raison):
     print(f"SAUTÉ : {raison}")
-    sys.exit(SAUT)
+    sys.exit(77)
 
 
 def echec(raison):
@@ -54,7 +55,6 @@ def attendre(condition, delai, pas=0.5):
         if resultat:
             return resultat
         time.sleep(pas)
-    return None
 
 
 def descendants(objet, role, profondeur=0):
@@ -83,7 +83,6 @@ def application(nom):
         app = bureau.getChildAtIndex(i)
         if app is not None and app.name == nom:
             return app
-    return None
 
 
 def repondre_non(app):
@@ -125,7 +124,7 @@ def interieur(quillora, classe, dossier, ligne):
         attendre(lambda: repondre_non(app), 10)
         table = feuille.queryTable()
         attendu = ligne.split("\t")
-        r = int(os.environ["QUILLORA_LIGNE"]) - 1
+        r = NUMERO - 1
         if table.nColumns != len(attendu) - 1:
             echec(f"{table.nColumns} colonnes, l'export en a {len(attendu) - 1}")
         lu = [table.getRowHeader(r).name] + [
@@ -181,10 +180,7 @@ def main():
                                 capture_output=True, text=True, timeout=60)
         if export.returncode != 0:
             echec(f"--exporter : {export.stderr}")
-        # The third student's line, below the title.
-        numero = 3
-        ligne = export.stdout.split("\n")[numero]
-        env["QUILLORA_LIGNE"] = str(numero)
+        ligne = export.stdout.split("\n")[NUMERO]
 
         # An X server on a display it finds free itself.
         lecture, ecriture = os.pipe()

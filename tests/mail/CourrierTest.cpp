@@ -6,14 +6,12 @@
 #include <atomic>
 #include <csignal>
 #include <gtest/gtest.h>
-#include <map>
 #include <sys/resource.h>
 #include <zip.h>
 
 #include "Courrier.h"
 #include "DialoguesScriptes.h"
 #include "Options.h"
-#include "Programme.h"
 #include "TChild.h"
 #include "TProgressForm.h"
 #include "TZip.h"
@@ -26,8 +24,7 @@ namespace {
 // The hand-off to the mail program, recorded; runs on the sending thread.
 class CourrierFactice : public PlateformeFactice {
 public:
-    std::atomic<int> statut = 0;
-    std::atomic<int> appels = 0;
+    std::atomic<int> statut = 0, appels = 0;
     QStringList arguments;
     int remettreCourrier(const QStringList& a) override {
         arguments = a;
@@ -94,27 +91,23 @@ protected:
 
 } // namespace
 
+// A name that a shell or a mail link would take apart.
 TEST_F(Courrier, LaClasseEnregistreePartDansUneArchiveASonNom) {
-    const QStringList noms = {QStringLiteral("6A.cl3"),
-                              QStringLiteral("-6 A l'été \"bis\" $HOME.cl3")};
-    for (const QString& nom : noms) {
-        courrier.appels = 0;
-        const QString archive = temporaire.filePath(nom.chopped(4) + QStringLiteral(".zip"));
-        ecrire(archive, "ancienne archive"); // a leftover of an earlier mail
+    const QString nom = QStringLiteral("-6 A l'été \"bis\" $HOME.cl3");
+    const QString archive = temporaire.filePath(nom.chopped(4) + QStringLiteral(".zip"));
+    ecrire(archive, "ancienne archive"); // a leftover of an earlier mail
 
-        envoyer(nom);
-        ASSERT_EQ(courrier.appels, 1) << nom.toStdString();
-        EXPECT_EQ(
-            courrier.arguments,
-            (QStringList{QStringLiteral("--utf8"), QStringLiteral("--subject"),
-                         QStringLiteral("Fichier:") + nom, QStringLiteral("--attach"), archive}));
-        // Exactly the saved class, to the byte, under its own name; the archive stays for
-        // the mail program, which reads it when the mail goes.
-        const auto [entree, octets] = seuleEntree(archive);
-        EXPECT_EQ(entree, nom);
-        EXPECT_EQ(octets, contenu(classes.filePath(nom)));
-        EXPECT_TRUE(octets.contains("ENVOYE"));
-    }
+    envoyer(nom);
+    ASSERT_EQ(courrier.appels, 1);
+    EXPECT_EQ(courrier.arguments,
+              (QStringList{QStringLiteral("--utf8"), QStringLiteral("--subject"),
+                           QStringLiteral("Fichier:") + nom, QStringLiteral("--attach"), archive}));
+    // Exactly the saved class, to the byte, under its own name; the archive stays for the
+    // mail program, which reads it when the mail goes.
+    const auto [entree, octets] = seuleEntree(archive);
+    EXPECT_EQ(entree, nom);
+    EXPECT_EQ(octets, contenu(classes.filePath(nom)));
+    EXPECT_TRUE(octets.contains("ENVOYE"));
     EXPECT_TRUE(dialogues.affiches.empty());
     EXPECT_EQ(DernierMessageMail, QStringLiteral("Cas 13 - Message envoyé avec succès."));
 }
@@ -132,7 +125,6 @@ TEST_F(Courrier, SansMessagerieLArchiveResteAJoindreALaMain) {
                   archive + QStringLiteral("\r\rOuvrir le dossier qui la contient ?"));
     EXPECT_EQ(courrier.urlsOuvertes,
               QStringList{QUrl::fromLocalFile(temporaire.path()).toString()});
-    EXPECT_EQ(seuleEntree(archive).first, QStringLiteral("6A.cl3"));
 
     // A mail program that fails: the warning of its result, and no archive left.
     courrier.statut = 4;

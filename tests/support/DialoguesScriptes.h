@@ -71,8 +71,7 @@ public:
     ~PlateformeFactice() override { definirPlateforme(nullptr); }
 
     int bips = 0;
-    bool avecImprimante = false;
-    MesuresImprimante mesures;
+    bool avecImprimante = false; // an A4 printer at 300 dpi
     QStringList urlsOuvertes;
     bool navigateur = true; // whether a web address finds a browser
     QStringList fichiersEdites;
@@ -96,7 +95,7 @@ public:
     void bip() override { ++bips; }
     bool imprimanteInstallee() override { return avecImprimante; }
     MesuresImprimante mesurerImprimante(const QPrinter& p) override {
-        return avecImprimante ? mesures : MesuresSansImprimante(p.pageLayout());
+        return avecImprimante ? MesuresImprimante{} : MesuresSansImprimante(p.pageLayout());
     }
     int resolutionEcran() override { return 96; }
     bool ouvrirUrl(const QUrl& url) override {

@@ -12,38 +12,20 @@ EcouteAccessible* ecoute = nullptr;
 
 void Recevoir(QAccessibleEvent* e) {
     if (!ecoute) return;
-    EvenementLu lu = Lire(e->accessibleInterface(), e->type());
-    lu.objet = e->object();
+    EvenementLu lu;
+    lu.type = e->type();
+    if (QAccessibleInterface* i = e->accessibleInterface(); i && i->isValid()) {
+        lu.nom = i->text(QAccessible::Name);
+        lu.role = i->role();
+        if (QAccessibleTableCellInterface* c = i->tableCellInterface()) {
+            lu.ligne = c->rowIndex();
+            lu.colonne = c->columnIndex();
+        }
+    }
     ecoute->evenements << lu;
 }
 
 } // namespace
-
-EvenementLu Lire(QAccessibleInterface* iface, QAccessible::Event type) {
-    EvenementLu lu;
-    lu.type = type;
-    if (!iface || !iface->isValid()) return lu;
-    lu.nom = iface->text(QAccessible::Name);
-    lu.role = iface->role();
-    if (QAccessibleTableCellInterface* c = iface->tableCellInterface()) {
-        lu.ligne = c->rowIndex();
-        lu.colonne = c->columnIndex();
-    } else if (lu.role == QAccessible::ColumnHeader || lu.role == QAccessible::RowHeader) {
-        // A header is found by its place among its table's children.
-        if (QAccessibleInterface* table = iface->parent(); table && table->tableInterface()) {
-            const int colonnes = table->tableInterface()->columnCount();
-            const int i = table->indexOfChild(iface);
-            if (lu.role == QAccessible::ColumnHeader) {
-                lu.ligne = -1;
-                lu.colonne = i;
-            } else {
-                lu.ligne = (i - colonnes) / (colonnes + 1);
-                lu.colonne = -1;
-            }
-        }
-    }
-    return lu;
-}
 
 EcouteAccessible::EcouteAccessible() {
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);

@@ -4,16 +4,17 @@
 #include <QList>
 #include <QString>
 
+#include "ImpressionQt.h" // test failures show texts as text
+
 namespace quillora::test {
 
 // What one accessibility event said, read while it was sent: the event and what it
 // points at do not outlive the update handler's call.
 struct EvenementLu {
     QAccessible::Event type = QAccessible::InvalidEvent;
-    QObject* objet = nullptr;
-    QString nom;      // the name of what the event is about
-    int ligne = -9;   // its row and column when it is a table's cell or header
-    int colonne = -9; // (-1 for a header)
+    QString nom;    // the name of what the event is about
+    int ligne = -9; // its row and column when it is a table's cell
+    int colonne = -9;
     QAccessible::Role role = QAccessible::NoRole;
 };
 
@@ -31,13 +32,4 @@ public:
     QList<EvenementLu> De(QAccessible::Event type) const;
 };
 
-// Where a table's cell or header stands, as an event would report it.
-EvenementLu Lire(QAccessibleInterface* iface, QAccessible::Event type = QAccessible::InvalidEvent);
-
 } // namespace quillora::test
-
-// Test failures show texts as text, not as arrays of characters.
-#include <ostream>
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
