@@ -28,7 +28,8 @@ for _ in $(seq 100); do [ -s "$bac/ecran" ] && break; sleep 0.1; done
 ecran=$(cat "$bac/ecran")
 [ -n "$ecran" ] || { echo "Xvfb ne démarre pas : test sauté."; exit 77; }
 
-export DISPLAY=":$ecran" LC_ALL=C.UTF-8 HOME="$bac/home"
+# On the X server, whatever platform the caller chose for its own tests.
+export DISPLAY=":$ecran" QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 HOME="$bac/home"
 export XDG_CONFIG_HOME="$bac/config" XDG_DATA_HOME="$bac/data" XDG_STATE_HOME="$bac/state"
 export XDG_RUNTIME_DIR="$bac/run"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
