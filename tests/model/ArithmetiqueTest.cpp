@@ -69,19 +69,11 @@ TEST_F(Arithmetique, MoyenneDUneMatiereAvecCoefficientsEtJoker) {
 }
 
 TEST_F(Arithmetique, MoyennesGeneralesEtAnnuelles) {
-    TClasse c = classeVide();
-    c.NbEleve = 1;
     // Subject 1: 12 in T1, 15 in T2; subject 2: 8 in T1; subject 3 has no grade.
-    auto noter = [&](int s, int p, const char* n) {
-        c.NbDevoir[s][p] = 1;
-        c.Eleve[1].Note[s][p][1] = n;
-    };
-    noter(1, 1, "12");
-    noter(1, 2, "15");
-    noter(2, 1, "8");
+    TClasse c = classeAvecNotes({{"12"}});
+    noter(c, 1, 2, {{"15"}});
+    noter(c, 2, 1, {{"8"}});
     c.Matiere[1].Coef[1] = 2;
-    c.Matiere[1].Coef[2] = 1;
-    c.Matiere[2].Coef[1] = 1;
 
     EXPECT_DOUBLE_EQ(c.MoyenneGenerale(1, false, 1), (12 * 2 + 8) / 3.0);
     // The year average of a subject weights its period averages, not its grades.
@@ -91,14 +83,12 @@ TEST_F(Arithmetique, MoyennesGeneralesEtAnnuelles) {
     EXPECT_NEAR(c.MoyenneAnnuelle(false, 1), attendu, 1e-9);
 
     // Subjects whose coefficients are all zero drop out; with every subject so, nothing.
-    for (int s = 1; s <= 3; ++s)
-        for (int p = 1; p <= 3; ++p) c.Matiere[s].Coef[p] = 0;
+    for (int i = 0; i < 9; ++i) c.Matiere[i / 3 + 1].Coef[i % 3 + 1] = 0;
     EXPECT_EQ(c.MoyenneGenerale(1, false, 1), NonCalculable);
     EXPECT_EQ(c.MoyenneAnnuelle(false, 1), NonCalculable);
 
     // Subjects beyond those in use are not averaged.
-    for (int s = 1; s <= 3; ++s)
-        for (int p = 1; p <= 3; ++p) c.Matiere[s].Coef[p] = 1;
+    for (int i = 0; i < 9; ++i) c.Matiere[i / 3 + 1].Coef[i % 3 + 1] = 1;
     c.NbMatiere = 1;
     EXPECT_DOUBLE_EQ(c.MoyenneGenerale(1, false, 1), 12);
 }
@@ -112,14 +102,8 @@ TEST_F(Arithmetique, LesSommesDeLAnneeSontDesReelsDeSixOctets) {
     EXPECT_EQ(ArrondiReel48(0x1p-130L), 0.0L); // below the smallest 6-byte real
 
     // A year average of thirds differs from the plain double computation in the last bits.
-    TClasse c = classeVide();
-    c.NbEleve = 1;
-    for (int p = 1; p <= 3; ++p) {
-        c.NbDevoir[1][p] = 3;
-        c.Eleve[1].Note[1][p][1] = "10";
-        c.Eleve[1].Note[1][p][2] = "10";
-        c.Eleve[1].Note[1][p][3] = p == 2 ? "11" : "10";
-    }
+    TClasse c = classeAvecNotes({{}});
+    for (int p = 1; p <= 3; ++p) noter(c, 1, p, {{"10", "10", p == 2 ? "11" : "10"}});
     const double m48 = static_cast<double>(ArrondiReel48(static_cast<double>(31.0L / 3)));
     const long double somme = ArrondiReel48(ArrondiReel48(10.0L + m48) + 10);
     EXPECT_EQ(c.MoyenneAnnuelleMatiere(1, false, 1), static_cast<double>(somme / 3));
@@ -140,18 +124,12 @@ TEST_F(Arithmetique, MoyennesDeClasseEtDeDevoir) {
 }
 
 TEST_F(Arithmetique, LesAbsencesSeComptentSurToutesLesMatieresEtPeriodes) {
-    TClasse c = classeVide();
-    c.NbEleve = 1;
+    TClasse c = classeAvecNotes({{"abs", "12", ""}});
     c.NbMatiere = 1; // counted all the same
     c.NbPeriode = 2;
-    auto devoirs = [&](int s, int p, std::vector<const char*> notes) {
-        c.NbDevoir[s][p] = static_cast<std::uint8_t>(notes.size());
-        for (std::size_t a = 0; a < notes.size(); ++a) c.Eleve[1].Note[s][p][a + 1] = notes[a];
-    };
-    devoirs(1, 1, {"abs", "12", ""});
-    devoirs(1, 3, {"ret"});
-    devoirs(2, 1, {"disp", "excu"});
-    devoirs(3, 2, {"B+", "x"});
+    noter(c, 1, 3, {{"ret"}});
+    noter(c, 2, 1, {{"disp", "excu"}});
+    noter(c, 3, 2, {{"B+", "x"}});
     EXPECT_EQ(c.NbAbsences(1, 1, 1), 2);
     EXPECT_EQ(c.NbAbsences(4, 1, 1), 4);
     EXPECT_EQ(c.NbAbsences(4, 4, 1), 6);

@@ -27,21 +27,8 @@ void ecrire(const fs::path& f, const std::vector<unsigned char>& octets) {
                static_cast<std::streamsize>(octets.size()));
 }
 
-class FichierClasse : public ModeleTest {
+class FichierClasse : public DossierTest {
 protected:
-    void SetUp() override {
-        ModeleTest::SetUp();
-        dossier = fs::temp_directory_path() /
-                  ("quillora-test-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dossier);
-    }
-    void TearDown() override {
-        fs::remove_all(dossier);
-        ModeleTest::TearDown();
-    }
-    fs::path dossier;
-
     Resultat charger(TClasse& c, const fs::path& f) {
         c.Initialiser();
         c.NomFichier = f.string();

@@ -31,10 +31,14 @@ TEST_F(Classement, EgalitesAbsentsEtElevesSansMoyenne) {
               (std::vector<LigneClassement>{{" 3", " ELEVE5", " -3.5", ""},
                                             {" n.c.", " ELEVE2", "", " 2"},
                                             {" n.c.", " ELEVE1", "", " 1"}}));
+    // The reports take these ranks, absences counted, a student without average unranked.
+    EXPECT_EQ(Rangs(c, 1, 1).rang, (std::vector<int>{0, 3, 0, 2, 1, 4}));
+    EXPECT_EQ(Rangs(c, 1, 1).classes, 4);
     // The synthesis and the year rank too; a period without assignments does not.
     EXPECT_EQ(Classer(c, 4, 4, false)[0][1], " ELEVE4");
     EXPECT_EQ(Classer(c, 1, 2, false),
               (std::vector<LigneClassement>{{"", "Pas", "de note ce Trimestre", ""}}));
+    EXPECT_EQ(Rangs(c, 1, 2).classes, 0);
     c.NbPeriode = 2;
     EXPECT_EQ(Classer(c, 2, 1, true)[0][2], "de note ce Semestre");
 }

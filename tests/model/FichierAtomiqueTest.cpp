@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "Fabrique.h"
 #include "FichierAtomique.h"
 
 using namespace quillora;
@@ -16,11 +17,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class FichierAtomique : public ::testing::Test {
+class FichierAtomique : public test::DossierTest {
 protected:
-    void SetUp() override { fs::create_directories(dossier); }
-    void TearDown() override { fs::remove_all(dossier); }
-
     std::set<std::string> noms() const {
         std::set<std::string> n;
         for (const auto& e : fs::directory_iterator(dossier)) n.insert(e.path().filename());
@@ -30,9 +28,6 @@ protected:
         std::string raison;
         return EcrireFichierAtomique(f, octets.data(), octets.size(), raison);
     }
-
-    const fs::path dossier =
-        fs::temp_directory_path() / ("quillora-atomique-" + std::to_string(::getpid()));
 };
 
 } // namespace

@@ -32,25 +32,19 @@ EnregistrementJournal etape(TClasse& c, const char* nom, const std::function<voi
     Historique h;
     h.Debut(c, nom, {});
     changer();
-    EnregistrementJournal e;
     if (!h.Fin(c)) {
         ADD_FAILURE() << "no step: " << nom;
-        return e;
+        return {};
     }
-    e.quand = quand;
-    e.nom = nom;
-    e.contexte = h.DerniereFaite().contexte;
-    e.morceaux = h.DerniereFaite().morceaux;
-    e.lignes = LignesEtape(c, e.morceaux);
+    EnregistrementJournal e;
+    e.quand = quand, e.nom = nom, e.contexte = h.DerniereFaite().contexte;
+    e.morceaux = h.DerniereFaite().morceaux, e.lignes = LignesEtape(c, e.morceaux);
     return e;
 }
 
-EnregistrementJournal marque(GenreEnregistrement g, std::uint32_t somme, DateHeure quand = {}) {
+EnregistrementJournal marque(GenreEnregistrement g, std::uint32_t somme) {
     EnregistrementJournal e;
-    e.genre = g;
-    e.somme = somme;
-    e.quand = quand;
-    e.chemin = "/classes/3A.cl3";
+    e.genre = g, e.somme = somme, e.chemin = "/classes/3A.cl3";
     return e;
 }
 
@@ -64,26 +58,13 @@ LectureJournal lire(const std::string& octets) {
     return LireJournalOctets(reinterpret_cast<const unsigned char*>(octets.data()), octets.size());
 }
 
-class JournalTest : public test::ModeleTest {
-protected:
-    void SetUp() override {
-        test::ModeleTest::SetUp();
-        dossier = fs::temp_directory_path() / ("journal-" + std::to_string(::getpid()));
-        fs::remove_all(dossier);
-        fs::create_directories(dossier);
-    }
-    void TearDown() override {
-        fs::remove_all(dossier);
-        test::ModeleTest::TearDown();
-    }
-    fs::path dossier;
-};
+using JournalTest = test::DossierTest;
 
 TEST_F(JournalTest, ChangeLinesNameWhoWhatAndHowForValuesOnly) {
     auto c = classe();
     const auto note = etape(*c, "la saisie de la note", [&] { c->Eleve[1].Note[1][1][1] = "14"; });
-    ASSERT_EQ(note.lignes.size(), 1u);
-    EXPECT_EQ(DetailEntree(note.lignes[0]),
+    EXPECT_EQ(note.lignes.size(), 1u);
+    EXPECT_EQ(DetailEntree(note.lignes.at(0)),
               "DUPONT Léa — Maths, Trim. 1, devoir du 5 déc. : 12 → 14");
     const auto vide = etape(*c, "la saisie de la note", [&] { c->Eleve[2].Note[1][1][2] = "abs"; });
     EXPECT_EQ(DetailEntree(vide.lignes.at(0)),
@@ -181,12 +162,11 @@ TEST_F(JournalTest, PendingStepsApplyOnlyToTheStateTheyCameFrom) {
     EXPECT_FALSE(AppliquerEtape(*recupere, l.enregistrements[4]));
     // A step that would leave a record no file may hold is refused, the class untouched.
     EnregistrementJournal faux = l.enregistrements[4];
-    faux.morceaux[0].apres.assign(faux.morceaux[0].apres.size(), 200);
+    auto& m = faux.morceaux[0];
     auto avant = std::make_unique<ImageClasse>(fichierSauve);
-    faux.morceaux[0].avant.assign(reinterpret_cast<unsigned char*>(avant.get()) +
-                                      faux.morceaux[0].debut,
-                                  reinterpret_cast<unsigned char*>(avant.get()) +
-                                      faux.morceaux[0].debut + faux.morceaux[0].avant.size());
+    const auto* o = reinterpret_cast<const unsigned char*>(avant.get()) + m.debut;
+    m.avant.assign(o, o + m.avant.size());
+    m.apres.assign(m.apres.size(), 200);
     EXPECT_FALSE(AppliquerEtape(*avant, faux));
     EXPECT_EQ(std::memcmp(avant.get(), &fichierSauve, TailleFichierClasse), 0);
 

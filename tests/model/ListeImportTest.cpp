@@ -11,7 +11,7 @@ using namespace quillora;
 
 namespace {
 
-class ListeImportTest : public test::ModeleTest {};
+class ListeImportTest : public test::DossierTest {};
 
 std::vector<LigneImport> lire(std::string_view octets) {
     const TexteListe t = DecoderListe(octets);
@@ -175,16 +175,14 @@ TEST_F(ListeImportTest, CeQuiArriveDansLaClasse) {
 }
 
 TEST_F(ListeImportTest, FichiersRefusesAvantLecture) {
-    const std::string dossier = ::testing::TempDir();
-    const std::string fifo = dossier + "/liste.fifo", gros = dossier + "/liste-grosse.csv";
-    ::unlink(fifo.c_str());
+    const std::string fifo = dossier / "liste.fifo", gros = dossier / "liste-grosse.csv";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     std::ofstream(gros) << std::string(TailleMaxListe + 1, 'x');
     std::string octets;
     const std::pair<std::string, std::string> cas[] = {
         {fifo, "Ce n'est pas un fichier ordinaire."},
         {gros, "est trop grand pour une liste d'élèves (plus de 1 Mo)."},
-        {dossier + "/absente.csv", "Impossible de lire le fichier"},
+        {dossier / "absente.csv", "Impossible de lire le fichier"},
     };
     for (const auto& [chemin, message] : cas) {
         const Resultat r = LireFichierListe(chemin, octets);
@@ -196,8 +194,6 @@ TEST_F(ListeImportTest, FichiersRefusesAvantLecture) {
                                          << std::string(TailleMaxListe - 11, ' ');
     EXPECT_TRUE(LireFichierListe(gros, octets).ok);
     EXPECT_EQ(octets.substr(0, 12), "Nom\nDUPONT\n ");
-    ::unlink(fifo.c_str());
-    ::unlink(gros.c_str());
 }
 
 } // namespace

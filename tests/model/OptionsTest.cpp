@@ -82,10 +82,9 @@ TEST_F(Reglages, ChaqueCleIllisibleReprendSaValeurParDefaut) {
     EXPECT_EQ(OptionsDepuisTexte("", '.', OptionsDefaut).relief, 0);
 }
 
-TEST_F(Reglages, LePremierLancementCreeLeFichier) {
-    const fs::path dossier =
-        fs::temp_directory_path() / ("quillora-ini-" + std::to_string(::getpid()));
-    fs::remove_all(dossier);
+using Lancement = DossierTest;
+
+TEST_F(Lancement, LePremierLancementCreeLeFichier) {
     const std::string f = (dossier / "sous" / "quillora.ini").string();
 
     Options.prenom = false;
@@ -109,7 +108,6 @@ TEST_F(Reglages, LePremierLancementCreeLeFichier) {
         EXPECT_EQ(Options.notemax, 20) << g;
     }
     EXPECT_TRUE(fs::is_fifo(tube) && fs::file_size(gros) > 1u << 20);
-    fs::remove_all(dossier);
 }
 
 TEST(Nombres, FormatGeneralDesReels) {

@@ -2,7 +2,6 @@
 
 #include <sstream>
 
-#include "Classement.h"
 #include "Fabrique.h"
 #include "Releve.h"
 
@@ -22,24 +21,17 @@ TClasse classeRemplie() {
     c.NomProfesseur = cp1252("M. Dupré");
     c.Matiere[1].Nom = cp1252("Français");
     c.Matiere[2].Nom = "Anglais";
-    for (int p = 1; p <= 3; ++p) c.Matiere[1].Coef[p] = c.Matiere[2].Coef[p] = 1;
     c.Matiere[1].Coef[1] = 2;
-    const char* noms[][2] = {{"MARTIN", "Léa"}, {"DE LA FONTAINE", "Éloïse-Marie"}};
-    for (int e = 1; e <= 2; ++e)
-        c.RenseignerEleve(e, cp1252(noms[e - 1][0]), cp1252(noms[e - 1][1]),
-                          e == 1 ? "05032012" : "");
+    c.RenseignerEleve(1, "MARTIN", cp1252("Léa"), "05032012");
+    c.RenseignerEleve(2, "DE LA FONTAINE", cp1252("Éloïse-Marie"), "");
     const char* devoirs[][2] = {
         {"12/09/2026", "Dictée"}, {"03/10/2026", "Rédaction"}, {"17/10/2026", "Lecture"}};
     for (int a = 1; a <= 3; ++a) {
         c.Devoir[1][1][a].Date = devoirs[a - 1][0];
         c.Devoir[1][1][a].Commentaire = cp1252(devoirs[a - 1][1]);
     }
-    c.NbDevoir[2][1] = 2;
-    const char* anglais[][2] = {{"16", "14"}, {"7", "disp"}};
-    for (int e = 1; e <= 2; ++e)
-        for (int a = 1; a <= 2; ++a) c.Eleve[e].Note[2][1][a] = anglais[e - 1][a - 1];
-    c.NbDevoir[1][2] = 1;
-    c.Eleve[1].Note[1][2][1] = "10";
+    noter(c, 2, 1, {{"16", "14"}, {"7", "disp"}});
+    noter(c, 1, 2, {{"10"}});
     return c;
 }
 
@@ -179,25 +171,4 @@ TEST_F(Releves, LAnneeLesElevesCochesEtLElevesSansNote) {
     EXPECT_TRUE(CalculerReleves(c, {{}, 3, false}).empty());
     EXPECT_EQ(Utf8DepuisCp1252(CalculerReleves(c, {{4}, 2, false})[0].messageAucuneNote),
               "Aucune note pour cet élève ce semestre 2.");
-}
-
-TEST_F(Releves, LesRangsSontCeuxDuClassement) {
-    Options.prenom = false;
-    // Ties, an absence, a negative grade, a student without average, joker averages.
-    TClasse c =
-        classeAvecNotes({{"abs", "12.5"}, {"", ""}, {"12.5", "12.5"}, {"14", "8"}, {"-9", "2"}});
-    for (int joker = 0; joker <= 1; ++joker) {
-        c.Joker = static_cast<std::uint8_t>(joker);
-        const RangsClasse rangs = Rangs(c, 1, 1);
-        const auto lignes = Classer(c, 1, 1, false);
-        EXPECT_EQ(rangs.classes, 4);
-        for (int e = 1; e <= c.NbEleve; ++e) {
-            const auto l = std::find_if(lignes.begin(), lignes.end(), [&](const auto& x) {
-                return x[1] == " " + c.NomEleve(e, false);
-            });
-            const std::string attendu = l->at(0).empty() ? "0" : l->at(0).substr(1);
-            EXPECT_EQ(std::to_string(rangs.rang[e]), attendu) << e << " joker " << joker;
-        }
-    }
-    EXPECT_EQ(Rangs(c, 1, 2).classes, 0); // no assignment: nobody ranked
 }
