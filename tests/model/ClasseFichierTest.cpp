@@ -1,4 +1,4 @@
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <cstring>
 #include <fcntl.h>
@@ -17,6 +17,7 @@
 
 using namespace quillora;
 using namespace quillora::test;
+using ::testing::AllOf, ::testing::HasSubstr;
 
 namespace fs = std::filesystem;
 
@@ -130,17 +131,13 @@ TEST_F(FichierClasse, UnFichierEndommageEstRefuseSansToucherLaClasse) {
         auto abime = octets;
         abime[position] = valeur;
         ecrire(g, abime);
-        TClasse c = classeVide();
-        c.NbEleve = 1;
-        c.Eleve[1].Nom = "AVANT";
+        TClasse c = classeAvecNotes({{}});
         c.NomFichier = g.string();
         const Resultat r = c.Charger();
         EXPECT_FALSE(r.ok) << motif;
-        EXPECT_NE(r.erreur.find("Le fichier \"" + g.string() + "\" est endommagé : "),
-                  std::string::npos)
-            << r.erreur;
-        EXPECT_NE(r.erreur.find(motif), std::string::npos) << r.erreur;
-        EXPECT_EQ(c.Eleve[1].Nom.str() + std::to_string(c.NbEleve), "AVANT1");
+        EXPECT_THAT(r.erreur, AllOf(HasSubstr("Le fichier \"" + g.string() + "\" est endommagé : "),
+                                    HasSubstr(motif)));
+        EXPECT_EQ(c.Eleve[1].Nom.str() + "/" + std::to_string(c.NbEleve), "ELEVE1/1");
     }
 }
 

@@ -1,4 +1,4 @@
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include "Fabrique.h"
 #include "Saisie.h"
@@ -51,9 +51,9 @@ TEST_F(Dates, VerificationDuDomaine) {
     EXPECT_TRUE(texte.empty());
     EXPECT_FALSE(VerifierDomaine(-1, 20, texte));
     EXPECT_FALSE(VerifierDomaine(10.125, 7.5, texte));
-    EXPECT_NE(
-        Utf8DepuisCp1252(texte).find("10.13 est en dehors du domaine de validité.\r( De 0 à 7.5 )"),
-        std::string::npos);
+    EXPECT_THAT(
+        Utf8DepuisCp1252(texte),
+        ::testing::HasSubstr("10.13 est en dehors du domaine de validité.\r( De 0 à 7.5 )"));
     Options.verification = false;
     EXPECT_TRUE(VerifierDomaine(-1, 20, texte));
 }

@@ -1,4 +1,4 @@
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <fstream>
 #include <sys/stat.h>
@@ -25,12 +25,9 @@ std::string utf8(const std::string& cp) {
 
 TEST_F(ListeImportTest, EncodagesSeparateursEtGuillemets) {
     const std::string nom = "Nom;Prénom\r\nDURAND;Éloïse\r\n";
-    const std::string utf16 = std::string("\xFF\xFE", 2) + [] {
-        std::string s;
-        for (char32_t u : std::u32string(U"Nom\tPrénom\nDURAND\tÉloïse\n"))
-            s += static_cast<char>(u & 0xFF), s += static_cast<char>(u >> 8);
-        return s;
-    }();
+    std::string utf16("\xFF\xFE", 2);
+    for (char16_t u : std::u16string(u"Nom\tPrénom\nDURAND\tÉloïse\n"))
+        utf16 += {static_cast<char>(u & 0xFF), static_cast<char>(u >> 8)};
     const std::pair<std::string, Encodage> cas[] = {
         {nom, Encodage::Utf8},
         {"\xEF\xBB\xBF" + nom, Encodage::Utf8},
@@ -126,14 +123,8 @@ TEST_F(ListeImportTest, CaracteresEtLongueurs) {
 }
 
 TEST_F(ListeImportTest, PlacesDoublonsEtClasseExistante) {
-    TClasse c = test::classeVide();
-    c.NbEleve = 10;
-    for (int e = 1; e <= 10; ++e) {
-        c.Eleve[e].Nom = "ELEVE" + std::to_string(e);
-        c.Eleve[e].Prenom = "Prenom";
-        c.Eleve[e].Note[1][1][1] = std::to_string(e);
-    }
-    c.Eleve[3].DateNaissance.clear();
+    TClasse c = test::classeAvecNotes(std::vector<std::vector<std::string>>(10));
+    for (int e = 1; e <= 10; ++e) c.Eleve[e].Prenom = "Prenom";
 
     std::string liste = "Nom;Prénom;Né le\neleve3;prenom;01/02/2012\nNOUVEAU;Zoé;\nNOUVEAU;zoé;\n";
     for (int k = 0; k < 50; ++k) liste += "AUTRE" + std::to_string(k) + ";Jean;\n";
@@ -187,7 +178,7 @@ TEST_F(ListeImportTest, FichiersRefusesAvantLecture) {
     for (const auto& [chemin, message] : cas) {
         const Resultat r = LireFichierListe(chemin, octets);
         EXPECT_FALSE(r.ok);
-        EXPECT_NE(r.erreur.find(message), std::string::npos) << r.erreur;
+        EXPECT_THAT(r.erreur, ::testing::HasSubstr(message));
     }
     // 1 Mo exactly is not too large.
     std::ofstream(gros, std::ios::trunc) << "Nom\nDUPONT\n"
