@@ -17,21 +17,15 @@
 
 using namespace quillora;
 using namespace quillora::test;
-using ::testing::AllOf, ::testing::HasSubstr;
+using ::testing::AllOf, ::testing::HasSubstr, ::testing::StartsWith;
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<unsigned char> lire(const fs::path& f) {
+std::string lire(const fs::path& f) {
     std::ifstream in(f, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void ecrire(const fs::path& f, const std::vector<unsigned char>& octets) {
-    std::ofstream(f, std::ios::binary)
-        .write(reinterpret_cast<const char*>(octets.data()),
-               static_cast<std::streamsize>(octets.size()));
 }
 
 class FichierClasse : public DossierTest {
@@ -71,7 +65,7 @@ TEST_F(FichierClasse, LesPositionsDuFichierSontCellesDeLImage) {
     const auto o = lire(f);
     ASSERT_EQ(o.size(), 76632u);
     const std::size_t note = 1347 * 1 + 51 + 432 * 2 + 144 * 1 + 6 * 4;
-    EXPECT_EQ(std::string(o.begin() + note + 1, o.begin() + note + 4), "abs");
+    EXPECT_EQ(o.substr(note + 1, 3), "abs");
     const std::size_t devoir = 60615 + 5184 * 1 + 1728 * 2 + 72 * 3;
     const auto reel = [&](std::size_t i) {
         double v;
@@ -81,19 +75,17 @@ TEST_F(FichierClasse, LesPositionsDuFichierSontCellesDeLImage) {
     EXPECT_EQ(reel(devoir), 2.5);
     EXPECT_EQ(o[devoir + 27], 'x');
     EXPECT_EQ(reel(76167 + 48 * 2 + 24 + 8), 0.5);
-    EXPECT_EQ(o[76632 - 1], 0xAB);
+    EXPECT_EQ(o[76632 - 1], '\xAB');
 }
 
 TEST_F(FichierClasse, ChargerPuisSauverRendLesMemesOctets) {
     // Unused string bytes and padding hold arbitrary values that must survive.
-    std::vector<unsigned char> octets(76632);
-    TClasse modele = classeVide();
-    std::memcpy(octets.data(), &modele.Image(), octets.size());
+    const TClasse modele = classeVide();
+    std::string octets(reinterpret_cast<const char*>(&modele.Image()), 76632);
     unsigned graine = 7;
     auto brouiller = [&](std::size_t debut, std::size_t n) {
         for (std::size_t i = 0; i < n; ++i)
-            octets[debut + i] =
-                static_cast<unsigned char>((graine = graine * 1103515245 + 12345) >> 16);
+            octets[debut + i] = static_cast<char>((graine = graine * 1103515245 + 12345) >> 16);
     };
     brouiller(1 + 3, 17); // student 1 surname after a 3-byte name
     octets[0] = 3;
@@ -103,7 +95,7 @@ TEST_F(FichierClasse, ChargerPuisSauverRendLesMemesOctets) {
     brouiller(76311 + 2, 7); // class abbreviation's unused bytes
     const fs::path source = dossier / "source.cl3", copie = dossier / "copie.cl3";
     octets.resize(76632 + 100, 0x55); // trailing bytes are ignored
-    ecrire(source, octets);
+    std::ofstream(source, std::ios::binary) << octets;
 
     TClasse c;
     ASSERT_TRUE(charger(c, source));
@@ -129,8 +121,8 @@ TEST_F(FichierClasse, UnFichierEndommageEstRefuseSansToucherLaClasse) {
     const fs::path g = dossier / "abime.cl3";
     for (const auto& [position, valeur, motif] : defauts) {
         auto abime = octets;
-        abime[position] = valeur;
-        ecrire(g, abime);
+        abime[position] = static_cast<char>(valeur);
+        std::ofstream(g, std::ios::binary) << abime;
         TClasse c = classeAvecNotes({{}});
         c.NomFichier = g.string();
         const Resultat r = c.Charger();
@@ -145,7 +137,7 @@ TEST_F(FichierClasse, UnFichierEndommageEstRefuseSansToucherLaClasse) {
 TEST_F(FichierClasse, CeQuiNEstPasUneClasseLisibleEstRefuseSansAttendre) {
     const fs::path court = dossier / "court.cl3", tube = dossier / "tube.cl3",
                    boucle = dossier / "boucle.cl3", absent = dossier / "absent.cl3";
-    ecrire(court, std::vector<unsigned char>(76631, 0));
+    std::ofstream(court, std::ios::binary) << std::string(76631, '\0');
     ASSERT_EQ(::mkfifo(tube.c_str(), 0600), 0);
     fs::create_symlink(boucle, boucle);
     const auto ouvrir = [](const fs::path& f, const char* raison) {
@@ -166,9 +158,7 @@ TEST_F(FichierClasse, CeQuiNEstPasUneClasseLisibleEstRefuseSansAttendre) {
 }
 
 TEST_F(FichierClasse, UnEchecDEnregistrementLaisseLAncienFichier) {
-    TClasse c = classeVide();
-    c.NbEleve = 1;
-    c.Eleve[1].Nom = "ANCIEN";
+    TClasse c = classeAvecNotes({{}});
     const fs::path f = dossier / "classe.cl3";
     ASSERT_TRUE(c.SauverSous(f.string()));
     const auto avant = lire(f);
@@ -177,8 +167,8 @@ TEST_F(FichierClasse, UnEchecDEnregistrementLaisseLAncienFichier) {
     const fs::path ailleurs = dossier / "absent" / "classe.cl3";
     const Resultat r = c.SauverSous(ailleurs.string());
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.erreur.rfind("Impossible de créer le fichier \"" + ailleurs.string() + "\". ", 0),
-              0u);
+    EXPECT_THAT(r.erreur,
+                StartsWith("Impossible de créer le fichier \"" + ailleurs.string() + "\". "));
     EXPECT_EQ(lire(f), avant);
     // Renaming over a device or a FIFO would replace it: refused.
     const fs::path tube = dossier / "tube.cl3";

@@ -134,9 +134,8 @@ TEST_F(Consequences_, ViewsAreTheViewItsYearAndTheSynthesesOnceEach) {
     // state, whatever its hidden grades say, and the year now weighs two periods only:
     // (12 + 8) / 2 = 10 instead of (12 + 8 + 4) / 3 = 8, a crossing.
     TClasse avant = classeAvecNotes({{"12"}});
-    avant.NbDevoir[1][2] = avant.NbDevoir[1][3] = 1;
-    avant.Eleve[1].Note[1][2][1] = "8";
-    avant.Eleve[1].Note[1][3][1] = "4";
+    noter(avant, 1, 2, {{"8"}});
+    noter(avant, 1, 3, {{"4"}});
     TClasse apres = avant;
     apres.NbPeriode = 2;
     apres.Eleve[1].Note[1][3][1] = "20";

@@ -17,17 +17,13 @@ protected:
         c.Matiere[2].Nom = "Espagnol";
         c.Matiere[1].Coef[1] = 2;
         c.Matiere[1].Coef[3] = 1.5;
-        c.Eleve[1].Nom = "DUPONT";
-        c.Eleve[1].Prenom = "Anne";
-        c.Eleve[2].Nom = "MARTIN";
-        c.Eleve[2].Prenom = "Paul";
+        c.RenseignerEleve(1, "DUPONT", "Anne", "");
+        c.RenseignerEleve(2, "MARTIN", "Paul", "");
         c.Devoir[1][1][2].Duree = "1h";
         c.Devoir[1][1][2].Date = "12/10/2026";
         c.Devoir[1][1][2].Commentaire = cp1252("Prétérit");
-        c.NbDevoir[2][1] = 1;
-        c.Eleve[1].Note[2][1][1] = "10";
-        c.NbDevoir[1][2] = 1;
-        c.Eleve[2].Note[1][2][1] = "B";
+        noter(c, 2, 1, {{"10"}});
+        noter(c, 1, 2, {{}, {"B"}});
         return c;
     }
     static std::string texte(const TClasse& c, int s, int p) {

@@ -97,33 +97,46 @@ TEST_F(JournalTest, ChangeLinesNameWhoWhatAndHowForValuesOnly) {
     EXPECT_EQ(LignesEtape(*classe(), MorceauxInverses(note.morceaux)).at(0).nouveau, "12");
 }
 
-TEST_F(JournalTest, RecordsReadBackAndADamagedTailKeepsWhatPrecedes) {
+// The records read back as written; the change log lists them newest first and says what
+// never reached the file.
+TEST_F(JournalTest, RecordsReadBackTheLogListsThemAndADamagedTailKeepsWhatPrecedes) {
     auto c = classe();
-    std::vector<EnregistrementJournal> v;
-    EnregistrementJournal creation = marque(GenreEnregistrement::Creation, 0);
+    std::vector<EnregistrementJournal> v{marque(GenreEnregistrement::Creation, 0)};
     const auto* b = reinterpret_cast<const unsigned char*>(&c->Image());
-    creation.image.assign(b, b + TailleFichierClasse);
-    v.push_back(creation);
-    v.push_back(etape(*c, "la saisie de la note", [&] { c->Eleve[3].Note[1][1][2] = "19.5"; }));
+    v[0].image.assign(b, b + TailleFichierClasse); // a class never saved yet
+    v[0].quand = {2026, 12, 5, 14, 0, 0};
+    v.push_back(etape(*c, "la saisie de la note", [&] { c->Eleve[1].Note[1][1][1] = "14"; }));
     // A sort changes whole rows: its bytes are compressed.
-    v.push_back(etape(*c, "le tri des élèves", [&] { std::swap(c->Eleve[1], c->Eleve[3]); }));
-    v.push_back(marque(GenreEnregistrement::Sauvegarde, SommeImage(*c)));
+    v.push_back(etape(*c, "le tri des élèves", [&] { std::swap(c->Eleve[1], c->Eleve[2]); },
+                      {2026, 12, 5, 14, 5, 0}));
+    v.back().etape = GenreEtape::Annulation;
     v.push_back(marque(GenreEnregistrement::MiseDeCote, 77));
     v.back().raison = RaisonMiseDeCote::Refus;
-    v.push_back(etape(*c, "la saisie de la note", [&] { c->Eleve[2].Note[1][1][1] = "7"; }));
-    v.back().etape = GenreEtape::Annulation;
+    v.push_back(etape(*c, "l'ajout d'un élève", [&] { c->NbEleve = 4; }, {2026, 12, 6, 8, 0, 9}));
+    v.back().etape = GenreEtape::Retablissement;
     const std::string octets = fichier(v);
     EXPECT_LT(octets.size(), 6000u);
 
     const LectureJournal l = lire(octets);
     ASSERT_EQ(l.enregistrements.size(), v.size());
     EXPECT_TRUE(l.Complet());
-    EXPECT_EQ(l.enregistrements[0].image, creation.image);
+    EXPECT_EQ(l.enregistrements[0].image, v[0].image);
+    EXPECT_EQ(l.enregistrements[1].lignes, v[1].lignes);
     EXPECT_EQ(l.enregistrements[2].morceaux.size(), v[2].morceaux.size());
     EXPECT_EQ(l.enregistrements[2].morceaux.back().apres, v[2].morceaux.back().apres);
-    EXPECT_EQ(l.enregistrements[4].raison, RaisonMiseDeCote::Refus);
-    EXPECT_EQ(l.enregistrements[5].etape, GenreEtape::Annulation);
-    EXPECT_EQ(l.enregistrements[5].lignes, v[5].lignes);
+    EXPECT_EQ(l.enregistrements[3].raison, RaisonMiseDeCote::Refus);
+    std::string texte;
+    for (const EntreeJournal& e : EntreesJournal(l)) texte += LigneTabulee(e) + "\n";
+    EXPECT_EQ(texte,
+              "2026-12-06T08:00:09\tRétablissement de l'ajout d'un élève\t\t\t\t\t\t\n"
+              "2026-12-05T14:05:00\tAnnulation du tri des élèves (non enregistrée)\t\t\t\t\t\t\n"
+              "2026-12-05T14:03:27\tSaisie de la note (non enregistrée)\tDUPONT Léa\tMaths\tTrim. "
+              "1\tdevoir du 5 déc.\t12\t14\n"
+              "2026-12-05T14:00:00\tCréation de la classe\t\t\t\t\t\t\n");
+    EXPECT_EQ(ActionEtape(GenreEtape::Modification, "l'insertion d'un élève"),
+              "Insertion d'un élève");
+    EXPECT_EQ(ActionEtape(GenreEtape::Annulation, "la saisie du coefficient"),
+              "Annulation de la saisie du coefficient");
 
     // Torn anywhere in the last record, or with one of its bytes flipped: the others stay.
     const std::size_t debut = octets.size() - EncoderEnregistrement(v.back()).size();
@@ -173,29 +186,6 @@ TEST_F(JournalTest, PendingStepsApplyOnlyToTheStateTheyCameFrom) {
     EXPECT_EQ(QuestionReprise("3A.cl3", l, r),
               "Quillora a été interrompu avant d'enregistrer 3A.cl3. Récupérer les 2 "
               "modifications faites le 5 décembre 2026 à 14 h 03 ?");
-}
-
-TEST_F(JournalTest, TheLogListsNewestFirstAndSaysWhatNeverReachedTheFile) {
-    auto c = classe();
-    std::vector<EnregistrementJournal> v{marque(GenreEnregistrement::Creation, 1)};
-    v.push_back(etape(*c, "la saisie de la note", [&] { c->Eleve[1].Note[1][1][1] = "14"; }));
-    v.push_back(etape(*c, "le tri des élèves", [&] { std::swap(c->Eleve[1], c->Eleve[2]); },
-                      {2026, 12, 5, 14, 5, 0}));
-    v.back().etape = GenreEtape::Annulation;
-    v.push_back(marque(GenreEnregistrement::MiseDeCote, 1));
-    v.push_back(etape(*c, "l'ajout d'un élève", [&] { c->NbEleve = 4; }, {2026, 12, 6, 8, 0, 9}));
-    v.back().etape = GenreEtape::Retablissement;
-    std::string texte;
-    for (const EntreeJournal& e : EntreesJournal(lire(fichier(v)))) texte += LigneTabulee(e) + "\n";
-    EXPECT_EQ(texte,
-              "2026-12-06T08:00:09\tRétablissement de l'ajout d'un élève\t\t\t\t\t\t\n"
-              "2026-12-05T14:05:00\tAnnulation du tri des élèves (non enregistrée)\t\t\t\t\t\t\n"
-              "2026-12-05T14:03:27\tSaisie de la note (non enregistrée)\tDUPONT Léa\tMaths\tTrim. "
-              "1\tdevoir du 5 déc.\t12\t14\n");
-    EXPECT_EQ(ActionEtape(GenreEtape::Modification, "l'insertion d'un élève"),
-              "Insertion d'un élève");
-    EXPECT_EQ(ActionEtape(GenreEtape::Annulation, "la saisie du coefficient"),
-              "Annulation de la saisie du coefficient");
 }
 
 // Beside the class when its folder can be written; else in the state folder, where it is
