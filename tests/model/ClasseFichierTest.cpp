@@ -105,9 +105,7 @@ TEST_F(FichierClasse, ChargerPuisSauverRendLesMemesOctets) {
 }
 
 TEST_F(FichierClasse, UnFichierEndommageEstRefuseSansToucherLaClasse) {
-    TClasse bonne = classeVide();
-    bonne.NbEleve = 2;
-    bonne.Eleve[1].Nom = "GARDE";
+    const TClasse bonne = classeAvecNotes({{}, {}});
     const fs::path f = dossier / "bonne.cl3";
     ASSERT_TRUE(bonne.SauverSous(f.string()));
     const auto octets = lire(f);

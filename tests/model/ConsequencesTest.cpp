@@ -10,21 +10,16 @@ namespace {
 
 class Consequences_ : public ModeleTest {
 protected:
-    // The lines and the summary of a change of `avant` into `apres`, seen from subject 1,
-    // period 1 (`seuleVue`: that view alone).
+    // The lines and the summary of a change of `avant` into `apres`, and of the settings in
+    // force into `reglages`, seen from subject 1, period 1 (`seuleVue`: that view alone).
     std::vector<std::string> lignes(const TClasse& avant, const TClasse& apres,
-                                    const TOptions& oAvant, const TOptions& oApres,
-                                    bool seuleVue = true) {
+                                    bool seuleVue = true, const TOptions& reglages = Options) {
         const auto vues = seuleVue ? std::vector<VueMoyenne>{{1, 1}} : VuesConcernees(1, 1);
-        liste = Consequences({avant, oAvant}, {apres, oApres}, vues);
+        liste = Consequences({avant, Options}, {apres, reglages}, vues);
         std::vector<std::string> l;
         for (const Consequence& x : liste) l.push_back(LigneConsequence(avant, x, ','));
         l.push_back(ResumeConsequences(liste));
         return l;
-    }
-    std::vector<std::string> lignes(const TClasse& avant, const TClasse& apres,
-                                    bool seuleVue = true) {
-        return lignes(avant, apres, Options, Options, seuleVue);
     }
     std::vector<Consequence> liste;
 };
@@ -111,7 +106,7 @@ TEST_F(Consequences_, ALettersValueAndThePassMarkComeFromEachStatesOwnSettings) 
     // B at 15: (15 + 12) / 2 = 13.5; at 7: (7 + 12) / 2 = 9.5, below 10. C is 10.5: ELEVE2
     // has (14 + 10.5) / 2 = 12.25, shown 12.2, and takes the first rank; ELEVE3's 11 the
     // second.
-    EXPECT_EQ(lignes(c, c, Options, lettre),
+    EXPECT_EQ(lignes(c, c, true, lettre),
               (std::vector<std::string>{
                   "ELEVE1  Trim. 1 : 13,5 → 9,5  ↓ passe sous la moyenne  rang 1 → 3",
                   "ELEVE2  Trim. 1 : 12,2  rang 2 → 1", "ELEVE3  Trim. 1 : 11  rang 3 → 2",
@@ -119,7 +114,7 @@ TEST_F(Consequences_, ALettersValueAndThePassMarkComeFromEachStatesOwnSettings) 
     EXPECT_EQ(Options.cores[5].coresV, 15) << "the settings in force are back";
     // A pass mark moved from 10 to 12 leaves every average as it was: 11 falls below it,
     // 12.25 shows 12.2 and stays at or above 12, and 13.5 too.
-    EXPECT_EQ(lignes(c, c, Options, seuil),
+    EXPECT_EQ(lignes(c, c, true, seuil),
               (std::vector<std::string>{
                   "ELEVE3  Trim. 1 : 11  ↓ passe sous la moyenne",
                   "1 élève change, 0 passe au-dessus de la moyenne, 1 en dessous"}));
