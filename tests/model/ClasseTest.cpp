@@ -132,8 +132,6 @@ TEST_F(Classe, ViderUnDevoirEffaceLesNotesDeSaPeriode) {
     EXPECT_EQ(portrait(c), "0 eleves\n1 // 1.3.3=15\nD1.2.1 1//\nD1.2.2 1//\nD1.2.3 1//");
 }
 
-class Eleves : public ModeleTest {};
-
 // Students A, B, C, each with his letter as grade in the first and the last cell.
 static TClasse troisEleves() {
     TClasse c = classeAvecNotes({{"A"}, {"B"}, {"C"}});
@@ -142,7 +140,7 @@ static TClasse troisEleves() {
 }
 
 // The whole class after each move: a newcomer has nothing, a freed position keeps nothing.
-TEST_F(Eleves, InsererEtSupprimerDeplacentLesElevesAvecToutesLeursNotes) {
+TEST_F(Classe, InsererEtSupprimerDeplacentLesElevesAvecToutesLeursNotes) {
     TClasse c = troisEleves();
     ASSERT_TRUE(c.InsererEleve(1));
     EXPECT_EQ(portrait(c), "4 eleves\n2 ELEVE1// 1.1.1=A 3.3.24=A\n3 ELEVE2// 1.1.1=B 3.3.24=B\n"
@@ -159,7 +157,7 @@ TEST_F(Eleves, InsererEtSupprimerDeplacentLesElevesAvecToutesLeursNotes) {
     EXPECT_FALSE(c.InsererEleve(1));
 }
 
-TEST_F(Eleves, UnEleveRenseigneEstCoupeEtNormaliseEtSaDateGardeeTelleQuelle) {
+TEST_F(Classe, UnEleveRenseigneEstCoupeEtNormaliseEtSaDateGardeeTelleQuelle) {
     TClasse c = troisEleves();
     Options.majuscule = false;
     c.RenseignerEleve(1, "de la fontaine-martinez y", "anne marie", "3l/02/1999");
@@ -177,12 +175,8 @@ TEST_F(Eleves, UnEleveRenseigneEstCoupeEtNormaliseEtSaDateGardeeTelleQuelle) {
     EXPECT_EQ(relue.Eleve[1].DateNaissance, "3l/02/19");
 }
 
-namespace {
-
-using Devoirs = ModeleTest;
-
 // `eleves` students, `n` assignments in subject 1, period 1: grade "e.a", comment "Da".
-TClasse classeDevoirs(int eleves, int n) {
+static TClasse classeDevoirs(int eleves, int n) {
     TClasse c = classeAvecNotes(std::vector<std::vector<std::string>>(eleves));
     c.NbDevoir[1][1] = static_cast<std::uint8_t>(n);
     for (int a = 1; a <= n; ++a) {
@@ -194,7 +188,7 @@ TClasse classeDevoirs(int eleves, int n) {
     return c;
 }
 
-TEST_F(Devoirs, AucuneCommandeNeDepasseVingtQuatreDevoirs) {
+TEST_F(Classe, AucuneCommandeNeDepasseVingtQuatreDevoirs) {
     TPressePapier pp;
     CopierDevoir(classeDevoirs(2, 1), 1, 1, 1, pp);
     for (const int n : {0, 23, 24}) {
@@ -216,7 +210,7 @@ TEST_F(Devoirs, AucuneCommandeNeDepasseVingtQuatreDevoirs) {
 
 // The whole class after each move, written out by hand: grades go with their assignment,
 // nothing stays in a freed column, and another period is left alone.
-TEST_F(Devoirs, LaClasseEntiereApresChaqueDeplacement) {
+TEST_F(Classe, LaClasseEntiereApresChaqueDeplacement) {
     TClasse c = classeDevoirs(2, 3);
     c.NbDevoir[1][2] = 1;
     c.Eleve[2].Note[1][2][1] = "9";
@@ -243,10 +237,8 @@ TEST_F(Devoirs, LaClasseEntiereApresChaqueDeplacement) {
               "1 eleves\n1 ELEVE1// 1.1.1=1.3\nD1.1.1 3//D3");
 }
 
-TEST_F(Devoirs, LaDateProposeeFranchitLesMoisEtLesAnnees) {
+TEST_F(Classe, LaDateProposeeFranchitLesMoisEtLesAnnees) {
     EXPECT_EQ(TexteDateDevoir(DateHeure{2026, 12, 5}, -5), "lun. 30 nov.");
     EXPECT_EQ(TexteDateDevoir(DateHeure{2026, 12, 5}, 27), "ven. 1 jan.");
     EXPECT_EQ(TexteDateDevoir(DateHeure{2028, 2, 28}, 1), cp1252("mar. 29 fév."));
 }
-
-} // namespace

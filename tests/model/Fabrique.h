@@ -103,6 +103,20 @@ inline std::string portrait(const TClasse& c) {
     return t + devoirs;
 }
 
+inline std::vector<std::string> cellules(const std::string& ligne, char separateur = '\t') {
+    std::vector<std::string> r(1);
+    for (char ch : ligne) ch == separateur ? r.emplace_back() : r.back() += ch;
+    return r;
+}
+
+// The cells of the export text's row that starts with `nom`.
+inline std::vector<std::string> ligneExport(const std::string& texte, const std::string& nom) {
+    std::size_t d = 0;
+    while (d < texte.size() && texte.compare(d, nom.size() + 1, nom + '\t') != 0)
+        d = std::min(texte.find('\r', d), texte.size() - 1) + 1;
+    return cellules(texte.substr(d, texte.find('\r', d) - d));
+}
+
 inline std::string cheminSource(const std::string& relatif) {
     return std::string(QUILLORA_SOURCE_DIR) + "/" + relatif;
 }

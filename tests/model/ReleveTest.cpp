@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "AgesAnniversaires.h"
 #include "Classement.h"
 #include "Fabrique.h"
@@ -35,21 +33,6 @@ TClasse classeRemplie() {
     noter(c, 2, 1, {{"16", "14"}, {"7", "disp"}});
     noter(c, 1, 2, {{"10"}});
     return c;
-}
-
-std::vector<std::string> cellules(const std::string& ligne) {
-    std::vector<std::string> r;
-    std::istringstream in(ligne);
-    for (std::string c; std::getline(in, c, '\t');) r.push_back(c);
-    return r;
-}
-
-// The row of the export text that starts with `nom`.
-std::vector<std::string> ligneExport(const std::string& texte, const std::string& nom) {
-    std::istringstream in(texte);
-    for (std::string l; std::getline(in, l, '\r');)
-        if (l.rfind(nom + '\t', 0) == 0) return cellules(l);
-    return {};
 }
 
 std::string texte(const TexteAffiche& t) {
