@@ -18,11 +18,7 @@ namespace {
 
 std::vector<std::string> lignes(const std::string& t) {
     std::vector<std::string> l(1);
-    for (char c : t)
-        if (c == '\r')
-            l.emplace_back();
-        else
-            l.back() += c;
+    for (char c : t) c == '\r' ? l.emplace_back() : l.back() += c;
     return l;
 }
 
@@ -48,18 +44,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
             verifier(t.find('\n') == std::string::npos);
             verifier(Cp1252DepuisUtf8(Utf8DepuisCp1252(t)) == t);
             const auto l = lignes(t);
-            // Title and heading rows, then one row per student, then the class averages.
-            int entete, cellules;
-            if (s <= 3 && p <= 3) {
-                const int n = c.NbDevoir[s][p];
-                entete = 1;
-                cellules = n + 1 + joker;
-                verifier(l.size() == std::size_t(2 + E + (Options.textebas ? 2 + n : 0)));
-            } else {
-                entete = 3;
-                cellules = (s == 4 ? c.NbMatiere : c.NbPeriode) + 1;
-                verifier(l.size() == std::size_t(entete + E + 1));
-            }
+            // Title and heading rows, then one row per student, then the class averages; a
+            // subject period's text below lists its assignments under a heading.
+            const bool vue = s <= 3 && p <= 3;
+            const int n = vue ? c.NbDevoir[s][p] : 0, entete = vue ? 1 : 3;
+            const int cellules = vue ? n + 1 + joker : (s == 4 ? c.NbMatiere : c.NbPeriode) + 1;
+            const int dessous = vue && Options.textebas ? 2 + n : 0;
+            verifier(l.size() == std::size_t(entete + E + 1 + dessous));
             for (int e = 0; e < E; ++e)
                 verifier(std::count(l[entete + e].begin(), l[entete + e].end(), '\t') == cellules);
         }

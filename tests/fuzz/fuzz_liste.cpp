@@ -15,14 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const TexteListe t = DecoderListe(octets);
     const Cellules cellules = LireCellules(t.utf8, DetecterSeparateur(t.utf8));
     auto lignes = LignesImport(cellules, DevinerColonnes(cellules));
-    static TClasse classe = [] {
-        TClasse c;
-        c.Initialiser();
-        c.NbEleve = 40;
-        for (int e = 1; e <= 40; ++e) c.Eleve[e].Nom = "E" + std::to_string(e);
-        return c;
-    }();
-    TClasse c = classe;
+    static TClasse c;
+    c.Initialiser();
+    c.NbEleve = 40;
+    for (int e = 1; e <= 40; ++e) c.Eleve[e].Nom = "E" + std::to_string(e);
     for (auto& l : lignes) l.completerDate = l.source % 2 == 0;
     Repartir(lignes, c, taille % 2 == 0);
     AppliquerImport(c, lignes, taille % 2 == 0);

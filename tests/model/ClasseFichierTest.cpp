@@ -1,10 +1,15 @@
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
+#include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "Fabrique.h"
@@ -12,40 +17,36 @@
 
 using namespace quillora;
 using namespace quillora::test;
+using ::testing::AllOf, ::testing::HasSubstr, ::testing::StartsWith;
+
 namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<unsigned char> lire(const fs::path& f) {
+std::string lire(const fs::path& f) {
     std::ifstream in(f, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-void ecrire(const fs::path& f, const std::vector<unsigned char>& octets) {
-    std::ofstream(f, std::ios::binary)
-        .write(reinterpret_cast<const char*>(octets.data()),
-               static_cast<std::streamsize>(octets.size()));
-}
-
-class FichierClasse : public ModeleTest {
+class FichierClasse : public DossierTest {
 protected:
-    void SetUp() override {
-        ModeleTest::SetUp();
-        dossier = fs::temp_directory_path() /
-                  ("quillora-test-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dossier);
-    }
-    void TearDown() override {
-        fs::remove_all(dossier);
-        ModeleTest::TearDown();
-    }
-    fs::path dossier;
-
     Resultat charger(TClasse& c, const fs::path& f) {
         c.Initialiser();
         c.NomFichier = f.string();
         return c.Charger();
+    }
+};
+
+class FichierAtomique : public DossierTest {
+protected:
+    std::set<std::string> noms() const {
+        std::set<std::string> n;
+        for (const auto& e : fs::directory_iterator(dossier)) n.insert(e.path().filename());
+        return n;
+    }
+    static bool ecrire(const fs::path& f, const std::string& octets) {
+        std::string raison;
+        return EcrireFichierAtomique(f, octets.data(), octets.size(), raison);
     }
 };
 
@@ -64,7 +65,7 @@ TEST_F(FichierClasse, LesPositionsDuFichierSontCellesDeLImage) {
     const auto o = lire(f);
     ASSERT_EQ(o.size(), 76632u);
     const std::size_t note = 1347 * 1 + 51 + 432 * 2 + 144 * 1 + 6 * 4;
-    EXPECT_EQ(std::string(o.begin() + note + 1, o.begin() + note + 4), "abs");
+    EXPECT_EQ(o.substr(note + 1, 3), "abs");
     const std::size_t devoir = 60615 + 5184 * 1 + 1728 * 2 + 72 * 3;
     const auto reel = [&](std::size_t i) {
         double v;
@@ -74,19 +75,17 @@ TEST_F(FichierClasse, LesPositionsDuFichierSontCellesDeLImage) {
     EXPECT_EQ(reel(devoir), 2.5);
     EXPECT_EQ(o[devoir + 27], 'x');
     EXPECT_EQ(reel(76167 + 48 * 2 + 24 + 8), 0.5);
-    EXPECT_EQ(o[76632 - 1], 0xAB);
+    EXPECT_EQ(o[76632 - 1], '\xAB');
 }
 
 TEST_F(FichierClasse, ChargerPuisSauverRendLesMemesOctets) {
     // Unused string bytes and padding hold arbitrary values that must survive.
-    std::vector<unsigned char> octets(76632);
-    TClasse modele = classeVide();
-    std::memcpy(octets.data(), &modele.Image(), octets.size());
+    const TClasse modele = classeVide();
+    std::string octets(reinterpret_cast<const char*>(&modele.Image()), 76632);
     unsigned graine = 7;
     auto brouiller = [&](std::size_t debut, std::size_t n) {
         for (std::size_t i = 0; i < n; ++i)
-            octets[debut + i] =
-                static_cast<unsigned char>((graine = graine * 1103515245 + 12345) >> 16);
+            octets[debut + i] = static_cast<char>((graine = graine * 1103515245 + 12345) >> 16);
     };
     brouiller(1 + 3, 17); // student 1 surname after a 3-byte name
     octets[0] = 3;
@@ -96,7 +95,7 @@ TEST_F(FichierClasse, ChargerPuisSauverRendLesMemesOctets) {
     brouiller(76311 + 2, 7); // class abbreviation's unused bytes
     const fs::path source = dossier / "source.cl3", copie = dossier / "copie.cl3";
     octets.resize(76632 + 100, 0x55); // trailing bytes are ignored
-    ecrire(source, octets);
+    std::ofstream(source, std::ios::binary) << octets;
 
     TClasse c;
     ASSERT_TRUE(charger(c, source));
@@ -106,9 +105,7 @@ TEST_F(FichierClasse, ChargerPuisSauverRendLesMemesOctets) {
 }
 
 TEST_F(FichierClasse, UnFichierEndommageEstRefuseSansToucherLaClasse) {
-    TClasse bonne = classeVide();
-    bonne.NbEleve = 2;
-    bonne.Eleve[1].Nom = "GARDE";
+    const TClasse bonne = classeAvecNotes({{}, {}});
     const fs::path f = dossier / "bonne.cl3";
     ASSERT_TRUE(bonne.SauverSous(f.string()));
     const auto octets = lire(f);
@@ -122,19 +119,15 @@ TEST_F(FichierClasse, UnFichierEndommageEstRefuseSansToucherLaClasse) {
     const fs::path g = dossier / "abime.cl3";
     for (const auto& [position, valeur, motif] : defauts) {
         auto abime = octets;
-        abime[position] = valeur;
-        ecrire(g, abime);
-        TClasse c = classeVide();
-        c.NbEleve = 1;
-        c.Eleve[1].Nom = "AVANT";
+        abime[position] = static_cast<char>(valeur);
+        std::ofstream(g, std::ios::binary) << abime;
+        TClasse c = classeAvecNotes({{}});
         c.NomFichier = g.string();
         const Resultat r = c.Charger();
         EXPECT_FALSE(r.ok) << motif;
-        EXPECT_NE(r.erreur.find("Le fichier \"" + g.string() + "\" est endommagé : "),
-                  std::string::npos)
-            << r.erreur;
-        EXPECT_NE(r.erreur.find(motif), std::string::npos) << r.erreur;
-        EXPECT_EQ(c.Eleve[1].Nom.str() + std::to_string(c.NbEleve), "AVANT1");
+        EXPECT_THAT(r.erreur, AllOf(HasSubstr("Le fichier \"" + g.string() + "\" est endommagé : "),
+                                    HasSubstr(motif)));
+        EXPECT_EQ(c.Eleve[1].Nom.str() + "/" + std::to_string(c.NbEleve), "ELEVE1/1");
     }
 }
 
@@ -142,7 +135,7 @@ TEST_F(FichierClasse, UnFichierEndommageEstRefuseSansToucherLaClasse) {
 TEST_F(FichierClasse, CeQuiNEstPasUneClasseLisibleEstRefuseSansAttendre) {
     const fs::path court = dossier / "court.cl3", tube = dossier / "tube.cl3",
                    boucle = dossier / "boucle.cl3", absent = dossier / "absent.cl3";
-    ecrire(court, std::vector<unsigned char>(76631, 0));
+    std::ofstream(court, std::ios::binary) << std::string(76631, '\0');
     ASSERT_EQ(::mkfifo(tube.c_str(), 0600), 0);
     fs::create_symlink(boucle, boucle);
     const auto ouvrir = [](const fs::path& f, const char* raison) {
@@ -163,9 +156,7 @@ TEST_F(FichierClasse, CeQuiNEstPasUneClasseLisibleEstRefuseSansAttendre) {
 }
 
 TEST_F(FichierClasse, UnEchecDEnregistrementLaisseLAncienFichier) {
-    TClasse c = classeVide();
-    c.NbEleve = 1;
-    c.Eleve[1].Nom = "ANCIEN";
+    TClasse c = classeAvecNotes({{}});
     const fs::path f = dossier / "classe.cl3";
     ASSERT_TRUE(c.SauverSous(f.string()));
     const auto avant = lire(f);
@@ -174,8 +165,8 @@ TEST_F(FichierClasse, UnEchecDEnregistrementLaisseLAncienFichier) {
     const fs::path ailleurs = dossier / "absent" / "classe.cl3";
     const Resultat r = c.SauverSous(ailleurs.string());
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.erreur.rfind("Impossible de créer le fichier \"" + ailleurs.string() + "\". ", 0),
-              0u);
+    EXPECT_THAT(r.erreur,
+                StartsWith("Impossible de créer le fichier \"" + ailleurs.string() + "\". "));
     EXPECT_EQ(lire(f), avant);
     // Renaming over a device or a FIFO would replace it: refused.
     const fs::path tube = dossier / "tube.cl3";
@@ -194,4 +185,44 @@ TEST_F(FichierClasse, UnEchecDEnregistrementLaisseLAncienFichier) {
     ASSERT_TRUE(c.SauverSous(f.string()));
     EXPECT_EQ(fs::status(f).permissions(), droits);
     EXPECT_NE(lire(f), avant);
+}
+
+// A writer killed half-way (here by the file size limit) leaves the old file and nothing
+// else, even under a name of 255 bytes, the longest Linux takes, which the next write
+// replaces.
+TEST_F(FichierAtomique, UneEcritureTueeNeLaisseRienMemeSousUnNomDe255Octets) {
+    const std::string nom = std::string(251, 'n') + ".cl3";
+    ASSERT_TRUE(ecrire(dossier / nom, "ancien"));
+    if (::fork() == 0) {
+        const rlimit coeur{0, 0}, taille{4096, 4096};
+        ::setrlimit(RLIMIT_CORE, &coeur);
+        ::setrlimit(RLIMIT_FSIZE, &taille);
+        ecrire(dossier / nom, std::string(100000, 'x'));
+        ::_exit(0);
+    }
+    int statut = 0;
+    ::wait(&statut);
+    ASSERT_TRUE(WIFSIGNALED(statut) && WTERMSIG(statut) == SIGXFSZ) << statut;
+    EXPECT_EQ(noms(), std::set<std::string>{nom});
+    ASSERT_TRUE(ecrire(dossier / nom, "nouveau"));
+    EXPECT_EQ(fs::file_size(dossier / nom), 7u);
+    EXPECT_EQ(noms(), std::set<std::string>{nom});
+}
+
+// What a writer killed between naming and renaming leaves is removed by the next write in
+// that folder, unless its writer still holds it; nothing else is touched.
+TEST_F(FichierAtomique, LesRestesDesEcrituresMortesSontRetires) {
+    const std::string mort = ".quillora-0123456789.tmp", vivant = ".quillora-abcdefghij.tmp";
+    std::set<std::string> attendus{"3A.cl3.backup", ".quillora-notes.tmp",
+                                   ".quillora-ABCDEFGHIJ.tmp", vivant, "3A.cl3"};
+    for (const std::string& n : attendus) std::ofstream(dossier / n) << "garder";
+    std::ofstream(dossier / mort) << "reste";
+    const int tenu = ::open((dossier / vivant).c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(tenu, LOCK_EX), 0);
+    ASSERT_TRUE(ecrire(dossier / "3A.cl3", "classe"));
+    EXPECT_EQ(noms(), attendus);
+    ::close(tenu);
+    ASSERT_TRUE(ecrire(dossier / "3A.cl3", "classe"));
+    attendus.erase(vivant);
+    EXPECT_EQ(noms(), attendus);
 }

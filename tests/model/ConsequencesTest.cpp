@@ -10,21 +10,16 @@ namespace {
 
 class Consequences_ : public ModeleTest {
 protected:
-    // The lines and the summary of a change of `avant` into `apres`, seen from subject 1,
-    // period 1 (`seuleVue`: that view alone).
+    // The lines and the summary of a change of `avant` into `apres`, and of the settings in
+    // force into `reglages`, seen from subject 1, period 1 (`seuleVue`: that view alone).
     std::vector<std::string> lignes(const TClasse& avant, const TClasse& apres,
-                                    const TOptions& oAvant, const TOptions& oApres,
-                                    bool seuleVue = true) {
+                                    bool seuleVue = true, const TOptions& reglages = Options) {
         const auto vues = seuleVue ? std::vector<VueMoyenne>{{1, 1}} : VuesConcernees(1, 1);
-        liste = Consequences({avant, oAvant}, {apres, oApres}, vues);
+        liste = Consequences({avant, Options}, {apres, reglages}, vues);
         std::vector<std::string> l;
         for (const Consequence& x : liste) l.push_back(LigneConsequence(avant, x, ','));
         l.push_back(ResumeConsequences(liste));
         return l;
-    }
-    std::vector<std::string> lignes(const TClasse& avant, const TClasse& apres,
-                                    bool seuleVue = true) {
-        return lignes(avant, apres, Options, Options, seuleVue);
     }
     std::vector<Consequence> liste;
 };
@@ -96,10 +91,7 @@ TEST_F(Consequences_, TheJokerTurnedOnAndTheExportAfterOkShowsTheSameAverages) {
         // The student's row of the view's export, as the sheet's table is copied after OK:
         // its last cell is the average the sheet shows and ranks.
         const std::string texte = TexteExport(apres, x.vue.matiere, x.vue.periode);
-        const std::string nom = "ELEVE" + std::to_string(x.eleve) + "\t";
-        const auto debut = texte.find("\r" + nom) + 1;
-        const std::string ligne = texte.substr(debut, texte.find('\r', debut) - debut);
-        EXPECT_EQ(ligne.substr(ligne.rfind('\t') + 1), x.apres) << ligne;
+        EXPECT_EQ(ligneExport(texte, "ELEVE" + std::to_string(x.eleve)).back(), x.apres) << texte;
     }
 }
 
@@ -111,7 +103,7 @@ TEST_F(Consequences_, ALettersValueAndThePassMarkComeFromEachStatesOwnSettings) 
     // B at 15: (15 + 12) / 2 = 13.5; at 7: (7 + 12) / 2 = 9.5, below 10. C is 10.5: ELEVE2
     // has (14 + 10.5) / 2 = 12.25, shown 12.2, and takes the first rank; ELEVE3's 11 the
     // second.
-    EXPECT_EQ(lignes(c, c, Options, lettre),
+    EXPECT_EQ(lignes(c, c, true, lettre),
               (std::vector<std::string>{
                   "ELEVE1  Trim. 1 : 13,5 → 9,5  ↓ passe sous la moyenne  rang 1 → 3",
                   "ELEVE2  Trim. 1 : 12,2  rang 2 → 1", "ELEVE3  Trim. 1 : 11  rang 3 → 2",
@@ -119,7 +111,7 @@ TEST_F(Consequences_, ALettersValueAndThePassMarkComeFromEachStatesOwnSettings) 
     EXPECT_EQ(Options.cores[5].coresV, 15) << "the settings in force are back";
     // A pass mark moved from 10 to 12 leaves every average as it was: 11 falls below it,
     // 12.25 shows 12.2 and stays at or above 12, and 13.5 too.
-    EXPECT_EQ(lignes(c, c, Options, seuil),
+    EXPECT_EQ(lignes(c, c, true, seuil),
               (std::vector<std::string>{
                   "ELEVE3  Trim. 1 : 11  ↓ passe sous la moyenne",
                   "1 élève change, 0 passe au-dessus de la moyenne, 1 en dessous"}));
@@ -134,9 +126,8 @@ TEST_F(Consequences_, ViewsAreTheViewItsYearAndTheSynthesesOnceEach) {
     // state, whatever its hidden grades say, and the year now weighs two periods only:
     // (12 + 8) / 2 = 10 instead of (12 + 8 + 4) / 3 = 8, a crossing.
     TClasse avant = classeAvecNotes({{"12"}});
-    avant.NbDevoir[1][2] = avant.NbDevoir[1][3] = 1;
-    avant.Eleve[1].Note[1][2][1] = "8";
-    avant.Eleve[1].Note[1][3][1] = "4";
+    noter(avant, 1, 2, {{"8"}});
+    noter(avant, 1, 3, {{"4"}});
     TClasse apres = avant;
     apres.NbPeriode = 2;
     apres.Eleve[1].Note[1][3][1] = "20";
@@ -148,3 +139,91 @@ TEST_F(Consequences_, ViewsAreTheViewItsYearAndTheSynthesesOnceEach) {
 }
 
 } // namespace
+
+class Export : public ModeleTest {
+protected:
+    // Two students, two subjects, three trimesters; subject 1 has two assignments in T1.
+    TClasse classe() {
+        TClasse c = classeAvecNotes({{"12", "abs"}, {"8", "15.5"}}, {1, 2});
+        c.AbrevClasse = "4B";
+        c.AnneeScolaire = "( 2026 / 2027 )";
+        c.NbMatiere = 2;
+        c.Matiere[1].Nom = "Anglais";
+        c.Matiere[2].Nom = "Espagnol";
+        c.Matiere[1].Coef[1] = 2;
+        c.Matiere[1].Coef[3] = 1.5;
+        c.RenseignerEleve(1, "DUPONT", "Anne", "");
+        c.RenseignerEleve(2, "MARTIN", "Paul", "");
+        c.Devoir[1][1][2].Duree = "1h";
+        c.Devoir[1][1][2].Date = "12/10/2026";
+        c.Devoir[1][1][2].Commentaire = cp1252("Prétérit");
+        noter(c, 2, 1, {{"10"}});
+        noter(c, 1, 2, {{}, {"B"}});
+        return c;
+    }
+    static std::string texte(const TClasse& c, int s, int p) {
+        return Utf8DepuisCp1252(TexteExport(c, s, p));
+    }
+};
+
+TEST_F(Export, VueDUneMatiere) {
+    Options.textebas = false;
+    TClasse c = classe();
+    EXPECT_EQ(texte(c, 1, 1), "4B / Anglais / Trim.1 ( 2026 / 2027 )\r"
+                              "DUPONT Anne\t12\tabs\t12\r"
+                              "MARTIN Paul\t8\t15.5\t13\r"
+                              "\t10\t15.5\t12.5");
+    Options.prenom = false;
+    Options.imprimerAnnee = false;
+    c.ModeArrondi = 3;
+    // Control characters from a foreign file would shift the row's cells.
+    c.Eleve[1].Nom = "DU\tPONT\r";
+    c.Eleve[1].Note[1][1][2] = "a\nb";
+    EXPECT_EQ(texte(c, 1, 1).rfind("4B / Anglais / Trim.1\rDU PONT \t12\ta b\t13\rMARTIN", 0), 0u);
+
+    // The joker adds its column; the text below lists the assignments.
+    c = classe();
+    c.Joker = 1;
+    Options.textebas = true;
+    Options.prenom = true;
+    Options.imprimerAnnee = true;
+    EXPECT_EQ(texte(c, 1, 1), "4B / Anglais / Trim.1 ( 2026 / 2027 )\r"
+                              "DUPONT Anne\t12\tabs\t12\t12\r"
+                              "MARTIN Paul\t8\t15.5\t13\t15.5\r"
+                              "\t10\t15.5\t12.5\r"
+                              "Num\tCoef.\tDurée\tDate\r"
+                              "1\t1\t\t\t\r"
+                              "2\t2\t1h\t12/10/2026\tPrétérit\r"
+                              "Arrondi des moyennes: Aucun arrondi");
+    // A period without assignments still gives its table frame.
+    EXPECT_EQ(texte(c, 2, 3), "4B / Espagnol / Trim.3 ( 2026 / 2027 )\r"
+                              "DUPONT Anne\t?\t?\r"
+                              "MARTIN Paul\t?\t?\r"
+                              "\t?\r"
+                              "Num\tCoef.\tDurée\tDate\r"
+                              "Arrondi des moyennes: Aucun arrondi");
+}
+
+TEST_F(Export, Synthese) {
+    TClasse c = classe();
+    // A period's own coefficients head its columns.
+    EXPECT_NE(texte(c, 4, 3).find("\r\t1.5\t1\r"), std::string::npos);
+    EXPECT_EQ(texte(c, 4, 4), "4B / Synthèse / Année ( 2026 / 2027 )\r"
+                              "\tAnglais\tEspagnol\r"
+                              "\t2+1+1.5\t1+1+1\r"
+                              "DUPONT Anne\t12\t10\t11.2\r"
+                              "MARTIN Paul\t13.7\t?\t13.7\r"
+                              "\t12.8\t10\t12.4");
+}
+
+TEST_F(Export, VueAnnuelleAvecDeuxSemestresEtJoker) {
+    TClasse c = classe();
+    c.NbPeriode = 2;
+    c.Joker = 1;
+    EXPECT_EQ(texte(c, 1, 4), "4B / Anglais / Année ( 2026 / 2027 )\r"
+                              "\tSem. 1\tSem. 2\r"
+                              "\t2\t1\r"
+                              "DUPONT Anne\t12\t?\t12\r"
+                              "MARTIN Paul\t15.5\t15\t15.3\r"
+                              "\t13.8\t15\t13.7");
+}

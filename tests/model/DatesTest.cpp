@@ -1,6 +1,7 @@
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include "Fabrique.h"
+#include "Saisie.h"
 
 using namespace quillora;
 using namespace quillora::test;
@@ -50,9 +51,19 @@ TEST_F(Dates, VerificationDuDomaine) {
     EXPECT_TRUE(texte.empty());
     EXPECT_FALSE(VerifierDomaine(-1, 20, texte));
     EXPECT_FALSE(VerifierDomaine(10.125, 7.5, texte));
-    EXPECT_NE(
-        Utf8DepuisCp1252(texte).find("10.13 est en dehors du domaine de validité.\r( De 0 à 7.5 )"),
-        std::string::npos);
+    EXPECT_THAT(
+        Utf8DepuisCp1252(texte),
+        ::testing::HasSubstr("10.13 est en dehors du domaine de validité.\r( De 0 à 7.5 )"));
     Options.verification = false;
     EXPECT_TRUE(VerifierDomaine(-1, 20, texte));
+}
+
+using Saisie = ModeleTest;
+
+// The comma typed becomes the point only where a point makes a number being written.
+TEST_F(Saisie, LaVirguleTapeeDevientLePointDUnNombre) {
+    for (const char* oui : {"12.", "12.5", ".", ".5", "-0.", "  +3.25", "1.2"})
+        EXPECT_TRUE(VirguleDecimale(oui)) << oui;
+    for (const char* non : {"B.", "abs.", "1.2.", "12.5.", "1.e", "12 .", "-", "", "A+."})
+        EXPECT_FALSE(VirguleDecimale(non)) << non;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "Classe.h"
@@ -24,25 +26,48 @@ protected:
     }
 };
 
+// The same, with a fresh folder of the test's own, removed after it.
+class DossierTest : public ModeleTest {
+protected:
+    void SetUp() override {
+        ModeleTest::SetUp();
+        dossier = std::filesystem::temp_directory_path() /
+                  ("quillora-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(dossier);
+        std::filesystem::create_directories(dossier);
+    }
+    void TearDown() override {
+        std::filesystem::remove_all(dossier);
+        ModeleTest::TearDown();
+    }
+    std::filesystem::path dossier;
+};
+
 inline TClasse classeVide() {
     TClasse c;
     c.Initialiser();
     return c;
 }
 
-// An empty class with one subject period filled from rows of grade texts; `coefs` gives the
-// assignments' coefficients (all 1 when empty).
+// Subject s, period p filled from rows of grade texts, one a student; the period counts
+// the longest row's assignments.
+inline void noter(TClasse& c, int s, int p, const std::vector<std::vector<std::string>>& lignes) {
+    for (std::size_t e = 1; e <= lignes.size(); ++e)
+        for (std::size_t a = 1; a <= lignes[e - 1].size(); ++a) {
+            c.Eleve[e].Note[s][p][a] = lignes[e - 1][a - 1];
+            if (a > c.NbDevoir[s][p]) c.NbDevoir[s][p] = static_cast<std::uint8_t>(a);
+        }
+}
+
+// An empty class of students ELEVE1... with one subject period filled by `noter`; `coefs`
+// gives the assignments' coefficients (all 1 when empty).
 inline TClasse classeAvecNotes(const std::vector<std::vector<std::string>>& lignes,
                                const std::vector<double>& coefs = {}, int s = 1, int p = 1) {
     TClasse c = classeVide();
     c.NbEleve = static_cast<std::uint8_t>(lignes.size());
-    for (std::size_t e = 1; e <= lignes.size(); ++e) {
-        c.Eleve[e].Nom = "ELEVE" + std::to_string(e);
-        const auto& notes = lignes[e - 1];
-        if (notes.size() > c.NbDevoir[s][p])
-            c.NbDevoir[s][p] = static_cast<std::uint8_t>(notes.size());
-        for (std::size_t a = 1; a <= notes.size(); ++a) c.Eleve[e].Note[s][p][a] = notes[a - 1];
-    }
+    for (std::size_t e = 1; e <= lignes.size(); ++e) c.Eleve[e].Nom = "ELEVE" + std::to_string(e);
+    noter(c, s, p, lignes);
     for (std::size_t a = 1; a <= coefs.size(); ++a) c.Devoir[s][p][a].Coef = coefs[a - 1];
     return c;
 }
@@ -76,6 +101,20 @@ inline std::string portrait(const TClasse& c) {
         if (l != "//") t += "\n" + std::to_string(e) + " " + l;
     }
     return t + devoirs;
+}
+
+inline std::vector<std::string> cellules(const std::string& ligne, char separateur = '\t') {
+    std::vector<std::string> r(1);
+    for (char ch : ligne) ch == separateur ? r.emplace_back() : r.back() += ch;
+    return r;
+}
+
+// The cells of the export text's row that starts with `nom`.
+inline std::vector<std::string> ligneExport(const std::string& texte, const std::string& nom) {
+    std::size_t d = 0;
+    while (d < texte.size() && texte.compare(d, nom.size() + 1, nom + '\t') != 0)
+        d = std::min(texte.find('\r', d), texte.size() - 1) + 1;
+    return cellules(texte.substr(d, texte.find('\r', d) - d));
 }
 
 inline std::string cheminSource(const std::string& relatif) {

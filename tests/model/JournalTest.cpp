@@ -1,4 +1,4 @@
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <cstring>
 #include <filesystem>
@@ -6,11 +6,14 @@
 #include <sys/stat.h>
 
 #include "Fabrique.h"
+#include "Historique.h"
 #include "Journal.h"
 #include "JournalReprise.h"
 #include "JournalTexte.h"
 
 using namespace quillora;
+using ::testing::ElementsAre, ::testing::HasSubstr;
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -32,25 +35,19 @@ EnregistrementJournal etape(TClasse& c, const char* nom, const std::function<voi
     Historique h;
     h.Debut(c, nom, {});
     changer();
-    EnregistrementJournal e;
     if (!h.Fin(c)) {
         ADD_FAILURE() << "no step: " << nom;
-        return e;
+        return {};
     }
-    e.quand = quand;
-    e.nom = nom;
-    e.contexte = h.DerniereFaite().contexte;
-    e.morceaux = h.DerniereFaite().morceaux;
-    e.lignes = LignesEtape(c, e.morceaux);
+    EnregistrementJournal e;
+    e.quand = quand, e.nom = nom, e.contexte = h.DerniereFaite().contexte;
+    e.morceaux = h.DerniereFaite().morceaux, e.lignes = LignesEtape(c, e.morceaux);
     return e;
 }
 
-EnregistrementJournal marque(GenreEnregistrement g, std::uint32_t somme, DateHeure quand = {}) {
+EnregistrementJournal marque(GenreEnregistrement g, std::uint32_t somme) {
     EnregistrementJournal e;
-    e.genre = g;
-    e.somme = somme;
-    e.quand = quand;
-    e.chemin = "/classes/3A.cl3";
+    e.genre = g, e.somme = somme, e.chemin = "/classes/3A.cl3";
     return e;
 }
 
@@ -64,26 +61,13 @@ LectureJournal lire(const std::string& octets) {
     return LireJournalOctets(reinterpret_cast<const unsigned char*>(octets.data()), octets.size());
 }
 
-class JournalTest : public test::ModeleTest {
-protected:
-    void SetUp() override {
-        test::ModeleTest::SetUp();
-        dossier = fs::temp_directory_path() / ("journal-" + std::to_string(::getpid()));
-        fs::remove_all(dossier);
-        fs::create_directories(dossier);
-    }
-    void TearDown() override {
-        fs::remove_all(dossier);
-        test::ModeleTest::TearDown();
-    }
-    fs::path dossier;
-};
+using JournalTest = test::DossierTest;
 
 TEST_F(JournalTest, ChangeLinesNameWhoWhatAndHowForValuesOnly) {
     auto c = classe();
     const auto note = etape(*c, "la saisie de la note", [&] { c->Eleve[1].Note[1][1][1] = "14"; });
-    ASSERT_EQ(note.lignes.size(), 1u);
-    EXPECT_EQ(DetailEntree(note.lignes[0]),
+    EXPECT_EQ(note.lignes.size(), 1u);
+    EXPECT_EQ(DetailEntree(note.lignes.at(0)),
               "DUPONT Léa — Maths, Trim. 1, devoir du 5 déc. : 12 → 14");
     const auto vide = etape(*c, "la saisie de la note", [&] { c->Eleve[2].Note[1][1][2] = "abs"; });
     EXPECT_EQ(DetailEntree(vide.lignes.at(0)),
@@ -97,53 +81,62 @@ TEST_F(JournalTest, ChangeLinesNameWhoWhatAndHowForValuesOnly) {
         c->Matiere[1].Coef[2] = 3;
         c->Matiere[2].Coef[1] = 4;
     });
-    ASSERT_EQ(matieres.lignes.size(), 2u);
-    EXPECT_EQ(matieres.lignes[1].periode, "Sem. 1");
-    EXPECT_EQ(matieres.lignes[1].devoir, "");
+    EXPECT_EQ(matieres.lignes.size(), 2u);
+    EXPECT_EQ(matieres.lignes.at(1).periode + "|" + matieres.lignes[1].devoir, "Sem. 1|");
 
     // Grades that moved with their student are no change of value; a changed comment and
     // the view shown make no line.
     const auto tri = etape(*c, "le tri des élèves", [&] { std::swap(c->Eleve[1], c->Eleve[3]); });
-    EXPECT_TRUE(tri.lignes.empty());
     const auto vue = etape(*c, "la modification d'un devoir", [&] {
         c->Devoir[1][1][1].Commentaire = "Fractions";
         c->PeriodeCourante = 2;
     });
-    EXPECT_TRUE(vue.lignes.empty());
+    EXPECT_TRUE(tri.lignes.empty() && vue.lignes.empty());
 
     // An undo says the same lines backwards.
-    const auto inverse = MorceauxInverses(note.morceaux);
-    auto d = classe();
-    EXPECT_EQ(LignesEtape(*d, inverse).at(0).nouveau, "12");
+    EXPECT_EQ(LignesEtape(*classe(), MorceauxInverses(note.morceaux)).at(0).nouveau, "12");
 }
 
-TEST_F(JournalTest, RecordsReadBackAndADamagedTailKeepsWhatPrecedes) {
+// The records read back as written; the change log lists them newest first and says what
+// never reached the file.
+TEST_F(JournalTest, RecordsReadBackTheLogListsThemAndADamagedTailKeepsWhatPrecedes) {
     auto c = classe();
-    std::vector<EnregistrementJournal> v;
-    EnregistrementJournal creation = marque(GenreEnregistrement::Creation, 0);
+    std::vector<EnregistrementJournal> v{marque(GenreEnregistrement::Creation, 0)};
     const auto* b = reinterpret_cast<const unsigned char*>(&c->Image());
-    creation.image.assign(b, b + TailleFichierClasse);
-    v.push_back(creation);
-    v.push_back(etape(*c, "la saisie de la note", [&] { c->Eleve[3].Note[1][1][2] = "19.5"; }));
+    v[0].image.assign(b, b + TailleFichierClasse); // a class never saved yet
+    v[0].quand = {2026, 12, 5, 14, 0, 0};
+    v.push_back(etape(*c, "la saisie de la note", [&] { c->Eleve[1].Note[1][1][1] = "14"; }));
     // A sort changes whole rows: its bytes are compressed.
-    v.push_back(etape(*c, "le tri des élèves", [&] { std::swap(c->Eleve[1], c->Eleve[3]); }));
-    v.push_back(marque(GenreEnregistrement::Sauvegarde, SommeImage(*c)));
+    v.push_back(etape(*c, "le tri des élèves", [&] { std::swap(c->Eleve[1], c->Eleve[2]); },
+                      {2026, 12, 5, 14, 5, 0}));
+    v.back().etape = GenreEtape::Annulation;
     v.push_back(marque(GenreEnregistrement::MiseDeCote, 77));
     v.back().raison = RaisonMiseDeCote::Refus;
-    v.push_back(etape(*c, "la saisie de la note", [&] { c->Eleve[2].Note[1][1][1] = "7"; }));
-    v.back().etape = GenreEtape::Annulation;
+    v.push_back(etape(*c, "l'ajout d'un élève", [&] { c->NbEleve = 4; }, {2026, 12, 6, 8, 0, 9}));
+    v.back().etape = GenreEtape::Retablissement;
     const std::string octets = fichier(v);
     EXPECT_LT(octets.size(), 6000u);
 
     const LectureJournal l = lire(octets);
     ASSERT_EQ(l.enregistrements.size(), v.size());
     EXPECT_TRUE(l.Complet());
-    EXPECT_EQ(l.enregistrements[0].image, creation.image);
+    EXPECT_EQ(l.enregistrements[0].image, v[0].image);
+    EXPECT_EQ(l.enregistrements[1].lignes, v[1].lignes);
     EXPECT_EQ(l.enregistrements[2].morceaux.size(), v[2].morceaux.size());
     EXPECT_EQ(l.enregistrements[2].morceaux.back().apres, v[2].morceaux.back().apres);
-    EXPECT_EQ(l.enregistrements[4].raison, RaisonMiseDeCote::Refus);
-    EXPECT_EQ(l.enregistrements[5].etape, GenreEtape::Annulation);
-    EXPECT_EQ(l.enregistrements[5].lignes, v[5].lignes);
+    EXPECT_EQ(l.enregistrements[3].raison, RaisonMiseDeCote::Refus);
+    std::string texte;
+    for (const EntreeJournal& e : EntreesJournal(l)) texte += LigneTabulee(e) + "\n";
+    EXPECT_EQ(texte,
+              "2026-12-06T08:00:09\tRétablissement de l'ajout d'un élève\t\t\t\t\t\t\n"
+              "2026-12-05T14:05:00\tAnnulation du tri des élèves (non enregistrée)\t\t\t\t\t\t\n"
+              "2026-12-05T14:03:27\tSaisie de la note (non enregistrée)\tDUPONT Léa\tMaths\tTrim. "
+              "1\tdevoir du 5 déc.\t12\t14\n"
+              "2026-12-05T14:00:00\tCréation de la classe\t\t\t\t\t\t\n");
+    EXPECT_EQ(ActionEtape(GenreEtape::Modification, "l'insertion d'un élève"),
+              "Insertion d'un élève");
+    EXPECT_EQ(ActionEtape(GenreEtape::Annulation, "la saisie du coefficient"),
+              "Annulation de la saisie du coefficient");
 
     // Torn anywhere in the last record, or with one of its bytes flipped: the others stay.
     const std::size_t debut = octets.size() - EncoderEnregistrement(v.back()).size();
@@ -181,12 +174,11 @@ TEST_F(JournalTest, PendingStepsApplyOnlyToTheStateTheyCameFrom) {
     EXPECT_FALSE(AppliquerEtape(*recupere, l.enregistrements[4]));
     // A step that would leave a record no file may hold is refused, the class untouched.
     EnregistrementJournal faux = l.enregistrements[4];
-    faux.morceaux[0].apres.assign(faux.morceaux[0].apres.size(), 200);
+    auto& m = faux.morceaux[0];
     auto avant = std::make_unique<ImageClasse>(fichierSauve);
-    faux.morceaux[0].avant.assign(reinterpret_cast<unsigned char*>(avant.get()) +
-                                      faux.morceaux[0].debut,
-                                  reinterpret_cast<unsigned char*>(avant.get()) +
-                                      faux.morceaux[0].debut + faux.morceaux[0].avant.size());
+    const auto* o = reinterpret_cast<const unsigned char*>(avant.get()) + m.debut;
+    m.avant.assign(o, o + m.avant.size());
+    m.apres.assign(m.apres.size(), 200);
     EXPECT_FALSE(AppliquerEtape(*avant, faux));
     EXPECT_EQ(std::memcmp(avant.get(), &fichierSauve, TailleFichierClasse), 0);
 
@@ -194,30 +186,6 @@ TEST_F(JournalTest, PendingStepsApplyOnlyToTheStateTheyCameFrom) {
     EXPECT_EQ(QuestionReprise("3A.cl3", l, r),
               "Quillora a été interrompu avant d'enregistrer 3A.cl3. Récupérer les 2 "
               "modifications faites le 5 décembre 2026 à 14 h 03 ?");
-}
-
-TEST_F(JournalTest, TheLogListsNewestFirstAndSaysWhatNeverReachedTheFile) {
-    auto c = classe();
-    std::vector<EnregistrementJournal> v{marque(GenreEnregistrement::Creation, 1)};
-    v.push_back(etape(*c, "la saisie de la note", [&] { c->Eleve[1].Note[1][1][1] = "14"; },
-                      {2026, 12, 5, 14, 3, 27}));
-    v.push_back(etape(*c, "le tri des élèves", [&] { std::swap(c->Eleve[1], c->Eleve[2]); },
-                      {2026, 12, 5, 14, 5, 0}));
-    v.back().etape = GenreEtape::Annulation;
-    v.push_back(marque(GenreEnregistrement::MiseDeCote, 1));
-    v.push_back(etape(*c, "l'ajout d'un élève", [&] { c->NbEleve = 4; }, {2026, 12, 6, 8, 0, 9}));
-    v.back().etape = GenreEtape::Retablissement;
-    std::string texte;
-    for (const EntreeJournal& e : EntreesJournal(lire(fichier(v)))) texte += LigneTabulee(e) + "\n";
-    EXPECT_EQ(texte,
-              "2026-12-06T08:00:09\tRétablissement de l'ajout d'un élève\t\t\t\t\t\t\n"
-              "2026-12-05T14:05:00\tAnnulation du tri des élèves (non enregistrée)\t\t\t\t\t\t\n"
-              "2026-12-05T14:03:27\tSaisie de la note (non enregistrée)\tDUPONT Léa\tMaths\tTrim. "
-              "1\tdevoir du 5 déc.\t12\t14\n");
-    EXPECT_EQ(ActionEtape(GenreEtape::Modification, "l'insertion d'un élève"),
-              "Insertion d'un élève");
-    EXPECT_EQ(ActionEtape(GenreEtape::Annulation, "la saisie du coefficient"),
-              "Annulation de la saisie du coefficient");
 }
 
 // Beside the class when its folder can be written; else in the state folder, where it is
@@ -275,12 +243,8 @@ TEST_F(JournalTest, WhatCannotBeReadIsSetAsideAndSaid) {
     const std::string octets = fichier(v);
     std::ofstream(chemin, std::ios::binary) << octets.substr(0, octets.size() - 3);
     JournalPrepare p = PreparerJournal(chemin, "3A.cl3");
-    ASSERT_EQ(p.messages.size(), 1u);
-    EXPECT_NE(p.messages[0].find("sa fin (" +
-                                 std::to_string(octets.size() - 3 - fichier({v[0]}).size()) +
-                                 " octets) n'a pas pu être lue"),
-              std::string::npos)
-        << p.messages[0];
+    const auto reste = std::to_string(octets.size() - 3 - fichier({v[0]}).size());
+    EXPECT_THAT(p.messages, ElementsAre(HasSubstr("sa fin (" + reste + " octets) n'a pas pu")));
     EXPECT_EQ(p.lecture.enregistrements.size(), 1u);
     EXPECT_TRUE(LireJournal(chemin).Complet());
     EXPECT_EQ(LireJournal(chemin).enregistrements.size(), 1u);
@@ -289,22 +253,16 @@ TEST_F(JournalTest, WhatCannotBeReadIsSetAsideAndSaid) {
     std::ofstream(chemin, std::ios::binary) << octets;
     fs::resize_file(chemin, LimiteJournal + 100);
     p = PreparerJournal(chemin, "3A.cl3");
-    ASSERT_EQ(p.messages.size(), 1u);
-    EXPECT_NE(p.messages[0].find("dépasse sa taille maximale de 64 Mo"), std::string::npos)
-        << p.messages[0];
+    EXPECT_THAT(p.messages, ElementsAre(HasSubstr("dépasse sa taille maximale de 64 Mo")));
     EXPECT_EQ(LireJournal(chemin).enregistrements.size(), 2u);
     EXPECT_EQ(fs::file_size(chemin), octets.size());
 
     // A folder, then a FIFO, in the journal's place.
     for (int genre = 0; genre < 2; ++genre) {
         fs::remove_all(chemin);
-        if (genre == 0)
-            fs::create_directory(chemin);
-        else
-            ASSERT_EQ(::mkfifo(chemin.c_str(), 0600), 0);
+        ASSERT_EQ(genre ? ::mkfifo(chemin.c_str(), 0600) : ::mkdir(chemin.c_str(), 0700), 0);
         p = PreparerJournal(chemin, "3A.cl3");
-        ASSERT_EQ(p.messages.size(), 1u) << genre;
-        EXPECT_NE(p.messages[0].find("mis de côté sous le nom"), std::string::npos);
+        EXPECT_THAT(p.messages, ElementsAre(HasSubstr("mis de côté sous le nom"))) << genre;
         EXPECT_FALSE(fs::exists(chemin));
         Journal j;
         std::string raison;
@@ -332,6 +290,59 @@ TEST_F(JournalTest, CompactingKeepsTheLogAndTheStepsStillToRecover) {
     EXPECT_FALSE(l.enregistrements.back().compacte);
     EXPECT_EQ(EntreesJournal(l).size(), EntreesJournal(lire(octets)).size());
     EXPECT_EQ(EntreesJournal(l)[1].ligne.nouveau, "2");
+}
+
+// The undo history, which the journal's steps come from.
+TEST(HistoriqueTest, MarqueDEnregistrement) {
+    auto c = std::make_unique<TClasse>(test::classeVide());
+    Historique h;
+    auto changer = [&](const char* nom) {
+        h.Debut(*c, nom, {});
+        c->NbEleve = static_cast<std::uint8_t>(c->NbEleve + 1);
+        return h.Fin(*c);
+    };
+    EXPECT_TRUE(h.EstSauve());
+    changer("un");
+    h.MarquerSauve();
+    changer("deux");
+    EXPECT_FALSE(h.EstSauve());
+    h.Annuler(*c);
+    EXPECT_TRUE(h.EstSauve() && h.NomRetablir() == "deux");
+    h.Annuler(*c);
+    EXPECT_FALSE(h.EstSauve());
+    h.Retablir(*c);
+    EXPECT_TRUE(h.EstSauve());
+    // A change made after undoing past the saved state makes that state unreachable.
+    h.Annuler(*c);
+    changer("trois");
+    EXPECT_FALSE(h.PeutRetablir());
+    EXPECT_FALSE(h.EstSauve());
+    h.Annuler(*c);
+    EXPECT_FALSE(h.EstSauve());
+}
+
+TEST(HistoriqueTest, BornesEnEtapesEtEnMemoire) {
+    auto c = std::make_unique<TClasse>(test::classeVide());
+    Historique h;
+    for (int k = 1; k <= 501; ++k) {
+        h.Debut(*c, std::to_string(k), {});
+        c->Eleve[1].Nom = std::to_string(k);
+        ASSERT_TRUE(h.Fin(*c));
+    }
+    EXPECT_EQ(h.NbEtapes(), 500u);
+    while (h.PeutAnnuler()) h.Annuler(*c);
+    EXPECT_EQ(c->Eleve[1].Nom, "1"); // the first step is gone, the second undone
+    EXPECT_FALSE(h.EstSauve());
+
+    // Steps that rewrite the whole record are dropped by size before their number.
+    Historique gros;
+    for (int k = 0; k < 500; ++k) {
+        gros.Debut(*c, "tout", {});
+        std::memset(static_cast<void*>(c.get()), k % 2 ? 0x55 : 0xAA, TailleFichierClasse);
+        gros.Fin(*c);
+    }
+    EXPECT_LE(gros.Octets(), Historique::MaxOctets);
+    EXPECT_LT(gros.NbEtapes(), 500u);
 }
 
 } // namespace

@@ -1,17 +1,20 @@
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "Cp1252.h"
 #include "Fabrique.h"
 #include "ListeImport.h"
+#include "NomsDuMonde.h"
+#include "Transcription.h"
 
 using namespace quillora;
 
 namespace {
 
-class ListeImportTest : public test::ModeleTest {};
+class ListeImportTest : public test::DossierTest {};
 
 std::vector<LigneImport> lire(std::string_view octets) {
     const TexteListe t = DecoderListe(octets);
@@ -19,18 +22,19 @@ std::vector<LigneImport> lire(std::string_view octets) {
     return LignesImport(c, DevinerColonnes(c));
 }
 
-std::string utf8(const std::string& cp) {
-    return Utf8DepuisCp1252(cp);
+// The rows read, "name|first name|date" in UTF-8, joined by ";".
+std::string lignes(std::string_view octets) {
+    std::string t;
+    for (const LigneImport& l : lire(octets))
+        t += (t.empty() ? "" : ";") + Utf8DepuisCp1252(l.nom + "|" + l.prenom + "|" + l.date);
+    return t;
 }
 
 TEST_F(ListeImportTest, EncodagesSeparateursEtGuillemets) {
     const std::string nom = "Nom;Prénom\r\nDURAND;Éloïse\r\n";
-    const std::string utf16 = std::string("\xFF\xFE", 2) + [] {
-        std::string s;
-        for (char32_t u : std::u32string(U"Nom\tPrénom\nDURAND\tÉloïse\n"))
-            s += static_cast<char>(u & 0xFF), s += static_cast<char>(u >> 8);
-        return s;
-    }();
+    std::string utf16("\xFF\xFE", 2);
+    for (char16_t u : std::u16string(u"Nom\tPrénom\nDURAND\tÉloïse\n"))
+        utf16 += {static_cast<char>(u & 0xFF), static_cast<char>(u >> 8)};
     const std::pair<std::string, Encodage> cas[] = {
         {nom, Encodage::Utf8},
         {"\xEF\xBB\xBF" + nom, Encodage::Utf8},
@@ -40,32 +44,26 @@ TEST_F(ListeImportTest, EncodagesSeparateursEtGuillemets) {
         {"\"Nom\"\t\"Prénom\"\n\"DURAND\"\t\"Éloïse\"\n", Encodage::Utf8},
     };
     for (const auto& [octets, encodage] : cas) {
-        SCOPED_TRACE(octets);
-        EXPECT_EQ(DecoderListe(octets).encodage, encodage);
-        const auto l = lire(octets);
-        ASSERT_EQ(l.size(), 1u);
-        EXPECT_EQ(l[0].nom + " " + utf8(l[0].prenom) + " " + std::to_string(l[0].source),
-                  "DURAND Éloïse 2");
+        EXPECT_EQ(DecoderListe(octets).encodage, encodage) << octets;
+        EXPECT_EQ(lignes(octets) + " " + std::to_string(lire(octets).at(0).source),
+                  "DURAND|Éloïse| 2");
     }
     // Latin-9 puts "œ" where Latin-1 has "½", and Windows-1252 puts it at 0x9C.
     const std::string latin9 = "Nom;Pr\xE9nom\nC\xBDUR;Zo\xE9\nL\xBDUVRE;Ren\xE9\n";
     EXPECT_EQ(DecoderListe(latin9).encodage, Encodage::Iso885915);
-    EXPECT_EQ(utf8(lire(latin9)[1].nom), "LœUVRE");
-    EXPECT_EQ(utf8(lire("Nom;Pr\xE9nom\nL\x9CUVRE;Ren\xE9\n")[0].nom), "LœUVRE");
+    EXPECT_EQ(lignes(latin9), "CœUR|Zoé|;LœUVRE|René|");
+    EXPECT_EQ(lignes("Nom;Pr\xE9nom\nL\x9CUVRE;Ren\xE9\n"), "LœUVRE|René|");
 
     // Separators inside quotes, doubled quotes and line breaks inside a quoted field.
-    const auto q = lire("Nom;Prénom;Né le\n\"D'ARC; dite \"\"la Pucelle\"\"\";\"Jeanne\nMarie\";"
-                        "06/01/2012\n");
-    ASSERT_EQ(q.size(), 1u);
-    EXPECT_EQ(q[0].nom + "|" + q[0].prenom + "|" + q[0].date,
+    EXPECT_EQ(lignes("Nom;Prénom;Né le\n\"D'ARC; dite \"\"la Pucelle\"\"\";\"Jeanne\nMarie\";"
+                     "06/01/2012\n"),
               "D'ARC; dite \"la Puce|Jeanne Marie|06012012");
 }
 
 TEST_F(ListeImportTest, ColonnesParEnteteOuParContenu) {
     // Header in another order, with accents and case of its own, and a column to ignore.
-    auto l = lire("N°;NÉ(E) LE;prénom;NOM DE FAMILLE\n1;03/04/2013;Jean;Martin\n");
-    ASSERT_EQ(l.size(), 1u);
-    EXPECT_EQ(l[0].nom + "|" + l[0].prenom + "|" + l[0].date, "Martin|Jean|03042013");
+    EXPECT_EQ(lignes("N°;NÉ(E) LE;prénom;NOM DE FAMILLE\n1;03/04/2013;Jean;Martin\n"),
+              "Martin|Jean|03042013");
 
     // No header: the date column is found by its dates, numbers are left out, and the first
     // two text columns are name then first name.
@@ -76,11 +74,8 @@ TEST_F(ListeImportTest, ColonnesParEnteteOuParContenu) {
                                                    ChampListe::Prenom, ChampListe::Naissance}));
 
     // One column holding "NAME First name", with or without a header.
-    for (const char* liste : {"Élève\nDE LA TOUR Jean-Pierre\n", "DE LA TOUR Jean-Pierre\n"}) {
-        l = lire(liste);
-        ASSERT_EQ(l.size(), 1u) << liste;
-        EXPECT_EQ(l[0].nom + "|" + l[0].prenom, "DE LA TOUR|Jean-Pierre");
-    }
+    for (const char* liste : {"Élève\nDE LA TOUR Jean-Pierre\n", "DE LA TOUR Jean-Pierre\n"})
+        EXPECT_EQ(lignes(liste), "DE LA TOUR|Jean-Pierre|") << liste;
 
     const std::pair<const char*, std::pair<std::string, std::string>> cas[] = {
         {"L'ÉTANG-DUPRÉ Zoé Anne", {"L'ÉTANG-DUPRÉ", "Zoé Anne"}},
@@ -106,34 +101,27 @@ TEST_F(ListeImportTest, DatesDeNaissance) {
     };
     for (const auto& [texte, attendu] : cas) EXPECT_EQ(LireDateNaissance(texte), attendu) << texte;
 
-    auto l = lire("Nom;Prénom;Date de naissance\nDUPONT;Luc;31/02/2012\n");
-    ASSERT_EQ(l.size(), 1u);
-    EXPECT_EQ(l[0].date, "");
+    const auto l = lire("Nom;Prénom;Date de naissance\nDUPONT;Luc;31/02/2012\n");
+    EXPECT_EQ(l.at(0).date, "");
     EXPECT_EQ(l[0].remarques, std::vector<std::string>{
                                   "date de naissance « 31/02/2012 » illisible : laissée vide"});
 }
 
 TEST_F(ListeImportTest, CaracteresEtLongueurs) {
     // A no-break space, as spreadsheets write between two first names, is a space.
-    auto l = lire("Nom;Prénom\nPOPEȘCU;Ștefan\u00A0Ion\nABCDEFGHIJKLMNOPQRSTUVWXY;Zoe\u0301\n");
-    ASSERT_EQ(l.size(), 2u);
-    EXPECT_EQ(l[0].nom + " " + l[0].prenom, "POPESCU Stefan Ion");
-    EXPECT_EQ(l[0].remarques, (std::vector<std::string>{"nom : « Ș » remplacé par « S »",
-                                                        "prénom : « Ș » remplacé par « S »"}));
     // A letter and its combining accent join.
-    EXPECT_EQ(l[1].nom + " " + utf8(l[1].prenom), "ABCDEFGHIJKLMNOPQRST Zoé");
-    EXPECT_EQ(l[1].remarques, (std::vector<std::string>{"nom coupé à 20 caractères"}));
+    const char* liste =
+        "Nom;Prénom\nPOPEȘCU;Ștefan\u00A0Ion\nABCDEFGHIJKLMNOPQRSTUVWXY;Zoe\u0301\n";
+    EXPECT_EQ(lignes(liste), "POPESCU|Stefan Ion|;ABCDEFGHIJKLMNOPQRST|Zoé|");
+    const auto l = lire(liste);
+    EXPECT_EQ(l.at(0).remarques, (std::vector<std::string>{"nom : « Ș » remplacé par « S »",
+                                                           "prénom : « Ș » remplacé par « S »"}));
+    EXPECT_EQ(l.at(1).remarques, (std::vector<std::string>{"nom coupé à 20 caractères"}));
 }
 
 TEST_F(ListeImportTest, PlacesDoublonsEtClasseExistante) {
-    TClasse c = test::classeVide();
-    c.NbEleve = 10;
-    for (int e = 1; e <= 10; ++e) {
-        c.Eleve[e].Nom = "ELEVE" + std::to_string(e);
-        c.Eleve[e].Prenom = "Prenom";
-        c.Eleve[e].Note[1][1][1] = std::to_string(e);
-    }
-    c.Eleve[3].DateNaissance.clear();
+    TClasse c = test::classeAvecNotes(std::vector<std::vector<std::string>>(10));
+    for (int e = 1; e <= 10; ++e) c.Eleve[e].Prenom = "Prenom";
 
     std::string liste = "Nom;Prénom;Né le\neleve3;prenom;01/02/2012\nNOUVEAU;Zoé;\nNOUVEAU;zoé;\n";
     for (int k = 0; k < 50; ++k) liste += "AUTRE" + std::to_string(k) + ";Jean;\n";
@@ -175,29 +163,56 @@ TEST_F(ListeImportTest, CeQuiArriveDansLaClasse) {
 }
 
 TEST_F(ListeImportTest, FichiersRefusesAvantLecture) {
-    const std::string dossier = ::testing::TempDir();
-    const std::string fifo = dossier + "/liste.fifo", gros = dossier + "/liste-grosse.csv";
-    ::unlink(fifo.c_str());
+    const std::string fifo = dossier / "liste.fifo", gros = dossier / "liste-grosse.csv";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     std::ofstream(gros) << std::string(TailleMaxListe + 1, 'x');
     std::string octets;
     const std::pair<std::string, std::string> cas[] = {
         {fifo, "Ce n'est pas un fichier ordinaire."},
         {gros, "est trop grand pour une liste d'élèves (plus de 1 Mo)."},
-        {dossier + "/absente.csv", "Impossible de lire le fichier"},
+        {dossier / "absente.csv", "Impossible de lire le fichier"},
     };
     for (const auto& [chemin, message] : cas) {
         const Resultat r = LireFichierListe(chemin, octets);
         EXPECT_FALSE(r.ok);
-        EXPECT_NE(r.erreur.find(message), std::string::npos) << r.erreur;
+        EXPECT_THAT(r.erreur, ::testing::HasSubstr(message));
     }
     // 1 Mo exactly is not too large.
     std::ofstream(gros, std::ios::trunc) << "Nom\nDUPONT\n"
                                          << std::string(TailleMaxListe - 11, ' ');
     EXPECT_TRUE(LireFichierListe(gros, octets).ok);
     EXPECT_EQ(octets.substr(0, 12), "Nom\nDUPONT\n ");
-    ::unlink(fifo.c_str());
-    ::unlink(gros.c_str());
+}
+
+// The transcription the import and every name field share.
+TEST(Transcription, NomsDeToutesLesEcrituresEnLettresLatines) {
+    for (const auto& [nom, attendu] : test::NomsDuMonde) {
+        const TexteConverti t = VersCp1252(nom);
+        EXPECT_EQ(Utf8DepuisCp1252(t.cp1252), attendu) << nom;
+    }
+}
+
+TEST(Transcription, CeQuiEstRemplaceEstDitUneFois) {
+    TexteConverti t = VersCp1252("Ștefan Ștefan Дмитрий q\u0303 a\u200Bb");
+    EXPECT_EQ(t.cp1252, "Stefan Stefan Dmitrij q ab");
+    EXPECT_EQ(t.remplacements, (std::vector<std::string>{"« Ș » remplacé par « S »",
+                                                         "« Дмитрий » remplacé par « Dmitrij »",
+                                                         "« q\u0303 » remplacé par « q »"}));
+    // Malformed bytes are no letter.
+    t = VersCp1252("A\xFF");
+    EXPECT_EQ(t.cp1252, "A?");
+    EXPECT_EQ(t.remplacements.size(), 1u);
+    EXPECT_EQ(EnAscii("Né(e) le Дмитрий"), "Ne(e) le Dmitrij");
 }
 
 } // namespace
+
+TEST(Cp1252, AllerRetourDesCaracteresDuCodePage) {
+    std::string tous;
+    for (int c = 1; c < 256; ++c) tous += static_cast<char>(c);
+    EXPECT_EQ(Cp1252DepuisUtf8(Utf8DepuisCp1252(tous)), tous);
+    EXPECT_EQ(Utf8DepuisCp1252("\x80\x9C\xE9"), "€œé");
+    EXPECT_EQ(Cp1252DepuisUtf8("Ŀ日本"), "???");           // outside the code page
+    EXPECT_EQ(Cp1252DepuisUtf8("\xE9t\xE9"), "\xE9t\xE9"); // already Windows-1252: kept
+    EXPECT_EQ(Cp1252DepuisUtf8("\xC3"), "\xC3");           // cut sequence: kept as a byte
+}

@@ -18,13 +18,13 @@ using Reglages = ModeleTest;
 // Older files name a floppy drive, which cannot be a folder here.
 TEST_F(Reglages, UnDossierDeSauvegardeImpossibleSeLitCommeCeluiParDefaut) {
     DefinirDossierDocuments("/home/prof/Documents/");
-    const std::string defaut = "/home/prof/Documents/Sauvegardes Quillora";
-    for (const auto& [ecrit, lu] : std::vector<std::pair<std::string, std::string>>{
-             {"A:\\", defaut}, {"d:/notes", defaut}, {"", defaut}, {"/mnt/cle", "/mnt/cle"}})
-        EXPECT_EQ(
-            OptionsDepuisTexte("[Divers]\nrepsauve=" + ecrit + "\n", ',', OptionsDefaut).repsauve,
-            lu)
-            << ecrit;
+    const auto lu = [](const std::string& ecrit) {
+        return OptionsDepuisTexte("[Divers]\nrepsauve=" + ecrit + "\n", ',', OptionsDefaut)
+            .repsauve;
+    };
+    for (const char* ecrit : {"A:\\", "d:/notes", ""})
+        EXPECT_EQ(lu(ecrit), "/home/prof/Documents/Sauvegardes Quillora") << ecrit;
+    EXPECT_EQ(lu("/mnt/cle"), "/mnt/cle");
 }
 
 TEST_F(Reglages, EcrireEtRelireRendLesMemesReglages) {
@@ -82,10 +82,9 @@ TEST_F(Reglages, ChaqueCleIllisibleReprendSaValeurParDefaut) {
     EXPECT_EQ(OptionsDepuisTexte("", '.', OptionsDefaut).relief, 0);
 }
 
-TEST_F(Reglages, LePremierLancementCreeLeFichier) {
-    const fs::path dossier =
-        fs::temp_directory_path() / ("quillora-ini-" + std::to_string(::getpid()));
-    fs::remove_all(dossier);
+using Lancement = DossierTest;
+
+TEST_F(Lancement, LePremierLancementCreeLeFichier) {
     const std::string f = (dossier / "sous" / "quillora.ini").string();
 
     Options.prenom = false;
@@ -109,7 +108,6 @@ TEST_F(Reglages, LePremierLancementCreeLeFichier) {
         EXPECT_EQ(Options.notemax, 20) << g;
     }
     EXPECT_TRUE(fs::is_fifo(tube) && fs::file_size(gros) > 1u << 20);
-    fs::remove_all(dossier);
 }
 
 TEST(Nombres, FormatGeneralDesReels) {
@@ -126,16 +124,13 @@ TEST(Nombres, FormatGeneralDesReels) {
 
 // A name already listed moves up one place; a new one goes first and pushes the last out.
 TEST_F(Reglages, ListeDesFichiersRecents) {
-    const std::pair<const char*, const char*> cas[] = {{"/a.cl3", "/a.cl3||"},
-                                                       {"/b.cl3", "/b.cl3|/a.cl3|"},
-                                                       {"/c.cl3", "/c.cl3|/b.cl3|/a.cl3"},
-                                                       {"/b.cl3", "/b.cl3|/c.cl3|/a.cl3"},
-                                                       {"/a.cl3", "/a.cl3|/c.cl3|/b.cl3"},
-                                                       {"/A.cl3", "/A.cl3|/a.cl3|/c.cl3"}};
-    for (const auto& [nom, liste] : cas) {
+    std::string t;
+    for (const char* nom : {"/a.cl3", "/b.cl3", "/c.cl3", "/b.cl3", "/a.cl3", "/A.cl3"}) {
         AjouterFichierRecent(nom);
-        EXPECT_EQ(Options.liste[1] + "|" + Options.liste[2] + "|" + Options.liste[3], liste) << nom;
+        t += Options.liste[1] + "|" + Options.liste[2] + "|" + Options.liste[3] + "\n";
     }
+    EXPECT_EQ(t, "/a.cl3||\n/b.cl3|/a.cl3|\n/c.cl3|/b.cl3|/a.cl3\n/b.cl3|/c.cl3|/a.cl3\n"
+                 "/a.cl3|/c.cl3|/b.cl3\n/A.cl3|/a.cl3|/c.cl3\n");
 }
 
 // The window and workbook programs, started by the one the teacher launched, take its

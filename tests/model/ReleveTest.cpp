@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
+#include "AgesAnniversaires.h"
 #include "Classement.h"
 #include "Fabrique.h"
 #include "Releve.h"
@@ -22,40 +21,18 @@ TClasse classeRemplie() {
     c.NomProfesseur = cp1252("M. Dupré");
     c.Matiere[1].Nom = cp1252("Français");
     c.Matiere[2].Nom = "Anglais";
-    for (int p = 1; p <= 3; ++p) c.Matiere[1].Coef[p] = c.Matiere[2].Coef[p] = 1;
     c.Matiere[1].Coef[1] = 2;
-    const char* noms[][2] = {{"MARTIN", "Léa"}, {"DE LA FONTAINE", "Éloïse-Marie"}};
-    for (int e = 1; e <= 2; ++e)
-        c.RenseignerEleve(e, cp1252(noms[e - 1][0]), cp1252(noms[e - 1][1]),
-                          e == 1 ? "05032012" : "");
+    c.RenseignerEleve(1, "MARTIN", cp1252("Léa"), "05032012");
+    c.RenseignerEleve(2, "DE LA FONTAINE", cp1252("Éloïse-Marie"), "");
     const char* devoirs[][2] = {
         {"12/09/2026", "Dictée"}, {"03/10/2026", "Rédaction"}, {"17/10/2026", "Lecture"}};
     for (int a = 1; a <= 3; ++a) {
         c.Devoir[1][1][a].Date = devoirs[a - 1][0];
         c.Devoir[1][1][a].Commentaire = cp1252(devoirs[a - 1][1]);
     }
-    c.NbDevoir[2][1] = 2;
-    const char* anglais[][2] = {{"16", "14"}, {"7", "disp"}};
-    for (int e = 1; e <= 2; ++e)
-        for (int a = 1; a <= 2; ++a) c.Eleve[e].Note[2][1][a] = anglais[e - 1][a - 1];
-    c.NbDevoir[1][2] = 1;
-    c.Eleve[1].Note[1][2][1] = "10";
+    noter(c, 2, 1, {{"16", "14"}, {"7", "disp"}});
+    noter(c, 1, 2, {{"10"}});
     return c;
-}
-
-std::vector<std::string> cellules(const std::string& ligne) {
-    std::vector<std::string> r;
-    std::istringstream in(ligne);
-    for (std::string c; std::getline(in, c, '\t');) r.push_back(c);
-    return r;
-}
-
-// The row of the export text that starts with `nom`.
-std::vector<std::string> ligneExport(const std::string& texte, const std::string& nom) {
-    std::istringstream in(texte);
-    for (std::string l; std::getline(in, l, '\r');)
-        if (l.rfind(nom + '\t', 0) == 0) return cellules(l);
-    return {};
 }
 
 std::string texte(const TexteAffiche& t) {
@@ -181,23 +158,89 @@ TEST_F(Releves, LAnneeLesElevesCochesEtLElevesSansNote) {
               "Aucune note pour cet élève ce semestre 2.");
 }
 
-TEST_F(Releves, LesRangsSontCeuxDuClassement) {
-    Options.prenom = false;
-    // Ties, an absence, a negative grade, a student without average, joker averages.
-    TClasse c =
-        classeAvecNotes({{"abs", "12.5"}, {"", ""}, {"12.5", "12.5"}, {"14", "8"}, {"-9", "2"}});
-    for (int joker = 0; joker <= 1; ++joker) {
-        c.Joker = static_cast<std::uint8_t>(joker);
-        const RangsClasse rangs = Rangs(c, 1, 1);
-        const auto lignes = Classer(c, 1, 1, false);
-        EXPECT_EQ(rangs.classes, 4);
-        for (int e = 1; e <= c.NbEleve; ++e) {
-            const auto l = std::find_if(lignes.begin(), lignes.end(), [&](const auto& x) {
-                return x[1] == " " + c.NomEleve(e, false);
-            });
-            const std::string attendu = l->at(0).empty() ? "0" : l->at(0).substr(1);
-            EXPECT_EQ(std::to_string(rangs.rang[e]), attendu) << e << " joker " << joker;
-        }
+class Classement : public ModeleTest {
+protected:
+    void SetUp() override {
+        ModeleTest::SetUp();
+        Options.prenom = false;
     }
-    EXPECT_EQ(Rangs(c, 1, 2).classes, 0); // no assignment: nobody ranked
+};
+
+TEST_F(Classement, EgalitesAbsentsEtElevesSansMoyenne) {
+    // A missed assignment still leaves ELEVE1 an average of 12.5, equal to ELEVE3's.
+    TClasse c =
+        classeAvecNotes({{"abs", "12.5"}, {"", ""}, {"12.5", "12.5"}, {"14", "14"}, {"-9", "2"}});
+    EXPECT_EQ(Classer(c, 1, 1, false),
+              (std::vector<LigneClassement>{{" 1", " ELEVE4", " 14", ""},
+                                            {" 2", " ELEVE3", " 12.5", ""},
+                                            {" 3", " ELEVE1", " 12.5", " 1"},
+                                            {" 4", " ELEVE5", " -3.5", ""},
+                                            {"", " ELEVE2", " ??", " 2"}}));
+    // Not ranked with an absence: below every ranked student, later student first.
+    const std::vector<LigneClassement> sansAbsents = Classer(c, 1, 1, true);
+    EXPECT_EQ(std::vector(sansAbsents.begin() + 2, sansAbsents.end()),
+              (std::vector<LigneClassement>{{" 3", " ELEVE5", " -3.5", ""},
+                                            {" n.c.", " ELEVE2", "", " 2"},
+                                            {" n.c.", " ELEVE1", "", " 1"}}));
+    // The reports take these ranks, absences counted, a student without average unranked.
+    EXPECT_EQ(Rangs(c, 1, 1).rang, (std::vector<int>{0, 3, 0, 2, 1, 4}));
+    EXPECT_EQ(Rangs(c, 1, 1).classes, 4);
+    // The synthesis and the year rank too; a period without assignments does not.
+    EXPECT_EQ(Classer(c, 4, 4, false)[0][1], " ELEVE4");
+    EXPECT_EQ(Classer(c, 1, 2, false),
+              (std::vector<LigneClassement>{{"", "Pas", "de note ce Trimestre", ""}}));
+    EXPECT_EQ(Rangs(c, 1, 2).classes, 0);
+    c.NbPeriode = 2;
+    EXPECT_EQ(Classer(c, 2, 1, true)[0][2], "de note ce Semestre");
+}
+
+TEST_F(Classement, PressePapierEtFichierTexteOctetParOctet) {
+    Options.prenom = true;
+    TClasse c = classeAvecNotes({{"12", "abs"}, {"8", "15.5"}});
+    c.AbrevClasse = "4B";
+    c.AnneeScolaire = "( 2026 / 2027 )";
+    c.Matiere[1].Nom = "Anglais";
+    c.Eleve[1].Prenom = "Anne";
+    c.Eleve[2].Prenom = "Paul";
+    c.ModeArrondi = 1; // the ranking shows averages unrounded: 11.75 is 11.8, not 11
+    EXPECT_EQ(Utf8DepuisCp1252(TexteClassement(c, 1, 1, false)),
+              "4B / Anglais / Trim.1 ( 2026 / 2027 )\r"
+              "Rang\tElève\tMoyenne\tAbsence\r"
+              " 1\t ELEVE1 Anne\t 12\t 1\r"
+              " 2\t ELEVE2 Paul\t 11.8\t\r");
+    EXPECT_EQ(Utf8DepuisCp1252(TexteFichierClassement(c, 1, 1, true)),
+              "4B / Anglais / Trim.1 ( 2026 / 2027 )\r\n\r\n"
+              "Classement des élèves d'après la moyenne\r\n\r\n"
+              " Rang\t   Eleve\t\tmoy.\tabsence\r\n\r\n"
+              " 1\t ELEVE2 Paul\t\t 11.8\t\r\n"
+              " n.c.\t ELEVE1 Anne\t\t\t 1\r\n");
+}
+
+TEST_F(Classement, AgesDecroissantsDatesManquantesOuImpossibles) {
+    // 5283 days, unknown, 31 February, 5284, 5283, 29 February of a common year.
+    TClasse c = classeNee({"15062012", "", "31022012", "14062012", "15062012", "29022013"});
+    EXPECT_EQ(ListeAges(c), (std::vector<LigneAge>{{" ELEVE4", " 14 juin 2012", " 14 ans 6 mois"},
+                                                   {" ELEVE5", " 15 juin 2012", " 14 ans 6 mois"},
+                                                   {" ELEVE1", " 15 juin 2012", " 14 ans 6 mois"},
+                                                   {" ELEVE6", " ??", " ??"},
+                                                   {" ELEVE3", " ??", " ??"},
+                                                   {" ELEVE2", " ??", " ??"}}));
+}
+
+TEST_F(Classement, AnniversairesDuMois) {
+    EXPECT_EQ(Utf8DepuisCp1252(MoisEnCours()), "décembre 2026");
+    // Today is Saturday 5 December 2026; a birth still to come has no birthday.
+    TClasse c =
+        classeNee({"20122011", "05122012", "15062012", "01122012", "31122026", "31112012", "ab"});
+    EXPECT_EQ(
+        AnniversairesDuMois(c),
+        (std::vector<std::string>{"ELEVE1 va avoir 15 ans dimanche 20",
+                                  "ELEVE2 a aujourd'hui 14 ans", "ELEVE4 a eu 14 ans mardi 01"}));
+    // Born on 29 February, in a common year: Sunday the 28th.
+    DefinirHorloge([] { return DateHeure{2027, 2, 28, 8, 0, 0}; });
+    EXPECT_EQ(
+        AnniversairesDuMois(classeNee({"29022012", "30022012", "27022013"})),
+        (std::vector<std::string>{"ELEVE1 a aujourd'hui 15 ans", "ELEVE3 a eu 14 ans samedi 27"}));
+    DefinirHorloge([] { return DateHeure{2027, 3, 1, 8, 0, 0}; });
+    EXPECT_EQ(AnniversairesDuMois(c), std::vector<std::string>{"Pas d'anniversaire ce mois"});
 }

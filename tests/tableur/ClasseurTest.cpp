@@ -44,25 +44,23 @@ bool nombre(const std::string& t, double& v) {
     return !t.empty() && *fin == '\0';
 }
 
-class ClasseurTest : public test::ModeleTest {
+class ClasseurTest : public test::DossierTest {
 protected:
     void SetUp() override {
-        ModeleTest::SetUp();
-        dossier_ = fs::temp_directory_path() / ("quillora-tableur-" + std::to_string(::getpid()));
-        fs::create_directories(dossier_ / "tmp");
-        ::setenv("TMPDIR", (dossier_ / "tmp").c_str(), 1);
+        DossierTest::SetUp();
+        fs::create_directories(dossier / "tmp");
+        ::setenv("TMPDIR", (dossier / "tmp").c_str(), 1);
     }
     void TearDown() override {
         ::unsetenv("TMPDIR");
-        fs::remove_all(dossier_);
-        ModeleTest::TearDown();
+        DossierTest::TearDown();
     }
 
     // Every sheet as Gnumeric reads it: the cached results or all formulas recomputed, the
     // values themselves or as their formats show them.
     Feuilles lire(const fs::path& classeur, bool recalcul, bool vu) {
         const fs::path d =
-            dossier_ / (classeur.stem().string() + (recalcul ? "r" : "c") + (vu ? "v" : ""));
+            dossier / (classeur.stem().string() + (recalcul ? "r" : "c") + (vu ? "v" : ""));
         fs::create_directories(d);
         const std::string commande =
             "ssconvert --export-type=Gnumeric_stf:stf_assistant -S " +
@@ -87,7 +85,7 @@ protected:
     // bit, which a value shown to two decimals can round either way).
     fs::path verifier(const TClasse& c, const std::string& nom) {
         SCOPED_TRACE(nom);
-        const fs::path f = dossier_ / (nom + ".xlsx");
+        const fs::path f = dossier / (nom + ".xlsx");
         EXPECT_TRUE(EcrireClasseur(c, f.string()));
         const Feuilles cache = lire(f, false, false), recalcul = lire(f, true, false);
         EXPECT_EQ(cache.size(), c.NbMatiere + 2u);
@@ -103,8 +101,6 @@ protected:
             }
         return f;
     }
-
-    fs::path dossier_;
 };
 
 TEST_F(ClasseurTest, LesFormulesRecalculeesRetrouventLesMoyennesDuProgramme) {
@@ -140,11 +136,8 @@ TEST_F(ClasseurTest, UnePetiteClasseCelluleParCellule) {
     c.Devoir[1][1][1].Date = "12/10/2026";
     c.Devoir[1][1][1].Duree = "1h";
     c.Devoir[1][1][1].Commentaire = "Fractions";
-    c.NbDevoir[1][2] = c.NbDevoir[2][1] = 1;
-    c.Eleve[1].Note[1][2][1] = "B+"; // 17.5
-    c.Eleve[2].Note[1][2][1] = "9.5";
-    c.Eleve[1].Note[2][1][1] = "14";
-    c.Eleve[2].Note[2][1][1] = "10";
+    test::noter(c, 1, 2, {{"B+"}, {"9.5"}}); // B+ is 17.5
+    test::noter(c, 2, 1, {{"14"}, {"10"}});
     const Feuilles f = lire(verifier(c, "petite"), true, true);
     EXPECT_EQ(f.at(0).first + ", " + f.at(1).first + ", " + f.at(2).first + ", " + f.at(3).first,
               "Mathématiques, Anglais_LV1, Synthèse, Réglages");
@@ -181,33 +174,27 @@ TEST_F(ClasseurTest, UnePetiteClasseCelluleParCellule) {
 }
 
 TEST_F(ClasseurTest, UnEchecLeDitEtNeLaisseAucunDemiFichier) {
-    TClasse c = ClasseComplete();
-    const fs::path dossier = dossier_ / "classeurs";
-    fs::create_directories(dossier / "3A.xlsx");
-    const std::vector<std::pair<fs::path, std::string>> cas = {
-        {dossier / "3A.xlsx", "C'est un dossier, pas un fichier."},
-    };
-    for (const auto& [chemin, raison] : cas) {
-        const Resultat r = EcrireClasseur(c, chemin.string());
-        EXPECT_FALSE(r);
-        EXPECT_EQ(r.erreur,
-                  "Impossible de créer le fichier \"" + chemin.string() + "\". " + raison);
-    }
-    EXPECT_EQ(std::distance(fs::directory_iterator(dossier), {}), 1);
-    EXPECT_TRUE(fs::is_empty(dossier_ / "tmp"));
+    const fs::path classeurs = dossier / "classeurs", chemin = classeurs / "3A.xlsx";
+    fs::create_directories(chemin);
+    const Resultat r = EcrireClasseur(ClasseComplete(), chemin.string());
+    EXPECT_FALSE(r);
+    EXPECT_EQ(r.erreur, "Impossible de créer le fichier \"" + chemin.string() +
+                            "\". C'est un dossier, pas un fichier.");
+    EXPECT_EQ(std::distance(fs::directory_iterator(classeurs), {}), 1);
+    EXPECT_TRUE(fs::is_empty(dossier / "tmp"));
 }
 
 // The workbook and its parts are made without names, in memory, so that a write killed
 // half-way leaves nothing: the only names that appear are the workbook's and, while it
 // replaces an older one, the program's own recognisable one.
 TEST_F(ClasseurTest, RienDeProvisoireNePorteUnNomInconnu) {
-    const fs::path dossier = dossier_ / "classeurs";
-    fs::create_directories(dossier);
+    const fs::path classeurs = dossier / "classeurs";
+    fs::create_directories(classeurs);
     const int surveillance = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    for (const fs::path& d : {dossier, dossier_ / "tmp"})
+    for (const fs::path& d : {classeurs, dossier / "tmp"})
         ASSERT_GE(::inotify_add_watch(surveillance, d.c_str(), IN_CREATE | IN_MOVED_TO), 0);
     for (int fois = 0; fois < 2; ++fois)
-        ASSERT_TRUE(EcrireClasseur(ClasseComplete(), (dossier / "3A.xlsx").string()));
+        ASSERT_TRUE(EcrireClasseur(ClasseComplete(), (classeurs / "3A.xlsx").string()));
     std::set<std::string> noms;
     alignas(inotify_event) char tampon[8192];
     for (ssize_t n; (n = ::read(surveillance, tampon, sizeof tampon)) > 0;)
@@ -219,7 +206,7 @@ TEST_F(ClasseurTest, RienDeProvisoireNePorteUnNomInconnu) {
         }
     ::close(surveillance);
     EXPECT_EQ(noms, (std::set<std::string>{"3A.xlsx", "(provisoire)"}));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dossier), {}), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(classeurs), {}), 1);
 }
 
 TEST_F(ClasseurTest, LeCsvSuitLesUsagesFrancais) {
