@@ -233,52 +233,6 @@ TEST(NewGraphe, BlackAndWhiteDrawsOnlyBlackAndWhite) {
     }
 }
 
-// Without bars the caption is the message; without room for the plot, the title stays alone.
-TEST(NewGraphe, WithoutBarsOrRoomOnlyTheFrameAndTextAreDrawn) {
-    TNewGraphe g;
-    g.SetCaption(QStringLiteral("Aucune note"));
-    g.SetCouleurPolice(Bleu);
-    g.SetCouleurL(Vert);
-    const QImage img = rendre(g, 400, 300);
-    EXPECT_EQ(compter(img, egal(Vert)), 2 * (400 + 300) - 4) << "the frame alone";
-    EXPECT_GT(compter(img, teinteBleue), 0) << "the message";
-
-    g.SetCouleurL(Noir);
-    g.SetNbLigne(0);
-    g.SetMode(mBarre);
-    ajouterBarres(g, {10, 15}, Vert);
-    // Under 12 pixels the computed font height is 0 and the default height takes over.
-    const QImage petit = rendre(g, {300, 60}, {0, 0, 300, 11});
-    EXPECT_EQ(compter(petit, egal(Vert)), 0);
-    EXPECT_GT(compter(petit, egal(Bleu)), 0) << "title";
-    EXPECT_EQ(compter(petit, QRect(1, 1, 298, 9), egal(Noir)), 0) << "axes";
-    EXPECT_GT(compter(rendre(g, 300, 60), egal(Vert)), 0);
-}
-
-TEST(NewGraphe, BezierCurveStaysAmongItsPointsAndStopsOnTheTopEdge) {
-    TNewGraphe g;
-    g.SetCaption(QStringLiteral("Courbe"));
-    g.SetCouleurPolice(Bleu);
-    g.SetCouleurL(Bleu);
-    g.SetMoy(false);
-    g.SetMode(mBezier);
-    ajouterBarres(g, {4, 18, 2, 16, -1789, 10}, Vert);
-    const QRect zone(37, 23, 400, 300);
-    const QImage img = rendre(g, {480, 360}, zone);
-    const QRect points = boite(img, img.rect(), egal(Vert));
-    const QRect courbe = boite(img, img.rect(), egal(Noir));
-    ASSERT_FALSE(courbe.isNull());
-    EXPECT_TRUE(points.adjusted(-2, -2, 2, 2).contains(courbe)) << "inside the points' hull";
-
-    // A computed point on the rectangle's top edge ends the curve there.
-    sansLegendes(g);
-    g.SetCaption({});
-    ajouterBarres(g, {20, 20, 20}, Vert);
-    EXPECT_LT(compter(rendre(g, 300, 200), egal(Noir)), 10);
-    ajouterBarres(g, {19, 19, 19}, Vert);
-    EXPECT_GT(compter(rendre(g, 300, 200), egal(Noir)), 300);
-}
-
 // On a tall narrow rectangle (a portrait page) the font the short side gives is too wide for
 // the longest lines: every line and the title stay inside the rectangle, whole.
 TEST(NewGraphe, LesLignesEtLeTitreTiennentDansUnRectanglePortrait) {

@@ -15,7 +15,6 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
-#include <QTimerEvent>
 #include <gtest/gtest.h>
 
 #include "Aide.h"
@@ -155,20 +154,6 @@ TEST_F(Aide, TheFolderIsLookedForInOrderAndTheWindowBrowsesFromTheTopic) {
     EXPECT_EQ(n->source().fileName(), "stat_02.htm");
     action("Sommaire")->trigger();
     EXPECT_EQ(n->source().fileName(), "Sommaire.htm");
-}
-
-TEST_F(Aide, HelpAskedFromAModalDialogBelongsToIt) {
-    plateforme.programme = QStringLiteral(QUILLORA_SOURCE_DIR "/bin/quillora");
-    QDialog dialogue;
-    QWidget* parent = reinterpret_cast<QWidget*>(1);
-    QTimer::singleShot(0, &dialogue, [&] {
-        AfficherAide(QStringLiteral("LesOptions"));
-        if (FenetreAide* f = fenetreOuverte()) parent = f->parentWidget();
-        dialogue.reject();
-    });
-    dialogue.exec();
-    EXPECT_EQ(parent, &dialogue);
-    EXPECT_TRUE(fenetreOuverte()->isWindow());
 }
 
 class Association : public Bureau {
@@ -365,20 +350,6 @@ TEST_F(Couleurs, CustomColoursOutliveTheDialogBesideTheProgramOrInTheUsersFolder
     EXPECT_EQ(QColorDialog::customColor(2), QColor(Qt::white));
 }
 
-TEST_F(Couleurs, ASwatchTakesOnlyAConfirmedChoiceAndShowsIt) {
-    TColorPanel panneau;
-    panneau.setColor(QColor(Qt::blue));
-    panneau.show();
-    QSignalSpy changes(&panneau, &TColorPanel::OnChange);
-    dialogues.couleurs = {std::nullopt, QColor(Qt::green)};
-    QTest::mouseClick(&panneau, Qt::LeftButton);
-    EXPECT_EQ(panneau.Color(), QColor(Qt::blue));
-    QTest::mouseClick(&panneau, Qt::LeftButton);
-    EXPECT_EQ(changes.count(), 1);
-    EXPECT_EQ(panneau.grab().toImage().pixelColor(panneau.width() / 2, panneau.height() / 2),
-              QColor(Qt::green));
-}
-
 class SaisieNombre : public Bureau {
 protected:
     SaisieNombre() {
@@ -456,37 +427,6 @@ TEST_F(SaisieNombre, ValuesAreWrittenWithTheirDecimalsAndAnInvalidFieldReadsAsTh
     EXPECT_DOUBLE_EQ(s.ValeurR(), 3.5);
 }
 
-TEST_F(SaisieNombre, HoldingAButtonRepeatsFromTheSeventhTick) {
-    s.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&s));
-    auto* minuterie = s.findChild<QTimer*>(QStringLiteral("repetition"));
-    ASSERT_NE(minuterie, nullptr);
-    const auto battre = [&](int n) {
-        for (int i = 0; i < n; ++i) {
-            ASSERT_TRUE(minuterie->isActive());
-            QTimerEvent e(minuterie->timerId());
-            QCoreApplication::sendEvent(minuterie, &e);
-        }
-    };
-
-    // One second held: ticks 7 to 10 step, and the release is the click's own step.
-    ecrire(QStringLiteral("10"));
-    QTest::mousePress(s.BoutonPlus(), Qt::LeftButton);
-    battre(6);
-    EXPECT_EQ(texte(), "10");
-    battre(4);
-    EXPECT_EQ(texte(), "14");
-    QTest::mouseRelease(s.BoutonPlus(), Qt::LeftButton);
-    EXPECT_EQ(texte(), "15");
-    EXPECT_FALSE(minuterie->isActive());
-
-    // A new press counts its ticks afresh, in its own direction.
-    QTest::mousePress(s.BoutonMoins(), Qt::LeftButton);
-    battre(6);
-    QTest::mouseRelease(s.BoutonMoins(), Qt::LeftButton);
-    EXPECT_EQ(texte(), "14");
-}
-
 TEST_F(SaisieNombre, EachInvalidFieldHasItsOwnMessageShownWhenTheCallerAsks) {
     const QString n = QStringLiteral("Valeur non valide: \"Note maximale\"");
     const QString horsLimite = n + QStringLiteral("\n( Nombre hors limite: De 0 à 24 )");
@@ -545,30 +485,6 @@ protected:
 
     TJppPageControl c;
 };
-
-TEST_F(PageControl, WrapsItsTabsOnRowsWithTheSelectedRowNextToThePages) {
-    c.resize(300, 300);
-    const int rangs = c.rowCount();
-    ASSERT_GT(rangs, 1);
-    int bas = 0;
-    for (int i = 0; i < c.count(); ++i) {
-        const QRect r = c.tabRect(i);
-        EXPECT_TRUE(c.rect().contains(r)) << i;
-        for (int j = i + 1; j < c.count(); ++j) EXPECT_FALSE(r.intersects(c.tabRect(j)));
-        bas = std::max(bas, r.bottom());
-    }
-    EXPECT_GT(c.widget(0)->mapTo(&c, QPoint(0, 0)).y(), bas);
-
-    // The first tab is selected, so its row is the lowest.
-    const int dernier = c.count() - 1;
-    EXPECT_GT(ligne(0), ligne(dernier));
-    c.setCurrentIndex(dernier);
-    EXPECT_GT(ligne(dernier), ligne(0));
-    EXPECT_EQ(c.rowCount(), rangs);
-
-    c.resize(2000, 300);
-    EXPECT_EQ(c.rowCount(), 1);
-}
 
 // By click or accelerator, and without a mouse: the arrows go round the tabs; a screen
 // reader reads the tabs as such, the selected one marked, and can choose one.

@@ -52,8 +52,6 @@
 #include "NewGraphe.h"
 #include "Options.h"
 #include "PanneauConsequences.h"
-#include "Programme.h"
-#include "TColorPanel.h"
 #include "TDLGPrint.h"
 #include "TDial01.h"
 #include "TDial02.h"
@@ -316,9 +314,6 @@ TEST_F(Dialogues, UnNomEtrangerSEcritCommeALImport) {
         prenom->insert(texte);
         EXPECT_EQ(prenom->text().toStdString(), "(" + std::string(attendu) + ")") << nom;
         EXPECT_EQ(prenom->cursorPosition(), prenom->text().size() - 1) << nom; // before ")"
-        LigneImport importee;
-        RelireLigne(importee, "", nom, "");
-        EXPECT_EQ(Utf8DepuisCp1252(importee.prenom), attendu) << nom;
     }
 }
 
@@ -611,43 +606,6 @@ TEST_F(Options_, AWarningForARangeOutOfBoundsOrAFailedWrite) {
     EXPECT_FALSE(Options.prenom);
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_EQ(dialogues.nombre(QStringLiteral("avertissement")), 2);
-}
-
-TEST_F(Options_, PickingASizeTiesBothSizesOnlyWhileTheyAreKeptEqual) {
-    for (bool egales : {true, false})
-        for (const auto& [liste, champ, autre, zoom] :
-             {std::tuple{"ListeTailleP", "EditTailleP", "EditTailleD", &TOptions::zoomP},
-              {"ListeTailleD", "EditTailleD", "EditTailleP", &TOptions::zoomD}}) {
-            TDialOption d(nullptr, ini, ',');
-            d.show();
-            w<QCheckBox>(d, "tailleid")->setChecked(egales);
-            w<QListWidget>(d, liste)->setCurrentRow(13);
-            EXPECT_EQ(w<QLineEdit>(d, champ)->text(), "1.5");
-            EXPECT_EQ(w<QLineEdit>(d, autre)->text(), egales ? "1.5" : "2.0") << liste;
-            EXPECT_EQ(d.CopieOptions.*zoom, 1.5);
-        }
-}
-
-TEST_F(Options_, TheSampleFollowsAColourButTheOptionsWaitForOk) {
-    TDialOption d(nullptr, ini, ',');
-    auto fond = [&d] { return d.Apercu()->grab().toImage().pixelColor(LargeurApercu - 2, 2); };
-    EXPECT_EQ(fond(), QColor(0xC0, 0xC0, 0xC0));
-    TColorPanel* couleur = w<TColorPanel>(d, "couleur3");
-    dialogues.couleurs = {QColor(Qt::blue)};
-    d.show();
-    QTest::mouseClick(couleur, Qt::LeftButton);
-    EXPECT_EQ(fond(), QColor(Qt::blue));
-    EXPECT_EQ(Options.couleur[3], 0xC0C0C0u);
-}
-
-TEST_F(Dialogues, TheSiteOpensAndEnterCloses) {
-    TDlgInfo d;
-    for (QLabel* l : d.findChildren<QLabel*>())
-        if (l->text().contains("href")) emit l->linkActivated(SiteOfficiel());
-    EXPECT_EQ(plateforme.urlsOuvertes, QStringList{SiteOfficiel()});
-    d.show();
-    QTest::keyClick(&d, Qt::Key_Return);
-    EXPECT_EQ(d.result(), QDialog::Accepted);
 }
 
 TEST_F(Consequences_, ThePanelFollowsEachDialogsFieldsAndCancelLeavesEveryByte) {

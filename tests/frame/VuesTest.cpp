@@ -9,7 +9,6 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTimer>
 #include <functional>
@@ -17,10 +16,8 @@
 
 #include "ApercuReleves.h"
 #include "Cadre.h"
-#include "GeometrieFeuille.h"
 #include "MiseEnPage.h"
 #include "NavigationClavier.h"
-#include "Programme.h"
 #include "TColorPanel.h"
 #include "TStat02.h"
 #include "TStat04.h"
@@ -256,33 +253,6 @@ TEST_F(Vues, ApercuEtZoom) {
     d.Appliquer();
     EXPECT_EQ(pdf.pageLayout().pageSize().id(), QPageSize::A3);
     EXPECT_EQ(pdf.pageLayout().orientation(), QPageLayout::Landscape);
-}
-
-TEST_F(Vues, DefilementRapideLigneDEtatEtSiteSansNavigateur) {
-    TChild* f = ouvrir();
-    f->resize(300, 200);
-    f->viewport()->repaint();
-    f->viewport()->repaint(); // the first paint only sets the colour
-    ASSERT_GT(f->verticalScrollBar()->maximum(), 0);
-    f->DefilementRapide(false);
-    EXPECT_EQ(f->verticalScrollBar()->value(), f->verticalScrollBar()->maximum());
-    f->DefilementRapide(false);
-    EXPECT_EQ(f->verticalScrollBar()->value(), 0);
-
-    // The status line: the cell under the grade cursor (the clock off the cells is the
-    // entry tests' business).
-    f->resize(900, 500);
-    QTest::qWait(20);
-    const GeometrieFeuille g = GeometrieTableau(f->Etat());
-    QTest::mouseMove(f->viewport(), g.Point(20 * (1 + f->LargeurNom), 25));
-    EXPECT_EQ(cadre->TexteV3(), f->TexteAide());
-    EXPECT_FALSE(cadre->MajHeure);
-
-    // Without a browser, the web site's command gives its address instead.
-    plateforme.navigateur = false;
-    cadre->Action(QStringLiteral("Int4"))->trigger();
-    ASSERT_EQ(dialogues.nombre(QStringLiteral("information")), 1);
-    EXPECT_TRUE(dialogues.affiches[0].texte.endsWith(SiteOfficiel()));
 }
 
 // The reports and the ranking from the "Statistique" menu. The third student's report of the

@@ -221,21 +221,6 @@ TEST_F(Saisie, LesTouchesQuiValidentDeplacentLeCurseur) {
     EXPECT_EQ(f->Etat().Curseur, (Cellule{3, 2}));
 }
 
-TEST_F(Saisie, LeSurvolMarqueLaCelluleEtRenseigneLaBarreDEtat) {
-    QSignalSpy statuts(f.get(), &TChild::statut);
-    survoler(note(2, 3));
-    survoler(note(2, 3, 1)); // the same cell: nothing new
-    EXPECT_EQ(f->Etat().Curseur, (Cellule{2, 3}));
-    survoler(point(40, 30));
-    EXPECT_FALSE(f->Etat().Curseur);
-    // Elsewhere than a period's subject view there are no cells.
-    f->ChangerTrimestre(4);
-    survoler(note(2, 3));
-    EXPECT_FALSE(f->SurCellule);
-    EXPECT_EQ(statuts, (QList<QVariantList>{{QStringLiteral(" BLANC/Dev3: Devoir 3"), false},
-                                            {texteQt(DateHeureTexte()), true}}));
-}
-
 TEST_F(Saisie, AnnulerEtRetablirAvecLeursMenusLaVueEtLaMarqueDeModification) {
     const auto taper = [this](int ligne, int colonne, const char* texte) {
         f->Ligne = ligne;
@@ -325,24 +310,6 @@ TEST_F(Repeint, CeQuiChangeApresUneNoteOuUnCoefficientEstCeQuUnDessinCompletMont
     f->resize(1800, 400);
     QTest::qWait(20);
     comparer({0, 2}, QStringLiteral("5"));
-}
-
-TEST_F(Repeint, LaMarqueDuCurseurSuitLePointeurEtLeRelief) {
-    constexpr Couleur fond = 0x00FFFF;
-    Options.couleur[3] = fond;
-    const QPoint coin = point((f->LargeurNom + 2 - 0.1) * 20, 60); // the L's corner
-    const auto pixel = [](const QImage& im, QPoint p) { return couleurModele(im.pixelColor(p)); };
-    for (auto [relief, couleur] :
-         {std::pair<int, Couleur>{0, Options.couleur[2]}, {1, 0xFFFFFF}, {2, 0x808080}}) {
-        Options.relief = static_cast<std::uint8_t>(relief);
-        survoler(point(40, 30));
-        survoler(note(4, 2));
-        const QImage im = vue()->grab().toImage();
-        EXPECT_EQ(pixel(im, coin), couleur) << relief;
-        EXPECT_EQ(pixel(im, coin + QPoint(qRound(15 * Options.zoomD), 0)), fond) << relief;
-    }
-    survoler(note(1, 1)); // moving on erases it
-    EXPECT_EQ(pixel(ecran(), coin), fond);
 }
 
 TEST_F(Repeint, LeCurseurFaitDefilerEtLaSaisieSuitLaFeuille) {
