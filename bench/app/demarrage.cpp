@@ -9,8 +9,6 @@
 #include "TChild.h"
 #include "TMDI.h"
 
-namespace {} // namespace
-
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     using namespace quillora;
