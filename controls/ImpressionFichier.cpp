@@ -1,11 +1,13 @@
 #include "ImpressionFichier.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "Dialogues.h"
 #include "FichierAtomique.h"
 
 namespace quillora {
@@ -44,6 +46,24 @@ bool ImprimerDocument(QPrinter& imprimante, const std::function<bool(QPrinter&)>
     }
     return EcrireFichierAtomique(QFile::encodeName(fichier).toStdString(), octets.data(),
                                  octets.size(), raison);
+}
+
+bool DireImpression(QWidget* parent, bool ok, const QString& quoi, const QString& fichier,
+                    const std::string& raison) {
+    if (!ok)
+        dialogues().erreur(
+            parent, titreErreur(),
+            QStringLiteral("Impossible d'imprimer") + (quoi.isEmpty() ? QString() : u' ' + quoi) +
+                (fichier.isEmpty()
+                     ? QStringLiteral(". ")
+                     : QStringLiteral(" dans \"") + fichier + QStringLiteral("\". ")) +
+                QString::fromStdString(raison));
+    else if (!fichier.isEmpty())
+        dialogues().information(parent, titreInformation(),
+                                QStringLiteral("Le fichier ") +
+                                    QFileInfo(fichier).absoluteFilePath() +
+                                    QStringLiteral(" est créé."));
+    return ok;
 }
 
 } // namespace quillora

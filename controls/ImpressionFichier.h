@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPrinter>
+#include <QWidget>
 #include <functional>
 #include <string>
 
@@ -13,5 +14,11 @@ namespace quillora {
 // reason in `raison`, when nothing was printed.
 bool ImprimerDocument(QPrinter& imprimante, const std::function<bool(QPrinter&)>& peindre,
                       std::string& raison);
+
+// Tells the teacher how a print of `quoi` ("la feuille de notes"; empty for a chart) went:
+// why it failed, or where the file went, since a file is not a sheet of paper coming out.
+// Answers `ok`.
+bool DireImpression(QWidget* parent, bool ok, const QString& quoi, const QString& fichier,
+                    const std::string& raison);
 
 } // namespace quillora

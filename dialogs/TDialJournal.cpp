@@ -162,26 +162,14 @@ void TDialJournal::imprimer() {
     page.setDefaultFont(police);
     page.setHtml(PageImprimee());
     std::string raison;
-    if (!ImprimerDocument(
-            p,
-            [&page](QPrinter& q) {
-                page.print(&q);
-                return true;
-            },
-            raison)) {
-        dialogues().erreur(this, titreErreur(),
-                           QStringLiteral("Impossible d'imprimer le journal des modifications") +
-                               (fichier.isEmpty() ? QStringLiteral(". ")
-                                                  : QStringLiteral(" dans \"") + fichier +
-                                                        QStringLiteral("\". ")) +
-                               QString::fromStdString(raison));
-        return;
-    }
-    if (!fichier.isEmpty())
-        dialogues().information(this, titreInformation(),
-                                QStringLiteral("Le fichier ") +
-                                    QFileInfo(fichier).absoluteFilePath() +
-                                    QStringLiteral(" est créé."));
+    const bool ok = ImprimerDocument(
+        p,
+        [&page](QPrinter& q) {
+            page.print(&q);
+            return true;
+        },
+        raison);
+    DireImpression(this, ok, QStringLiteral("le journal des modifications"), fichier, raison);
 }
 
 } // namespace quillora

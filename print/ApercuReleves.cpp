@@ -226,19 +226,7 @@ bool ApercuReleves::Imprimer() {
     QApplication::restoreOverrideCursor();
     // The dialog may have changed the paper or its orientation.
     mettreEnPage();
-    if (!ok)
-        dialogues().erreur(this, titreErreur(),
-                           QStringLiteral("Impossible d'imprimer les relevés de notes") +
-                               (fichier.isEmpty() ? QStringLiteral(". ")
-                                                  : QStringLiteral(" dans \"") + fichier +
-                                                        QStringLiteral("\". ")) +
-                               QString::fromStdString(raison));
-    else if (!fichier.isEmpty())
-        dialogues().information(this, titreInformation(),
-                                QStringLiteral("Le fichier ") +
-                                    QFileInfo(fichier).absoluteFilePath() +
-                                    QStringLiteral(" est créé."));
-    return ok;
+    return DireImpression(this, ok, QStringLiteral("les relevés de notes"), fichier, raison);
 }
 
 bool ApercuReleves::EnregistrerPdf() {

@@ -278,19 +278,7 @@ bool TDLGPrint::Imprimer() {
         raison);
     QApplication::restoreOverrideCursor();
     // A print that did not happen must not pass for one.
-    if (!ok)
-        dialogues().erreur(this, titreErreur(),
-                           QStringLiteral("Impossible d'imprimer") +
-                               (fichier.isEmpty() ? QStringLiteral(". ")
-                                                  : QStringLiteral(" dans \"") + fichier +
-                                                        QStringLiteral("\". ")) +
-                               QString::fromStdString(raison));
-    else if (!fichier.isEmpty())
-        dialogues().information(this, titreInformation(),
-                                QStringLiteral("Le fichier ") +
-                                    QFileInfo(fichier).absoluteFilePath() +
-                                    QStringLiteral(" est créé."));
-    return ok;
+    return DireImpression(this, ok, {}, fichier, raison);
 }
 
 } // namespace quillora

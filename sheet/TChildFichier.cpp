@@ -195,22 +195,9 @@ void TChild::Imprimer(bool SansDialogue) {
     const QString fichier = p.outputFileName();
     if (!fichier.isEmpty() && !SortiePermise(this, Classe.NomFichier, fichier)) return;
     std::string raison;
-    if (!ImprimerDocument(
-            p, [this](QPrinter& q) { return ImprimerFeuille(q, Classe, LargeurNom); }, raison)) {
-        dialogues().erreur(this, titreErreur(),
-                           QStringLiteral("Impossible d'imprimer la feuille de notes") +
-                               (fichier.isEmpty() ? QStringLiteral(". ")
-                                                  : QStringLiteral(" dans \"") + fichier +
-                                                        QStringLiteral("\". ")) +
-                               QString::fromStdString(raison));
-        return;
-    }
-    // A file is not a sheet of paper coming out: the teacher must be told where it went.
-    if (!fichier.isEmpty())
-        dialogues().information(this, titreInformation(),
-                                QStringLiteral("Le fichier ") +
-                                    QFileInfo(fichier).absoluteFilePath() +
-                                    QStringLiteral(" est créé."));
+    const bool ok = ImprimerDocument(
+        p, [this](QPrinter& q) { return ImprimerFeuille(q, Classe, LargeurNom); }, raison);
+    DireImpression(this, ok, QStringLiteral("la feuille de notes"), fichier, raison);
 }
 
 void TChild::ConfigurerImprimante() {
