@@ -451,6 +451,17 @@ TEST_F(Dialogues, LeBlocNoteEcritLeFichierPuisLOuvre) {
     EXPECT_EQ(dialogues.nombre("erreur"), 1);
     EXPECT_TRUE(dialogues.textes().last().startsWith("Le fichier " + chemin +
                                                      " ne peut pas être écrit : "));
+    // A class kept under that very name is refused as the ranking's file.
+    QDir(chemin).removeRecursively();
+    QFile classe(chemin);
+    ASSERT_TRUE(classe.open(QIODevice::WriteOnly) && classe.write("classe") == 6);
+    classe.close();
+    c.NomFichier = chemin.toStdString();
+    clic(d, "Button2");
+    EXPECT_TRUE(dialogues.textes().last().endsWith(
+        "C'est le fichier de la classe ; il n'est pas remplacé."));
+    ASSERT_TRUE(classe.open(QIODevice::ReadOnly));
+    EXPECT_EQ(classe.readAll(), "classe");
 }
 
 TEST_F(Dialogues, AgesEtAnniversairesDuMoisEnCours) {
