@@ -106,9 +106,11 @@ protected:
 TEST_F(ClasseurTest, LesFormulesRecalculeesRetrouventLesMoyennesDuProgramme) {
     // The fullest class, with what the averages treat apart: an assignment of coefficient 0,
     // equal lowest grades of different weights (the joker drops the first), a student with
-    // no grade, a comma decimal, empty cells, and then an empty letter key while letters
-    // count, which gives them nothing; every rounding mode, letters counted or not.
+    // no grade, a comma decimal, empty cells, a period without assignments, and then an
+    // empty letter key while letters count, which gives them nothing; every rounding mode,
+    // letters counted or not.
     TClasse c = ClasseComplete();
+    c.NbDevoir[3][2] = 0;
     c.Devoir[1][1][3].Coef = 0;
     c.Eleve[44].Note[1][1][1] = "5";
     c.Eleve[44].Note[1][1][2] = "5";
