@@ -579,6 +579,11 @@ TEST_F(Options_, OkPutsWhatWasTypedInForceAndWritesIt) {
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray texte = f.readAll();
     EXPECT_TRUE(texte.contains("kd=2,5") && texte.contains("polstyleU=0")) << texte.constData();
+    // The limits start at 0, as their labels say.
+    TDialOption zero(nullptr, ini, ',');
+    w<TSaisieNombre>(zero, "coefmax")->Edit()->setText(QStringLiteral("0"));
+    zero.accept();
+    EXPECT_EQ(Options.coefmax, 0);
 }
 
 // A comma typed into a number is its decimal point.
