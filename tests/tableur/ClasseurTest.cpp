@@ -140,7 +140,22 @@ TEST_F(ClasseurTest, UnePetiteClasseCelluleParCellule) {
     c.Devoir[1][1][1].Commentaire = "Fractions";
     test::noter(c, 1, 2, {{"B+"}, {"9.5"}}); // B+ is 17.5
     test::noter(c, 2, 1, {{"14"}, {"10"}});
-    const Feuilles f = lire(verifier(c, "petite"), true, true);
+    Options.couleur[9] = 0x00FF00; // averages below the pass mark green, grades red
+    const fs::path classeur = verifier(c, "petite");
+    const Feuilles f = lire(classeur, true, true);
+    // Below the pass mark, grades and averages take the settings' colours.
+    const fs::path styles = dossier / "styles.xml";
+    ASSERT_EQ(std::system(("python3 -c \"import sys, zipfile; sys.stdout.write(zipfile.ZipFile("
+                           "sys.argv[1]).read('xl/styles.xml').decode())\" " +
+                           classeur.string() + " > " + styles.string())
+                              .c_str()),
+              0);
+    std::ifstream lu(styles);
+    const std::string xml{std::istreambuf_iterator<char>(lu), {}};
+    EXPECT_NE(xml.find("<dxfs count=\"2\"><dxf><font><color rgb=\"FFFF0000\"/></font></dxf><dxf>"
+                       "<font><color rgb=\"FF00FF00\"/></font></dxf></dxfs>"),
+              std::string::npos)
+        << xml;
     EXPECT_EQ(f.at(0).first + ", " + f.at(1).first + ", " + f.at(2).first + ", " + f.at(3).first,
               "Mathématiques, Anglais_LV1, Synthèse, Réglages");
     // As the sheets show them. Mathematics, semester 1: (12 + 2 * 15) / 3 = 14 and 8 alone;
