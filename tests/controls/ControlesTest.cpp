@@ -14,7 +14,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "Aide.h"
