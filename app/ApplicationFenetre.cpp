@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPrinter>
@@ -18,6 +17,7 @@
 #include "LargeurNom.h"
 #include "Options.h"
 #include "Plateforme.h"
+#include "Programme.h"
 #include "TChild.h"
 #include "TMDI.h"
 #include "Traductions.h"
@@ -32,11 +32,8 @@ char SeparateurDecimal() {
 }
 
 std::unique_ptr<TMDI> DemarrerFenetre(const Lancement& l) {
-    // The program's own icon in every title bar, instead of the toolkit's. Its size given,
-    // it is decoded only when a title bar first shows it, not before the sheet.
-    QIcon icone;
-    icone.addFile(QStringLiteral(":/icones/quillora.png"), QSize(128, 128));
-    QApplication::setWindowIcon(icone);
+    // The program's own icon in every title bar, instead of the toolkit's.
+    QApplication::setWindowIcon(IconeProgramme());
     auto cadre =
         std::make_unique<TMDI>(QString::fromStdString(FichierOptionsDe(l)), SeparateurDecimal());
     cadre->showMaximized();

@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
     InitOptions(OptionsDefaut);
     const Lancement l = AnalyserLigneCommande(std::vector<std::string>(argv + 1, argv + argc));
     if (const auto code = ExecuterSansFenetre(l, SeparateurDecimal())) return *code;
-    if (l.mode == ModeLancement::Tableur) return ExecuterTableur(l, SeparateurDecimal(), std::cerr);
+    // The workbook's libraries are not this program's: the workbook door writes it.
+    if (l.mode == ModeLancement::Tableur) return Relayer(l, argv, std::cerr);
     if (l.mode == ModeLancement::Pdf) return ExecuterPdf(argc, argv, l);
     if (l.mode == ModeLancement::Releves) return ExecuterReleves(argc, argv, l);
     return ExecuterFenetre(argc, argv, l);

@@ -1,5 +1,6 @@
 #include "Association.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 
 #include "Dialogues.h"
 #include "Plateforme.h"
+#include "Programme.h"
 
 namespace quillora {
 
@@ -185,10 +187,10 @@ bool AssocierExtension(const QString& ext, const QString& commande, const QStrin
     if (!reussit(QStringLiteral("xdg-mime"), {QStringLiteral("default"), fichierBureau, type}))
         return false;
 
-    QFile icone(QStringLiteral(":/icones/quillora.png"));
-    return icone.open(QIODevice::ReadOnly) &&
-           ecrire(donnees + QStringLiteral("/icons/hicolor/128x128/apps/quillora.png"),
-                  icone.readAll());
+    QByteArray png;
+    QBuffer tampon(&png);
+    return tampon.open(QIODevice::WriteOnly) && ImageProgramme().save(&tampon, "PNG") &&
+           ecrire(donnees + QStringLiteral("/icons/hicolor/128x128/apps/quillora.png"), png);
 }
 
 bool VerifierAssociation(const QString& ext, const QString& description, bool actif,

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "Plateforme.h"
+#include "Programme.h"
 
 namespace quillora {
 
@@ -15,7 +16,7 @@ FenetreAide::FenetreAide(QWidget* parent)
     : QWidget(parent, Qt::Window), navigateur_(new QTextBrowser(this)) {
     // Leaving the help open must not keep the program running once its frame is closed.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowIcon(QIcon(QStringLiteral(":/icones/quillora.png")));
+    setWindowIcon(IconeProgramme());
     resize(780, 580);
 
     auto* barre = new QToolBar(this);

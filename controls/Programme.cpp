@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPixmap>
+#include <QResource>
 
 #include "Plateforme.h"
 
@@ -29,6 +31,20 @@ QString FichierCouleurs() {
 
 QString SiteOfficiel() {
     return QStringLiteral("https://www.quillora.org/");
+}
+
+QImage ImageProgramme() {
+    constexpr int cote = 128;
+    // The resource is stored uncompressed: its bytes are the program's own, never copied.
+    static const QByteArray pixels =
+        QResource(QStringLiteral(":/icones/quillora.rgba")).uncompressedData();
+    if (pixels.size() != cote * cote * 4) return {};
+    return QImage(reinterpret_cast<const uchar*>(pixels.constData()), cote, cote,
+                  QImage::Format_RGBA8888);
+}
+
+QIcon IconeProgramme() {
+    return QIcon(QPixmap::fromImage(ImageProgramme()));
 }
 
 } // namespace quillora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QIcon>
+#include <QImage>
 #include <QString>
 
 namespace quillora {
@@ -16,5 +18,8 @@ QString FichierDuProgramme(const QString& nom);
 QString FichierCouleurs();
 // The project's web site, with its final "/".
 QString SiteOfficiel();
+// The program's icon, 128 pixels square, for its windows and its about box.
+QImage ImageProgramme();
+QIcon IconeProgramme();
 
 } // namespace quillora

@@ -22,6 +22,7 @@
 #include "Aide.h"
 #include "ConversionsQt.h"
 #include "Dialogues.h"
+#include "Formats.h"
 
 namespace quillora {
 
@@ -198,11 +199,17 @@ bool TDialImportListe::ChargerPressePapiers() {
 }
 
 void TDialImportListe::ChargerOctets(const std::string& octets, const QString& source) {
-    const TexteListe t = DecoderListe(octets);
+    std::string raison;
+    formats_ = ChargerFormats(raison);
+    if (!formats_) {
+        dialogues().erreur(this, titreErreur(), QString::fromStdString(raison));
+        return;
+    }
+    const TexteListe t = formats_->DecoderListe(octets);
     texte_ = t.utf8;
     source_->setText(source + QStringLiteral(" (") + QString::fromUtf8(NomEncodage(t.encodage)) +
                      QLatin1Char(')'));
-    const char sep = DetecterSeparateur(texte_);
+    const char sep = formats_->DetecterSeparateur(texte_);
     const auto k = std::find(std::begin(SeparateursProposes), std::end(SeparateursProposes), sep) -
                    std::begin(SeparateursProposes);
     {
@@ -213,7 +220,10 @@ void TDialImportListe::ChargerOctets(const std::string& octets, const QString& s
 }
 
 void TDialImportListe::relire() {
-    cellules_ = LireCellules(texte_, SeparateursProposes[std::max(0, separateur_->currentIndex())]);
+    // Nothing was read when the formats could not be loaded.
+    if (!formats_) return;
+    cellules_ = formats_->LireCellules(
+        texte_, SeparateursProposes[std::max(0, separateur_->currentIndex())]);
     choix_ = DevinerColonnes(cellules_);
     {
         const QSignalBlocker bloque(entete_);

@@ -16,6 +16,8 @@ class QTableWidgetItem;
 
 namespace quillora {
 
+struct Formats;
+
 // The list of students read from a file or from the clipboard, shown row by row as it will
 // join the class: the teacher picks the separator and what each column holds, corrects a
 // name or a date, skips a row, then imports. The class itself is not touched here: the
@@ -58,6 +60,7 @@ private:
     bool majuscule_;
     std::string texte_; // the list as UTF-8
     Cellules cellules_;
+    const Formats* formats_ = nullptr; // the list readers, loaded with the first list
     Colonnes choix_;
     std::vector<LigneImport> lignes_;
     bool remplissage_ = false;

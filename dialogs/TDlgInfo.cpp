@@ -40,7 +40,7 @@ TDlgInfo::TDlgInfo(QWidget* parent) : QDialog(parent) {
     panneau->setGeometry(8, 8, 514, 256);
 
     auto* icone = new QLabel(panneau);
-    icone->setPixmap(QPixmap(QStringLiteral(":/icones/quillora.png"))
+    icone->setPixmap(QPixmap::fromImage(ImageProgramme())
                          .scaled(72, 72, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     icone->setGeometry(18, 16, 72, 72);
 

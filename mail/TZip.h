@@ -40,7 +40,7 @@ signals:
     void progression(qint64 fait, qint64 total);
 
 private:
-    struct Source;
+    struct Suivi;
     bool lire(qint64 n);
     bool ecrire(const QByteArray& octets, const QString& chemin);
 

@@ -18,5 +18,6 @@ foreach(taille 16 32 48 64 128 256)
 endforeach()
 # The window program is built, and installed, only with the toolkit.
 if(GUI)
-    list(APPEND QUILLORA_FICHIERS_INSTALLES libexec/quillora/quillora-fenetre)
+    list(APPEND QUILLORA_FICHIERS_INSTALLES libexec/quillora/quillora-fenetre
+         libexec/quillora/quillora-formats.so)
 endif()

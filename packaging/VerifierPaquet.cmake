@@ -30,7 +30,7 @@ foreach(l ${lignes})
 endforeach()
 
 execute_process(COMMAND ${DPKG_DEB} --field ${paquet} Depends OUTPUT_VARIABLE dependances)
-foreach(d libqt6widgets6 libicu qt6-qpa-plugins)
+foreach(d libqt6widgets6 libicu qt6-qpa-plugins libxlsxwriter libzip4 libuchardet)
     if(NOT dependances MATCHES "${d}")
         message(FATAL_ERROR "dépendance ${d} absente : ${dependances}")
     endif()

@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QFileInfo>
 
-#include "Classeur.h"
 #include "Csv.h"
 #include "Dialogues.h"
+#include "Formats.h"
 #include "TChild.h"
 
 namespace quillora {
@@ -32,9 +32,15 @@ void TChild::ExporterTableur() {
     if (nom.isEmpty()) return;
     const bool enCsv = suffixe(nom, "csv");
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Resultat r =
-        enCsv ? EcrireCsv(Classe, Classe.MatiereCourante, Classe.PeriodeCourante, nom.toStdString())
-              : EcrireClasseur(Classe, nom.toStdString());
+    Resultat r;
+    if (enCsv) {
+        r = EcrireCsv(Classe, Classe.MatiereCourante, Classe.PeriodeCourante, nom.toStdString());
+    } else if (const Formats* f = ChargerFormats(r.erreur)) {
+        r = f->EcrireClasseur(EtatCourant(), Classe, nom.toStdString());
+    } else {
+        r.ok = false;
+        r.erreur = "Impossible de créer le fichier \"" + nom.toStdString() + "\". " + r.erreur;
+    }
     QApplication::restoreOverrideCursor();
     if (!r) dialogues().erreur(this, titreErreur(), QString::fromStdString(r.erreur));
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The window program killed with SIGKILL a second after a grade is typed offers that grade at
 # its next start, and Oui brings it back: checked on the real program under an X server of
-# its own, driven with xdotool. Skipped, saying so, where either is missing.
+# its own, driven with xdotool; its start leaves the libraries of the workbook, the archive and
+# the class lists unloaded. Skipped, saying so, where either tool is missing.
 # Arguments: the program, a sample class.
 set -u
 programme=$1
@@ -59,6 +60,9 @@ demarrer() {
 demarrer
 cadre=$(fenetre '^Quillora$') || echec "le programme ne s'ouvre pas"
 sans_association
+# The workbook's, the archive's and the lists' libraries wait until one is used.
+charges=$(grep -oE 'lib(xlsxwriter|zip|crypto|uchardet|csv)\.so[.0-9]*' "/proc/$quillora/maps" | sort -u)
+[ -z "$charges" ] || echec "chargées au démarrage : $charges"
 # The first grade of the first student: the pointer over its cell (the class window fills
 # the top left of the 1366 x 768 screen), then typed.
 xdotool windowfocus --sync "$cadre" mousemove 250 92

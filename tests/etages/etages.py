@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """The code's floors: each folder includes only its own headers and those of the folders below
-it, never a folder above nor one beside it; model/ and tableur/ include nothing of Qt.
+it, never a folder above nor one beside it; model/, tableur/ and formats/ include nothing of Qt.
 
     etages.py SOURCE_DIR
 """
@@ -10,17 +10,18 @@ import pathlib, re, sys
 SOUS = {
     "model": set(),
     "tableur": {"model"},
+    "formats": {"tableur", "model"},
     "controls": {"model"},
     "charts": {"controls", "model"},
-    "dialogs": {"controls", "model"},
-    "mail": {"controls", "model"},
+    "dialogs": {"controls", "formats", "tableur", "model"},
+    "mail": {"controls", "formats", "tableur", "model"},
     "print": {"charts", "controls", "model"},
     "stats": {"print", "charts", "controls", "model"},
 }
-SOUS["sheet"] = {"stats", "dialogs", "mail", "tableur"} | SOUS["stats"]
+SOUS["sheet"] = {"stats", "dialogs", "mail", "formats", "tableur"} | SOUS["stats"]
 SOUS["frame"] = {"sheet"} | SOUS["sheet"]
 SOUS["app"] = {"frame"} | SOUS["frame"]
-SANS_QT = {"model", "tableur"}
+SANS_QT = {"model", "tableur", "formats"}
 
 racine = pathlib.Path(sys.argv[1])
 sources = {d: [f for f in (racine / d).rglob("*") if f.suffix in (".cpp", ".h")] for d in SOUS}
