@@ -9,6 +9,7 @@
 #include <iostream>
 #include <string_view>
 
+#include "ApparenceProgramme.h"
 #include "Association.h"
 #include "FichierAtomique.h"
 #include "FichierLigneCommande.h"
@@ -17,7 +18,6 @@
 #include "LargeurNom.h"
 #include "Options.h"
 #include "Plateforme.h"
-#include "Programme.h"
 #include "TChild.h"
 #include "TMDI.h"
 #include "Traductions.h"
@@ -32,8 +32,7 @@ char SeparateurDecimal() {
 }
 
 std::unique_ptr<TMDI> DemarrerFenetre(const Lancement& l) {
-    // The program's own icon in every title bar, instead of the toolkit's.
-    QApplication::setWindowIcon(IconeProgramme());
+    PreparerApparence();
     auto cadre =
         std::make_unique<TMDI>(QString::fromStdString(FichierOptionsDe(l)), SeparateurDecimal());
     cadre->showMaximized();

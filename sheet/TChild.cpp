@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QImageReader>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -20,8 +21,11 @@ TChild::TChild(QWidget* parent) : QAbstractScrollArea(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Classe.Initialiser();
     creerMenus();
-    // Its tip, bottom left, is the point the cell is found under.
-    pointeur_ = QCursor(QPixmap(QStringLiteral(":/feuille/newcursor.png")), 1, 30);
+    // Its tip, bottom left, is the point the cell is found under. Read as the PNG it is: left
+    // to guess, the reader first asks every image plugin of the system whether it reads PNG.
+    QImageReader lecteur(QStringLiteral(":/feuille/newcursor.png"), "png");
+    lecteur.setAutoDetectImageFormat(false);
+    pointeur_ = QCursor(QPixmap::fromImage(lecteur.read()), 1, 30);
     viewport()->setMouseTracking(true);
     EditNote = new TEdition(Classe, viewport());
     connect(EditNote, &TEdition::finSaisie, this, &TChild::FinSaisie);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiSubWindow>
@@ -15,6 +16,7 @@
 #include <map>
 
 #include "ApercuReleves.h"
+#include "ApparenceProgramme.h"
 #include "Cadre.h"
 #include "MiseEnPage.h"
 #include "NavigationClavier.h"
@@ -470,6 +472,30 @@ TEST_F(Clavier, LesBoutonsDuPanneauOntUnNom) {
                     ->text(QAccessible::Name)
                     .endsWith(QStringLiteral("emestre")));
     EXPECT_EQ(NomPanneauPeriode(nullptr, 0), "Période affichée : aucune");
+}
+
+// The first screen reads no image that needs one of the system's image plugins: asked to
+// guess a PNG's format, the toolkit first loads every plugin to ask each. In a process of its
+// own, as the program starts (CTest runs each test so).
+TEST(Demarrage, LaPremiereFeuilleSePeintSansModuleDImage) {
+    const auto modulesImage = [] {
+        QFile cartes(QStringLiteral("/proc/self/maps"));
+        return cartes.open(QIODevice::ReadOnly) && cartes.readAll().contains("imageformats/");
+    };
+    if (modulesImage()) GTEST_SKIP() << "un test précédent du même processus les a chargés";
+    PreparerApparence();
+    QTemporaryDir dossier;
+    const QString classe = dossier.filePath(QStringLiteral("3A.cl3"));
+    QFile::copy(QStringLiteral(QUILLORA_SOURCE_DIR "/exemples/3A.cl3"), classe);
+    QFile::setPermissions(classe, QFile::ReadOwner | QFile::WriteOwner);
+    TMDI cadre(dossier.filePath(QStringLiteral("quillora.ini")), ',');
+    cadre.show();
+    TChild* f = cadre.OuvrirClasse(classe);
+    ASSERT_NE(f, nullptr);
+    QSignalSpy peinte(f, &TChild::feuilleDessinee);
+    ASSERT_TRUE(peinte.wait(5000));
+    EXPECT_FALSE(modulesImage());
+    f->MarquerSauve();
 }
 
 } // namespace
