@@ -2,7 +2,6 @@
 
 #include <dlfcn.h>
 #include <filesystem>
-#include <mutex>
 #include <system_error>
 
 namespace quillora {
@@ -61,9 +60,7 @@ Chargement charger() {
 } // namespace
 
 const Formats* ChargerFormats(std::string& raison) {
-    static std::once_flag une;
-    static Chargement c;
-    std::call_once(une, [] { c = charger(); });
+    static const Chargement c = charger();
     raison = c.raison;
     return c.formats;
 }
