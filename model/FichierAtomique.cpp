@@ -1,5 +1,6 @@
 #include "FichierAtomique.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <dirent.h>
@@ -97,10 +98,14 @@ int LireFichierOrdinaire(const std::string& chemin, std::size_t maximum, std::st
         ::close(fd);
         return code;
     }
-    octets.resize(maximum);
+    // Sized on the file, one byte over to see it grow, not on the limit: filling megabytes
+    // of zeros for a settings file of a few lines costs more than reading it.
+    const auto taille = static_cast<std::size_t>(std::max<off_t>(st.st_size, 0));
+    octets.resize(std::min(maximum, taille + 1));
     std::size_t lus = 0;
     while (lus < maximum) {
-        const ssize_t n = ::read(fd, octets.data() + lus, maximum - lus);
+        if (lus == octets.size()) octets.resize(std::min(maximum, 2 * lus + 4096));
+        const ssize_t n = ::read(fd, octets.data() + lus, octets.size() - lus);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             const int code = errno;

@@ -209,6 +209,20 @@ TEST_F(FichierAtomique, UneEcritureTueeNeLaisseRienMemeSousUnNomDe255Octets) {
     EXPECT_EQ(noms(), std::set<std::string>{nom});
 }
 
+// A read takes what the file holds up to the limit, whatever size it announced: the
+// system's own files announce none, and a file may grow between the two.
+TEST_F(FichierAtomique, LaLectureVaJusquALaFinOuALaLimite) {
+    std::string octets;
+    ASSERT_EQ(LireFichierOrdinaire("/proc/self/status", 1 << 20, octets), 0);
+    EXPECT_THAT(octets, HasSubstr("Name:"));
+    const fs::path f = dossier / "long.ini";
+    ASSERT_TRUE(ecrire(f, std::string(10000, 'a') + "fin"));
+    ASSERT_EQ(LireFichierOrdinaire(f.string(), 10002, octets), 0);
+    EXPECT_EQ(octets, std::string(10000, 'a') + "fi");
+    ASSERT_EQ(LireFichierOrdinaire(f.string(), 1 << 20, octets), 0);
+    EXPECT_EQ(octets.size(), 10003u);
+}
+
 // What a writer killed between naming and renaming leaves is removed by the next write in
 // that folder, unless its writer still holds it; nothing else is touched.
 TEST_F(FichierAtomique, LesRestesDesEcrituresMortesSontRetires) {
