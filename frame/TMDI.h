@@ -129,7 +129,8 @@ private:
     QLabel* v3_ = nullptr;
     QTimer* timer1_ = nullptr;
     QPointer<TChild> feuilleActive_;
-    QList<QAction*> menusFeuille_;
+    // Guarded: a closed sheet takes its menus with it.
+    QList<QPointer<QAction>> menusFeuille_;
 };
 
 } // namespace quillora

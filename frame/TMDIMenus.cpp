@@ -202,16 +202,19 @@ void TMDI::remplirMenuFenetre() {
 }
 
 void TMDI::afficherMenusFeuille(TChild* feuille) {
-    for (QAction* a : menusFeuille_) menuBar()->removeAction(a);
-    menusFeuille_.clear();
-    if (!feuille) return;
+    QList<QPointer<QAction>> voulus;
+    if (feuille)
+        for (QMenu* m :
+             {feuille->MenuEdition(), feuille->MenuClasse(), feuille->MenuNote(),
+              feuille->MenuMatiere(), feuille->MenuAffichage(), feuille->MenuStatistique()})
+            voulus << m->menuAction();
+    // Every change lays the whole bar out again: the sheet already shown keeps its menus.
+    if (voulus == menusFeuille_) return;
+    for (const QPointer<QAction>& a : menusFeuille_)
+        if (a) menuBar()->removeAction(a);
     QAction* avant = menuFenetre_->menuAction();
-    for (QMenu* m :
-         {feuille->MenuEdition(), feuille->MenuClasse(), feuille->MenuNote(),
-          feuille->MenuMatiere(), feuille->MenuAffichage(), feuille->MenuStatistique()}) {
-        menuBar()->insertAction(avant, m->menuAction());
-        menusFeuille_ << m->menuAction();
-    }
+    for (const QPointer<QAction>& a : voulus) menuBar()->insertAction(avant, a);
+    menusFeuille_ = voulus;
 }
 
 } // namespace quillora
