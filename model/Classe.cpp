@@ -36,11 +36,24 @@ bool debutDeMot(char precedent) {
 
 } // namespace
 
+namespace {
+
+void RemettreDevoir(TDevoir& d) {
+    d.Coef = 1.0;
+    d.Date.clear();
+    d.Duree.clear();
+    d.Commentaire.clear();
+}
+
+} // namespace
+
 void TClasse::Initialiser() {
     for (int e = 1; e <= MaxEleves; ++e) ViderEleve(e);
+    // Emptying each assignment would empty every student's grades of its period once per
+    // assignment again: the students' grades are already empty, only the records remain.
     for (int s = 1; s <= MaxMatieres; ++s)
         for (int p = 1; p <= MaxPeriodes; ++p)
-            for (int a = 1; a <= MaxDevoirs; ++a) ViderDevoir(s, p, a);
+            for (int a = 1; a <= MaxDevoirs; ++a) RemettreDevoir(Devoir[s][p][a]);
     NbEleve = 0;
     for (int s = 1; s <= MaxMatieres; ++s)
         for (int p = 1; p <= MaxPeriodes; ++p) NbDevoir[s][p] = 0;
@@ -93,11 +106,7 @@ void TClasse::ViderEleve(int e) {
 }
 
 void TClasse::ViderDevoir(int s, int p, int a) {
-    TDevoir& d = Devoir[s][p][a];
-    d.Coef = 1.0;
-    d.Date.clear();
-    d.Duree.clear();
-    d.Commentaire.clear();
+    RemettreDevoir(Devoir[s][p][a]);
     for (int e = 1; e <= MaxEleves; ++e)
         for (int b = 1; b <= MaxDevoirs; ++b) Eleve[e].Note[s][p][b].clear();
 }
