@@ -200,5 +200,29 @@ TEST_F(Papier, LImpressionEnNoirEtBlancNeLaisseAucuneCouleur) {
     for (int i = 1; i <= 12; ++i) EXPECT_EQ(Options.couleur[i], reglages[i]) << i;
 }
 
+// Whatever the sheet asks for, by a name the system has, by one it stands another family
+// for, or by one it knows nothing of, each style gets the face the system gives that name.
+TEST(PoliceDeLaFeuille, ChaqueStyleALaFaceQueLeSystemeDonneASonNom) {
+    const auto face = [](const QFont& f) {
+        const QFontInfo i(f);
+        return (i.family() + "/" + i.styleName() + "/" + QString::number(i.pixelSize()))
+            .toStdString();
+    };
+    const std::string avant = Options.polname;
+    for (const char* nom : {"Arial", "DejaVu Sans", "Times New Roman", "Quillora Inconnue"}) {
+        Options.polname = nom;
+        for (const StylePolice s : {StylePolice{}, StylePolice{true, true, false},
+                                    StylePolice{false, true, true}, StylePolice{true}}) {
+            QFont seule{QString::fromLatin1(nom)};
+            seule.setPixelSize(16);
+            seule.setBold(s.gras);
+            seule.setItalic(s.italique);
+            EXPECT_EQ(face(PoliceFeuille(16, s)), face(seule))
+                << nom << " " << s.gras << s.italique;
+        }
+    }
+    Options.polname = avant;
+}
+
 } // namespace
 } // namespace quillora::test
