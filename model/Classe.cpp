@@ -34,10 +34,6 @@ bool debutDeMot(char precedent) {
     }
 }
 
-} // namespace
-
-namespace {
-
 void RemettreDevoir(TDevoir& d) {
     d.Coef = 1.0;
     d.Date.clear();
