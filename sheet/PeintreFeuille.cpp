@@ -19,6 +19,29 @@ void PeintreFeuille::Police(double n, StylePolice style) {
     metriques_ = painter_.fontMetrics();
     ascent_ = metriques_.ascent();
     hauteurLigne_ = metriques_.height();
+    const QFont& ecrite = painter_.font();
+    dispositionsCourantes_ = nullptr;
+    for (const auto& d : dispositions_)
+        if (d->police == ecrite) dispositionsCourantes_ = d.get();
+    if (!dispositionsCourantes_)
+        dispositionsCourantes_ =
+            dispositions_.emplace_back(new DispositionsPolice{ecrite, {}}).get();
+}
+
+const QTextLayout& PeintreFeuille::Disposition(const QString& texte) {
+    std::unique_ptr<QTextLayout>& l = dispositionsCourantes_->textes[texte];
+    if (!l) {
+        l = std::make_unique<QTextLayout>(texte, painter_.font(), painter_.device());
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        option.setTextDirection(painter_.layoutDirection());
+        l->setTextOption(option);
+        l->setCacheEnabled(true);
+        l->beginLayout();
+        l->createLine().setNumColumns(int(texte.size()));
+        l->endLayout();
+    }
+    return *l;
 }
 
 bool PeintreFeuille::Visible(QPoint p, int largeur) const {
@@ -55,7 +78,13 @@ void PeintreFeuille::EcrirePixel(QPoint p, const QString& texte) {
     if (!Visible(p, largeur)) return;
     Stylo(texte_);
     // The point is the top of the text; Qt writes from the baseline.
-    painter_.drawText(QPoint(p.x(), p.y() + ascent_), texte);
+    if (!dispositionsCourantes_) {
+        painter_.drawText(QPoint(p.x(), p.y() + ascent_), texte);
+        return;
+    }
+    // The layout puts its line's top, not its baseline, at the point it is given.
+    const QTextLayout& l = Disposition(texte);
+    l.draw(&painter_, QPointF(p.x(), p.y() + ascent_ - l.lineAt(0).ascent()));
 }
 
 void PeintreFeuille::EcrireTexte(double x, double y, const QString& texte) {

@@ -5,6 +5,10 @@
 #include <QPainter>
 #include <QRegion>
 #include <QString>
+#include <QTextLayout>
+#include <memory>
+#include <unordered_map>
+#include <vector>
 
 #include "CouleursFeuille.h"
 #include "GeometrieFeuille.h"
@@ -51,7 +55,14 @@ public:
     int LargeurTexte(const QString& texte) const { return metriques_.horizontalAdvance(texte); }
 
 private:
+    struct DispositionsPolice {
+        QFont police;
+        std::unordered_map<QString, std::unique_ptr<QTextLayout>> textes;
+    };
+
     void Stylo(Couleur c);
+    // The text laid out on one line in the current font, the first time it is asked for.
+    const QTextLayout& Disposition(const QString& texte);
     // Whether a text written from p, `largeur` pixels wide, can reach the visible surface.
     bool Visible(QPoint p, int largeur) const;
 
@@ -68,6 +79,10 @@ private:
     // costs more than all the rest of a paint. After a grade is typed, the clip is only the
     // pieces of the sheet that changed.
     QRegion visible_;
+    // A sheet writes the same few grades hundreds of times: each text is shaped once per
+    // font, and written again from its layout through the very call a plain write makes.
+    std::vector<std::unique_ptr<DispositionsPolice>> dispositions_;
+    DispositionsPolice* dispositionsCourantes_ = nullptr;
     Couleur texte_ = 0;
     Couleur trait_ = 0;
     Alignement alignement_ = Alignement::Gauche;
