@@ -25,7 +25,7 @@ void PeintreFeuille::Police(double n, StylePolice style) {
         if (d->police == ecrite) dispositionsCourantes_ = d.get();
     if (!dispositionsCourantes_)
         dispositionsCourantes_ =
-            dispositions_.emplace_back(new DispositionsPolice{ecrite, {}}).get();
+            dispositions_.emplace_back(std::make_unique<DispositionsPolice>(ecrite)).get();
 }
 
 const QTextLayout& PeintreFeuille::Disposition(const QString& texte) {
