@@ -20,7 +20,17 @@ finir() {
     rm -rf "$bac"
 }
 trap finir EXIT
-echec() { echo "ÉCHEC : $*"; exit 1; }
+# What the program printed goes with the failure: a crash says where it happened.
+echec() {
+    echo "ÉCHEC : $*"
+    if [ -n "$quillora" ] && ! kill -0 "$quillora" 2>/dev/null; then
+        wait "$quillora" 2>/dev/null
+        echo "Le programme s'est arrêté de lui-même (code $?)."
+        quillora=
+    fi
+    [ -s "$bac/sortie.txt" ] && { echo "Sa sortie :"; cat "$bac/sortie.txt"; }
+    exit 1
+}
 
 # An X server on a display it finds free itself, which it writes once it is ready.
 Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$bac/ecran" >/dev/null 2>&1 &
@@ -70,6 +80,7 @@ sleep 0.3
 xdotool type --delay 50 "17"
 xdotool key Return
 sleep 1
+kill -0 "$quillora" 2>/dev/null || echec "le programme s'est arrêté avant l'arrêt brutal"
 kill -9 "$quillora"
 wait "$quillora" 2>/dev/null
 quillora=

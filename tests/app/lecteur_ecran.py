@@ -111,14 +111,28 @@ def interieur(quillora, classe, dossier, ligne):
     journal = open(os.path.join(dossier, "quillora.log"), "w")
     programme = subprocess.Popen([quillora, "--config", os.path.join(dossier, "quillora.ini"),
                                   classe], env=env, stdout=journal, stderr=journal)
+
+    def echouer(raison):
+        # What the program printed, and whether it is still running, go with the failure:
+        # a crash says where it happened.
+        code = programme.poll()
+        if code is not None:
+            raison += f"\nLe programme s'est arrêté de lui-même (code {code})."
+        journal.flush()
+        with open(journal.name, errors="replace") as f:
+            sortie = f.read()
+        if sortie:
+            raison += "\nSa sortie :\n" + sortie
+        echec(raison)
+
     try:
         import pyatspi
         app = attendre(lambda: application("quillora"), DELAI_APPLICATION)
         if not app:
-            echec("le programme n'apparaît pas sur le bus d'accessibilité")
+            echouer("le programme n'apparaît pas sur le bus d'accessibilité")
         tables = attendre(lambda: descendants(app, pyatspi.ROLE_TABLE), DELAI_APPLICATION)
         if not tables:
-            echec("la feuille n'apparaît pas comme un tableau")
+            echouer("la feuille n'apparaît pas comme un tableau")
         feuille = tables[0]
         # The association question comes once the sheet is painted, if it comes.
         attendre(lambda: repondre_non(app), 10)
@@ -126,13 +140,13 @@ def interieur(quillora, classe, dossier, ligne):
         attendu = ligne.split("\t")
         r = NUMERO - 1
         if table.nColumns != len(attendu) - 1:
-            echec(f"{table.nColumns} colonnes, l'export en a {len(attendu) - 1}")
+            echouer(f"{table.nColumns} colonnes, l'export en a {len(attendu) - 1}")
         lu = [table.getRowHeader(r).name] + [
             valeur_exportee(table.getAccessibleAt(r, c).name) for c in range(table.nColumns)]
         print(f"Tableau « {feuille.name} », {table.nRows} lignes sur {table.nColumns} colonnes")
         print("Ligne lue :", table.getAccessibleAt(r, 1).name)
         if lu != attendu:
-            echec(f"ligne {r + 1} lue {lu}, exportée {attendu}")
+            echouer(f"ligne {r + 1} lue {lu}, exportée {attendu}")
         print("La ligne lue est celle de l'export.")
     finally:
         programme.terminate()
