@@ -16,7 +16,8 @@ xvfb=
 quillora=
 finir() {
     [ -n "$quillora" ] && { kill -9 "$quillora"; wait "$quillora"; } 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    # Waited for: a server still closing removes the socket of the next one given its number.
+    [ -n "$xvfb" ] && { kill "$xvfb"; wait "$xvfb"; } 2>/dev/null
     rm -rf "$bac"
 }
 trap finir EXIT
@@ -32,8 +33,11 @@ echec() {
     exit 1
 }
 
-# An X server on a display it finds free itself, which it writes once it is ready.
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$bac/ecran" >/dev/null 2>&1 &
+# An X server on a display it finds free itself, which it writes once it is ready. Never
+# reset: a server resets when its last client leaves (here, the program killed), and if
+# another server that had its number has since removed its socket, it remakes it then, the
+# program's next start meeting no server at all.
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp -noreset 3>"$bac/ecran" >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$bac/ecran" ] && break; sleep 0.1; done
 ecran=$(cat "$bac/ecran")

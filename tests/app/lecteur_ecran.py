@@ -196,10 +196,13 @@ def main():
             echec(f"--exporter : {export.stderr}")
         ligne = export.stdout.split("\n")[NUMERO]
 
-        # An X server on a display it finds free itself.
+        # An X server on a display it finds free itself. Never reset: a server resets when
+        # its last client leaves, and if another server that had its number has removed its
+        # socket, it remakes it then, a program connecting meanwhile meeting no server.
         lecture, ecriture = os.pipe()
         serveur = subprocess.Popen(["Xvfb", "-displayfd", str(ecriture), "-screen", "0",
-                                    "1366x768x24", "-nolisten", "tcp"], pass_fds=(ecriture,),
+                                    "1366x768x24", "-nolisten", "tcp", "-noreset"],
+                                   pass_fds=(ecriture,),
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(ecriture)
         try:
